@@ -1,0 +1,49 @@
+# The commands of README.md. Each one installs what is missing, configures and builds first.
+BUILD ?= build
+ASAN_BUILD ?= build-asan
+GAME_DIR := $(BUILD)/game
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+
+.PHONY: all deps configure build run test test-asan screenshot clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+$(BUILD)/CMakeCache.txt: | deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+configure: $(BUILD)/CMakeCache.txt
+
+build: deps configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+$(GAME_DIR)/cardfile.txt: | build
+	$(BUILD)/korvo --init $(GAME_DIR)
+
+run: build $(GAME_DIR)/cardfile.txt
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ] && [ -z "$$QT_QPA_PLATFORM" ]; then \
+	  echo "There is no display here to open the window on; 'make screenshot' draws the table into PNG files instead."; \
+	else \
+	  $(BUILD)/korvo --dir $(GAME_DIR); \
+	fi
+
+test: build test-asan
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The engine and its tests again, under AddressSanitizer and UndefinedBehaviorSanitizer.
+test-asan: deps
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DKORVO_WINDOW=OFF -DKORVO_SANITIZE=ON
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS)
+
+screenshot: build
+	rm -rf $(BUILD)/shot-game && $(BUILD)/korvo --init $(BUILD)/shot-game
+	$(BUILD)/korvo --dir $(BUILD)/shot-game --screenshot docs/start.png
+	printf 'Command1\n' > $(BUILD)/deal-clicks.txt
+	$(BUILD)/korvo --dir $(BUILD)/shot-game --seed 7 --script $(BUILD)/deal-clicks.txt --screenshot docs/deal.png
+	@echo "Wrote docs/start.png and docs/deal.png"
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -1,0 +1,24 @@
+// Headless mode: clicks by name on standard input, one line of JSON per click on standard
+// output with what every control shows and the whole game state.
+#pragma once
+
+#include <iosfwd>
+#include <nlohmann/json.hpp>
+#include <string>
+
+#include "game/game.h"
+
+namespace korvo {
+
+// Runs the clicks of `in` against `game`, writing one JSON line per click to `out`.
+// Returns the exit status: 0 at the end of input, 3 when a scripted random source ran dry.
+int runHeadless(Game& game, std::istream& in, std::ostream& out, std::ostream& err);
+
+// One click line: trims blanks; returns "" for blank lines and comments.
+std::string clickNameOf(const std::string& line);
+
+// The JSON record of one click.
+nlohmann::ordered_json clickRecord(const std::string& click, const Game& game,
+                                   const ClickResult& result);
+
+}  // namespace korvo

@@ -1,0 +1,82 @@
+// korvo: the window, headless mode, script mode and --init.
+#include <cstdio>
+#include <iostream>
+#include <variant>
+
+#include "app/headless.h"
+#include "app/options.h"
+#include "game/gamedir.h"
+#include "game/recordfile.h"
+
+#ifdef KORVO_WINDOW
+#include "table/initdir.h"
+#include "table/windowmain.h"
+#endif
+
+namespace {
+
+// Makes a game directory with its deck, win counts and (with the window built) pictures.
+void initDirectory(const std::filesystem::path& dir) {
+#ifdef KORVO_WINDOW
+  korvo::initGameDir(dir);
+#else
+  korvo::initGameFiles(dir);
+#endif
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  using korvo::Options;
+  std::vector<std::string> args(argv + 1, argv + argc);
+  const auto parsed = korvo::parseOptions(args);
+  if (const auto* error = std::get_if<korvo::OptionsError>(&parsed)) {
+    std::cerr << error->message << "\n";
+    return 2;
+  }
+  const Options& options = std::get<Options>(parsed);
+
+  switch (options.mode) {
+    case Options::Mode::Help:
+      std::cout << korvo::usageText();
+      return 0;
+    case Options::Mode::Version:
+      std::cout << "korvo " << KORVO_VERSION << "\n";
+      return 0;
+    case Options::Mode::Init:
+      try {
+        initDirectory(*options.dir);
+      } catch (const korvo::FileError& e) {
+        std::cerr << "korvo: " << e.what() << "\n";
+        return 1;
+      }
+      return 0;
+    default:
+      break;
+  }
+
+  // Every other mode plays in a game directory, made on first use.
+  std::filesystem::path dir = options.dir ? *options.dir : korvo::defaultGameDir();
+  if (!options.dir && !std::filesystem::exists(dir / korvo::kCardFile)) {
+    try {
+      initDirectory(dir);
+    } catch (const korvo::FileError& e) {
+      std::cerr << "korvo: " << e.what() << "\n";
+      return 1;
+    }
+  }
+
+  if (options.mode == Options::Mode::Headless) {
+    std::ios::sync_with_stdio(false);
+    auto random = options.makeRandom();
+    korvo::Game game(dir, *random);
+    return korvo::runHeadless(game, std::cin, std::cout, std::cerr);
+  }
+
+#ifdef KORVO_WINDOW
+  return korvo::runWindow(argc, argv, options, dir);
+#else
+  std::cerr << "korvo: this build has no window; use --headless\n";
+  return 2;
+#endif
+}

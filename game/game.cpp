@@ -1,0 +1,87 @@
+#include "game/game.h"
+
+#include <stdexcept>
+
+#include "game/recordfile.h"
+
+namespace korvo {
+
+std::string_view shortName(int player) {
+  static constexpr std::string_view names[] = {"", "Pell", "Oma", "Tobin", "Wenna"};
+  return names[player];
+}
+
+Game::Game(std::filesystem::path dir, Random& random) : dir_(std::move(dir)), random_(random) {}
+
+std::filesystem::path Game::cardFile() const {
+  return dir_ / kCardFile;
+}
+std::filesystem::path Game::totalsFile() const {
+  return dir_ / kTotalsFile;
+}
+
+ClickResult Game::click(Control c) {
+  ClickResult result;
+  pendingMessage_.reset();
+  try {
+    switch (c) {
+      case Control::Command1:
+        Command1_Click();
+        break;
+      case Control::Command2:
+        Command2_Click();
+        break;
+      case Control::Picture14:
+        Picture14_Click();
+        break;
+      case Control::Picture15:
+        Picture15_Click();
+        break;
+      case Control::Picture1:
+        Picture1_Click();
+        break;
+      case Control::Picture2:
+        Picture2_Click();
+        break;
+      case Control::Picture3:
+        Picture3_Click();
+        break;
+      case Control::Picture4:
+        Picture4_Click();
+        break;
+      default:
+        break;  // no handler: the click changes nothing
+    }
+    result.error = pendingMessage_;
+  } catch (const FileError& e) {
+    // A file fault stops the click where it happened; the next Deal click tries again.
+    st_.dealt = 0;
+    st_.turnphase = kTakePhase;
+    result.error = e.what();
+  }
+  pendingMessage_.reset();
+  return result;
+}
+
+bool Game::othersAllUnknocked(int player) const {
+  for (int k = 1; k <= kPlayers; ++k) {
+    if (k != player && st_.knocked[k] != kNo) return false;
+  }
+  return true;
+}
+
+int16_t Game::drawFromPile() {
+  if (st_.deckpos >= kDeckSize) reshuffleDiscards();
+  if (st_.deckpos >= kDeckSize) throw std::logic_error("the draw pile is empty after a reshuffle");
+  return ++st_.deckpos;
+}
+
+void Game::saveTotals() {
+  Wins wins;
+  for (int k = 1; k <= kPlayers; ++k) wins[static_cast<std::size_t>(k - 1)] = st_.wins[k];
+  totalsPending_ = true;
+  writeTotalsFile(totalsFile(), wins);
+  totalsPending_ = false;
+}
+
+}  // namespace korvo

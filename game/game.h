@@ -1,0 +1,97 @@
+// One game of Korvo at one table: the state, what the table shows, the game directory with
+// its two files, and every procedure of the game as a member.
+//
+// The procedures keep the game's own shape: none takes arguments or returns a value, and they
+// talk through the state, chiefly the scratch hand (evalcard, evalsuit, evalvalue). The
+// thinking sits in pure functions beneath them (evaluate, chooseMove) that tests call directly.
+//
+// Every click enters through click(), the one place where file faults are caught.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "game/random.h"
+#include "game/state.h"
+#include "game/table.h"
+
+namespace korvo {
+
+struct ClickResult {
+  // A fault that stopped the click's action, or a win count that could not be saved; the
+  // text the window shows in a message box.
+  std::optional<std::string> error;
+};
+
+class Game {
+ public:
+  Game(std::filesystem::path dir, Random& random);
+
+  // Delivers a click on a control. Only Command1, Command2, Picture1..Picture4, Picture14 and
+  // Picture15 have handlers; a click on anything else changes nothing.
+  ClickResult click(Control c);
+
+  const GameState& state() const { return st_; }
+  const Table& table() const { return table_; }
+  const std::filesystem::path& dir() const { return dir_; }
+  const Random& random() const { return random_; }
+  // True while a win count could not be saved and waits to be written.
+  bool totalsPending() const { return totalsPending_; }
+
+  // For tests that set up a position by hand.
+  GameState& mutableState() { return st_; }
+  Table& mutableTable() { return table_; }
+
+  // The click handlers.
+  void Command1_Click();
+  void Command2_Click();
+  void Picture14_Click();
+  void Picture15_Click();
+  void Picture1_Click() { discardClick(1); }
+  void Picture2_Click() { discardClick(2); }
+  void Picture3_Click() { discardClick(3); }
+  void Picture4_Click() { discardClick(4); }
+
+  // The procedures, public so that tests can run one from a position they set up.
+  void deal();
+  void goaround();
+  void lookatcards();
+  void showcards();
+  void keepscore();
+  void player1();
+  void player2() { computerTurn(2); }
+  void player3() { computerTurn(3); }
+  void player4() { computerTurn(4); }
+  void PICKANDDISCARD();
+
+  // Makes a new draw pile from the discard pile under its top card, when a draw finds the
+  // draw pile empty (deckpos at 52).
+  void reshuffleDiscards();
+
+ private:
+  void discardClick(int place);
+  void computerTurn(int player);
+  void onePass();
+  // Copies cards 1..3 of a hand into the scratch hand, evaluates it and copies the best suit
+  // and total back into element 5.
+  void evaluateHand(int player);
+  bool othersAllUnknocked(int player) const;
+  // Draws the next card of the draw pile (reshuffling first if it is empty); returns deckpos.
+  int16_t drawFromPile();
+  void saveTotals();
+  std::filesystem::path cardFile() const;
+  std::filesystem::path totalsFile() const;
+
+  std::filesystem::path dir_;
+  Random& random_;
+  GameState st_;
+  Table table_;
+  bool totalsPending_ = false;
+  std::optional<std::string> pendingMessage_;
+};
+
+// The short names of the players in messages: "Pell", "Oma", "Tobin", "Wenna".
+std::string_view shortName(int player);
+
+}  // namespace korvo

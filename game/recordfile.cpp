@@ -1,0 +1,286 @@
+#include "game/recordfile.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <limits>
+#include <optional>
+
+namespace korvo {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string describe(const fs::path& file, int line, const std::string& fault) {
+  std::string text = file.string();
+  if (line > 0) text += ", line " + std::to_string(line);
+  return text + ": " + fault;
+}
+
+// A line longer than this is not a record of the game's files.
+constexpr std::size_t kMaxLine = 4096;
+
+// Reads a file line by line; a line ends at LF, CR LF or a lone CR. A UTF-8 byte-order mark
+// at the very start is skipped.
+class LineReader {
+ public:
+  explicit LineReader(const fs::path& file) : file_(file) {
+    std::error_code ec;
+    if (fs::is_directory(file, ec)) throw FileError(file, 0, "is a directory, not a file");
+    in_.open(file, std::ios::binary);
+    if (!in_) {
+      const int err = errno;
+      throw FileError(
+          file, 0,
+          std::string("cannot be opened: ") + (err != 0 ? std::strerror(err) : "unknown error"));
+    }
+    if (in_.peek() == 0xEF) {
+      char bom[3];
+      in_.read(bom, 3);
+      if (!(in_.gcount() == 3 && static_cast<unsigned char>(bom[1]) == 0xBB &&
+            static_cast<unsigned char>(bom[2]) == 0xBF)) {
+        in_.clear();
+        in_.seekg(0);
+      }
+    }
+  }
+
+  // The next line without its line end; false at the end of the file.
+  bool next(std::string& line) {
+    line.clear();
+    int c = in_.get();
+    if (c == std::char_traits<char>::eof()) {
+      if (in_.bad()) throw FileError(file_, number_ + 1, "cannot be read");
+      return false;
+    }
+    ++number_;
+    while (c != std::char_traits<char>::eof() && c != '\n' && c != '\r') {
+      if (line.size() >= kMaxLine) {
+        throw FileError(file_, number_,
+                        "is longer than " + std::to_string(kMaxLine) + " characters");
+      }
+      line.push_back(static_cast<char>(c));
+      c = in_.get();
+    }
+    if (c == '\r' && in_.peek() == '\n') in_.get();
+    if (in_.bad()) throw FileError(file_, number_, "cannot be read");
+    return true;
+  }
+
+  int number() const { return number_; }
+
+ private:
+  fs::path file_;
+  std::ifstream in_;
+  int number_ = 0;
+};
+
+struct Field {
+  std::string text;
+  bool quoted = false;
+};
+
+bool isBlank(char c) {
+  return c == ' ' || c == '\t';
+}
+
+// Splits a record into fields: separated by commas, texts in double quotes, blanks around
+// fields skipped.
+std::vector<Field> splitFields(const std::string& line, const fs::path& file, int lineNo) {
+  std::vector<Field> fields;
+  std::size_t pos = 0;
+  while (true) {
+    while (pos < line.size() && isBlank(line[pos])) ++pos;
+    Field field;
+    if (pos < line.size() && line[pos] == '"') {
+      const auto close = line.find('"', pos + 1);
+      if (close == std::string::npos) {
+        throw FileError(file, lineNo, "a text in double quotes has no closing quote");
+      }
+      field.text = line.substr(pos + 1, close - pos - 1);
+      field.quoted = true;
+      pos = close + 1;
+      while (pos < line.size() && isBlank(line[pos])) ++pos;
+      if (pos < line.size() && line[pos] != ',') {
+        throw FileError(file, lineNo, "unexpected characters after a closing quote");
+      }
+    } else {
+      const auto comma = line.find(',', pos);
+      const auto end = comma == std::string::npos ? line.size() : comma;
+      auto last = end;
+      while (last > pos && isBlank(line[last - 1])) --last;
+      field.text = line.substr(pos, last - pos);
+      if (field.text.find('"') != std::string::npos) {
+        throw FileError(file, lineNo, "a double quote in the middle of a field");
+      }
+      pos = end;
+    }
+    fields.push_back(std::move(field));
+    if (pos >= line.size()) break;
+    ++pos;  // the comma
+  }
+  return fields;
+}
+
+bool isBlankLine(const std::string& line) {
+  for (char c : line) {
+    if (!isBlank(c)) return false;
+  }
+  return true;
+}
+
+std::optional<long> parseInteger(const std::string& text) {
+  if (text.empty() || text.size() > 12) return std::nullopt;
+  std::size_t i = 0;
+  bool negative = false;
+  if (text[0] == '-' || text[0] == '+') {
+    negative = text[0] == '-';
+    i = 1;
+  }
+  if (i == text.size()) return std::nullopt;
+  long n = 0;
+  for (; i < text.size(); ++i) {
+    if (text[i] < '0' || text[i] > '9') return std::nullopt;
+    n = n * 10 + (text[i] - '0');
+  }
+  return negative ? -n : n;
+}
+
+int16_t integerField(const Field& field, const char* what, const fs::path& file, int lineNo) {
+  const auto n = field.quoted ? std::nullopt : parseInteger(field.text);
+  if (!n) {
+    throw FileError(
+        file, lineNo,
+        std::string(what) + " \"" + field.text.substr(0, 40) + "\" is not a whole number");
+  }
+  if (*n < std::numeric_limits<int16_t>::min() || *n > std::numeric_limits<int16_t>::max()) {
+    throw FileError(file, lineNo,
+                    std::string(what) + " " + field.text + " is outside -32768..32767");
+  }
+  return static_cast<int16_t>(*n);
+}
+
+}  // namespace
+
+FileError::FileError(fs::path file, int line, const std::string& fault)
+    : std::runtime_error(describe(file, line, fault)),
+      file_(std::move(file)),
+      line_(line),
+      fault_(fault) {}
+
+Deck readCardFile(const fs::path& file) {
+  LineReader reader(file);
+  Deck deck;
+  std::string line;
+  int count = 0;
+  while (count < kDeckSize && reader.next(line)) {
+    if (isBlankLine(line)) continue;
+    const auto fields = splitFields(line, file, reader.number());
+    if (fields.size() != 3) {
+      throw FileError(file, reader.number(),
+                      "has " + std::to_string(fields.size()) +
+                          " fields; a card needs 3: suit, value, picture file");
+    }
+    CardRecord& card = deck[static_cast<std::size_t>(count)];
+    card.suit = fields[0].text;
+    card.value = integerField(fields[1], "the value", file, reader.number());
+    card.picture = fields[2].text;
+    ++count;
+  }
+  if (count < kDeckSize) {
+    if (count == 0) throw FileError(file, 0, "holds no cards; a deck needs 52");
+    throw FileError(
+        file, reader.number() + 1,
+        "missing: the file holds only " + std::to_string(count) + " cards; a deck needs 52");
+  }
+  return deck;
+}
+
+Wins readTotalsFile(const fs::path& file) {
+  LineReader reader(file);
+  std::string line;
+  while (reader.next(line)) {
+    if (isBlankLine(line)) continue;
+    const auto fields = splitFields(line, file, reader.number());
+    if (fields.size() != kPlayers) {
+      throw FileError(
+          file, reader.number(),
+          "holds " + std::to_string(fields.size()) + " numbers; it needs the 4 win counts");
+    }
+    Wins wins{};
+    for (std::size_t k = 0; k < wins.size(); ++k) {
+      wins[k] = integerField(fields[k], "the win count", file, reader.number());
+    }
+    return wins;
+  }
+  throw FileError(file, 0, "is empty; it needs the 4 win counts");
+}
+
+std::string formatCardRecord(const CardRecord& card) {
+  return "\"" + card.suit + "\"," + std::to_string(card.value) + ",\"" + card.picture + "\"\r\n";
+}
+
+std::string formatTotals(const Wins& wins) {
+  return std::to_string(wins[0]) + "," + std::to_string(wins[1]) + "," + std::to_string(wins[2]) +
+         "," + std::to_string(wins[3]) + "\r\n";
+}
+
+void writeCardFile(const fs::path& file, const Deck& deck) {
+  std::string contents;
+  for (const auto& card : deck) contents += formatCardRecord(card);
+  replaceFileAtomically(file, contents);
+}
+
+void writeTotalsFile(const fs::path& file, const Wins& wins) {
+  replaceFileAtomically(file, formatTotals(wins));
+}
+
+void replaceFileAtomically(const fs::path& file, const std::string& contents) {
+  static std::atomic<unsigned> counter{0};
+  const fs::path dir = file.has_parent_path() ? file.parent_path() : fs::path(".");
+  const fs::path temp = dir / ("." + file.filename().string() + ".new-" +
+                               std::to_string(::getpid()) + "-" + std::to_string(counter++));
+  const auto fail = [&](const char* what) {
+    const int err = errno;
+    ::unlink(temp.c_str());
+    throw FileError(file, 0,
+                    std::string("cannot be written (") + what + "): " + std::strerror(err));
+  };
+
+  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+  if (fd < 0) {
+    const int err = errno;
+    throw FileError(file, 0, std::string("cannot be written: ") + std::strerror(err));
+  }
+  const char* data = contents.data();
+  std::size_t left = contents.size();
+  while (left > 0) {
+    const ssize_t n = ::write(fd, data, left);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      ::close(fd);
+      fail("write");
+    }
+    data += n;
+    left -= static_cast<std::size_t>(n);
+  }
+  if (::fsync(fd) != 0) {
+    ::close(fd);
+    fail("flush");
+  }
+  if (::close(fd) != 0) fail("close");
+  if (::rename(temp.c_str(), file.c_str()) != 0) fail("rename");
+  // Make the rename itself durable.
+  const int dirFd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dirFd >= 0) {
+    ::fsync(dirFd);
+    ::close(dirFd);
+  }
+}
+
+}  // namespace korvo

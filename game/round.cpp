@@ -1,0 +1,49 @@
+// The Deal button and the rotation of turns: play goes round the table 1, 4, 3, 2.
+#include "game/game.h"
+#include "game/gamedir.h"
+
+namespace korvo {
+
+void Game::Command1_Click() {
+  if (st_.dealt == 1) return;  // a round is under way
+  st_.dealt = 1;
+  deal();
+  if (st_.honor[1] < 1) {
+    // Player 1 is out: the computer players play the rest of the game inside this click.
+    goaround();
+    return;
+  }
+  evaluateHand(1);
+  if (st_.p1value[5] == 31) {
+    table_.setText(Control::Text1, "Korvo!");
+    st_.knocked[1] = kKorvo;
+    showcards();
+    return;
+  }
+  goaround();
+  if (st_.dealt != 0) table_.setText(Control::Text1, "Pell, it's your turn.");
+}
+
+void Game::onePass() {
+  // Each honor test is made just before its call, and the pass ends with the round.
+  if (st_.honor[4] >= 1) player4();
+  if (st_.dealt == 0) return;
+  if (st_.honor[3] >= 1) player3();
+  if (st_.dealt == 0) return;
+  if (st_.honor[2] >= 1) player2();
+}
+
+void Game::goaround() {
+  if (st_.honor[1] >= 1) {
+    onePass();
+    return;
+  }
+  while (st_.honor[2] >= 1 || st_.honor[3] >= 1 || st_.honor[4] >= 1) {
+    table_.showPicture(Control::Image1, honorPicture(0));
+    table_.setText(Control::Text1, "Pell is out!");
+    if (st_.dealt == 0) deal();
+    onePass();
+  }
+}
+
+}  // namespace korvo
