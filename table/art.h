@@ -1,0 +1,37 @@
+// The pictures the game shows, drawn with QPainter: card faces, the card back, the empty
+// place and the honor-point banknotes. `korvo --init` saves them as the JPEG files the window
+// loads; drawing them here means a fresh game directory needs nothing but this program.
+// Text is drawn, so a QGuiApplication must exist before any of these are called.
+#pragma once
+
+#include <QColor>
+#include <QImage>
+
+namespace korvo {
+
+// Card pictures are 73 x 98: a picture box is 77 x 101 and shows the card unscaled at its
+// top-left corner, with the table showing around it.
+inline constexpr int kCardWidth = 73;
+inline constexpr int kCardHeight = 98;
+// The honor pictures are 100 x 100 so they fill their image controls exactly.
+inline constexpr int kHonorSize = 100;
+inline constexpr int kMaxHonorPoints = 12;
+
+// The table's felt green; every picture is painted on it first, since JPEG has no alpha and
+// the rounded card corners must blend into the table.
+inline const QColor kFeltGreen{0, 128, 0};
+
+// rank 1 (ace) .. 13 (king); suitIndex 0 clubs, 1 diamonds, 2 hearts, 3 spades.
+// Throws std::invalid_argument outside those ranges.
+QImage cardFace(int rank, int suitIndex);
+QImage cardBack();
+// Where a card used to be: plain felt green.
+QImage emptyPlace();
+
+// A count of honor points, 0 .. 12: a fan of that many banknotes with the count written
+// under it; 0 is plain felt. Throws std::invalid_argument outside 0 .. 12.
+QImage honorBanknotes(int points);
+// What the four honor boxes show before the first deal: four banknotes fanned out.
+QImage startupBanknotes();
+
+}  // namespace korvo

@@ -1,0 +1,102 @@
+#include "table/initdir.h"
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QGuiApplication>
+#include <QImage>
+#include <functional>
+#include <memory>
+#include <stdexcept>
+#include <system_error>
+
+#include "game/gamedir.h"
+#include "game/recordfile.h"
+#include "table/art.h"
+
+namespace korvo {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kJpegQuality = 92;
+
+// A picture file the game loads and how to draw it.
+struct Picture {
+  std::string name;
+  std::function<QImage()> draw;
+};
+
+std::vector<Picture> gamePictures() {
+  std::vector<Picture> pictures;
+  for (const StandardCard& card : standardCards()) {
+    pictures.push_back({card.record.picture, [rank = card.rank, suit = card.suitIndex] {
+                          return cardFace(rank, suit);
+                        }});
+  }
+  pictures.push_back({kCardBack, cardBack});
+  pictures.push_back({kEmptyPlace, emptyPlace});
+  for (int points = 0; points <= kMaxHonorPoints; ++points) {
+    pictures.push_back({honorPicture(points), [points] { return honorBanknotes(points); }});
+  }
+  return pictures;
+}
+
+// Anything at that name, even a dangling link, counts as the player's own picture. When it
+// cannot even be looked at, writing is tried and reports the fault.
+bool somethingAt(const fs::path& file) {
+  std::error_code ec;
+  const fs::file_type type = fs::symlink_status(file, ec).type();
+  return type != fs::file_type::not_found && type != fs::file_type::none;
+}
+
+void writeJpeg(const fs::path& file, const QImage& image) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  if (image.isNull() || !image.save(&buffer, "JPG", kJpegQuality) || bytes.isEmpty()) {
+    throw FileError(file, 0, "cannot be written: the picture could not be encoded as JPEG");
+  }
+  replaceFileAtomically(file, bytes.toStdString());
+}
+
+// Text drawing needs a QGuiApplication; `korvo --init` may run without one and without a
+// display, so one is started off-screen for as long as the pictures are drawn.
+class GuiForDrawing {
+ public:
+  GuiForDrawing() {
+    if (QCoreApplication::instance() == nullptr) {
+      app_ = std::make_unique<QGuiApplication>(argc_, argv_);
+    } else if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
+      throw std::logic_error("the game's pictures need a QGuiApplication, not a QCoreApplication");
+    }
+  }
+
+ private:
+  char name_[6] = "korvo";
+  char platformOption_[10] = "-platform";
+  char platform_[11] = "offscreen";
+  char* argv_[4] = {name_, platformOption_, platform_, nullptr};
+  int argc_ = 3;
+  std::unique_ptr<QGuiApplication> app_;
+};
+
+}  // namespace
+
+std::vector<std::string> gamePictureNames() {
+  std::vector<std::string> names;
+  for (const Picture& picture : gamePictures()) names.push_back(picture.name);
+  return names;
+}
+
+void initGameDir(const fs::path& dir) {
+  initGameFiles(dir);
+  std::vector<Picture> missing;
+  for (Picture& picture : gamePictures()) {
+    if (!somethingAt(dir / picture.name)) missing.push_back(std::move(picture));
+  }
+  if (missing.empty()) return;
+  GuiForDrawing gui;
+  for (const Picture& picture : missing) writeJpeg(dir / picture.name, picture.draw());
+}
+
+}  // namespace korvo
