@@ -1,0 +1,299 @@
+#include "table/form1.h"
+
+#include <QAbstractButton>
+#include <QFont>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <vector>
+
+#include "table/art.h"
+#include "table/picturebox.h"
+
+namespace korvo {
+
+namespace {
+
+// Places in twips, in the order of enum Control.
+constexpr std::array<TwipRect, kControlCount> kPlaces = {{
+    {3240, 6120, 2772, 372},   // Text1
+    {5760, 3600, 2772, 372},   // Text2
+    {2400, 1440, 2772, 372},   // Text3
+    {120, 4440, 2772, 372},    // Text4
+    {7200, 4200, 1332, 528},   // Command1
+    {7200, 6000, 1332, 492},   // Command2
+    {3120, 4800, 924, 1212},   // Picture1
+    {4080, 4800, 1044, 1212},  // Picture2: wider, its right edge lies under Picture3
+    {5040, 4800, 924, 1212},   // Picture3
+    {6000, 4800, 924, 1212},   // Picture4
+    {5760, 2280, 924, 1212},   // Picture5
+    {6720, 2280, 924, 1212},   // Picture6
+    {7680, 2280, 924, 1212},   // Picture7
+    {2400, 120, 924, 1212},    // Picture8
+    {3360, 120, 924, 1212},    // Picture9
+    {4320, 120, 924, 1212},    // Picture10
+    {120, 3000, 924, 1212},    // Picture11
+    {1080, 3000, 924, 1212},   // Picture12
+    {2040, 3000, 924, 1212},   // Picture13
+    {3360, 3240, 924, 1212},   // Picture14
+    {4440, 3240, 924, 1212},   // Picture15
+    {120, 120, 972, 492},      // Label1
+    {120, 720, 1332, 252},     // Label2
+    {6120, 6120, 492, 252},    // total1
+    {5760, 1920, 492, 252},    // total2
+    {1800, 120, 492, 252},     // total3
+    {1440, 2640, 492, 252},    // total4
+    {1560, 5160, 1200, 1200},  // Image1
+    {7320, 960, 1200, 1200},   // Image2
+    {5280, 120, 1200, 1200},   // Image3
+    {0, 1560, 1200, 1200},     // Image4
+    {3600, 1920, 1200, 1200},  // Image5
+}};
+
+constexpr int kClientWidth = 8664;
+constexpr int kClientHeight = 6600;
+
+// Names read out by assistive technology; the controls' own names mean nothing to a player.
+constexpr std::array<const char*, kControlCount> kAccessibleNames = {
+    "Your messages",
+    "Oma's messages",
+    "Tobin's messages",
+    "Wenna's messages",
+    "Deal",
+    "Knock",
+    "Your card 1",
+    "Your card 2",
+    "Your card 3",
+    "Your new card",
+    "Oma's card 1",
+    "Oma's card 2",
+    "Oma's card 3",
+    "Tobin's card 1",
+    "Tobin's card 2",
+    "Tobin's card 3",
+    "Wenna's card 1",
+    "Wenna's card 2",
+    "Wenna's card 3",
+    "Draw pile",
+    "Discard pile",
+    "Title",
+    "Credit",
+    "Your wins",
+    "Oma's wins",
+    "Tobin's wins",
+    "Wenna's wins",
+    "Your honor points",
+    "Oma's honor points",
+    "Tobin's honor points",
+    "Wenna's honor points",
+    "Pot",
+};
+
+// The nearest sans-serif face of the system stands in for the designed faces.
+QFont designFont(double points, bool bold,
+                 const QString& face = QStringLiteral("Liberation Sans")) {
+  QFont font(face);
+  font.setStyleHint(QFont::SansSerif);
+  font.setPointSizeF(points);
+  font.setWeight(bold ? QFont::Bold : QFont::Normal);
+  return font;
+}
+
+QString rgb(const QColor& color) {
+  return QStringLiteral("rgb(%1, %2, %3)").arg(color.red()).arg(color.green()).arg(color.blue());
+}
+
+const QColor kYellow{255, 255, 0};
+const QColor kDarkGreen{0, 64, 0};
+const QColor kTitleBlue{0, 0, 192};
+const QColor kCreditRed{255, 0, 0};
+const QColor kDealFace{0, 255, 0};
+const QColor kKnockFace{128, 0, 0};
+
+QString labelStyle(const QColor& text) {
+  return QStringLiteral("QLabel { color: %1; background-color: %2; }")
+      .arg(rgb(text), rgb(kFeltGreen));
+}
+
+// A style sheet, so that the face colour shows whatever the widget style.
+QString buttonStyle(const QColor& face) {
+  return QStringLiteral(
+             "QPushButton { background-color: %1; color: palette(button-text);"
+             " border: 2px outset %1; }"
+             "QPushButton:pressed { border-style: inset; }"
+             "QPushButton:focus { border: 2px solid black; }")
+      .arg(rgb(face));
+}
+
+QPixmap filled(int width, int height) {
+  QPixmap pixmap(width, height);
+  pixmap.fill(kFeltGreen);
+  return pixmap;
+}
+
+}  // namespace
+
+TwipRect designedPlace(Control c) {
+  return kPlaces[static_cast<std::size_t>(c)];
+}
+
+Form1::Form1(Game& game, QWidget* parent)
+    : QWidget(parent),
+      game_(game),
+      pictures_(game.dir()),
+      emptyCardPlace_(filled(kCardWidth, kCardHeight)),
+      startupHonor_(QPixmap::fromImage(startupBanknotes())),
+      emptyPot_(filled(kHonorSize, kHonorSize)),
+      errorSink_([this](const QString& message) {
+        QMessageBox::warning(this, QStringLiteral("Korvo"), message);
+      }) {
+  setObjectName(QStringLiteral("Form1"));
+  setWindowTitle(QString::fromUtf8(kWindowTitle));
+  setFixedSize(kClientWidth / kTwipsPerPixel, kClientHeight / kTwipsPerPixel);
+  QPalette felt = palette();
+  felt.setColor(QPalette::Window, kFeltGreen);
+  setPalette(felt);
+  setAutoFillBackground(true);
+
+  buildControls();
+  applyTable();
+}
+
+void Form1::buildControls() {
+  // Made in tab order, so that the focus chain starts out right and the later card place
+  // lies over the earlier one where Picture2 and Picture3 overlap.
+  for (std::size_t i = 0; i < kControlCount; ++i) {
+    const auto c = static_cast<Control>(i);
+    QWidget* widget = nullptr;
+    switch (controlKind(c)) {
+      case ControlKind::TextBox: {
+        auto* box = new QLineEdit(this);
+        box->setReadOnly(true);  // the game never needs typing
+        box->setFont(designFont(12, false));
+        box->setStyleSheet(
+            QStringLiteral("QLineEdit { color: %1; background-color: %2; border: 2px inset %3;"
+                           " selection-color: %2; selection-background-color: %1; }")
+                .arg(rgb(kYellow), rgb(kFeltGreen), rgb(kDarkGreen)));
+        widget = box;
+        break;
+      }
+      case ControlKind::Button: {
+        auto* button = new QPushButton(this);
+        const bool deal = c == Control::Command1;
+        button->setFont(designFont(deal ? 22.2 : 18, true));
+        button->setStyleSheet(buttonStyle(deal ? kDealFace : kKnockFace));
+        widget = button;
+        break;
+      }
+      case ControlKind::PictureBox:
+        widget = new PictureBox(this);
+        break;
+      case ControlKind::Label: {
+        auto* label = new QLabel(this);
+        label->setTextFormat(Qt::PlainText);
+        if (c == Control::Label1) {
+          // The title's box holds the word at 24 points bold only in a narrow face.
+          label->setFont(designFont(24, true, QStringLiteral("Liberation Sans Narrow")));
+          label->setStyleSheet(labelStyle(kTitleBlue));
+        } else if (c == Control::Label2) {
+          label->setFont(designFont(12, false));
+          label->setStyleSheet(labelStyle(kCreditRed));
+        } else {
+          label->setFont(designFont(10.8, true));
+          label->setStyleSheet(labelStyle(kDarkGreen));
+          label->setAlignment(Qt::AlignCenter);
+        }
+        if (c == Control::Label1 || c == Control::Label2) {
+          label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        }
+        widget = label;
+        break;
+      }
+      case ControlKind::Image:
+        widget = new ImageBox(this);
+        break;
+    }
+    widget->setObjectName(QString::fromUtf8(controlName(c).data(), controlName(c).size()));
+    widget->setAccessibleName(QString::fromUtf8(kAccessibleNames[i]));
+    const TwipRect place = kPlaces[i];
+    widget->setGeometry(place.left / kTwipsPerPixel, place.top / kTwipsPerPixel,
+                        place.width / kTwipsPerPixel, place.height / kTwipsPerPixel);
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+      connect(button, &QAbstractButton::clicked, this, [this, c] { onClicked(c); });
+    }
+    if (auto* shown = dynamic_cast<ShownPicture*>(widget)) shown->setPicture(startupPicture(c), {});
+    controls_[i] = widget;
+  }
+
+  // Picture1..Picture15, Command1, Command2, Text1..Text4.
+  std::vector<Control> order;
+  for (int n = 1; n <= 15; ++n) order.push_back(pictureBox(n));
+  order.push_back(Control::Command1);
+  order.push_back(Control::Command2);
+  for (int k = 1; k <= 4; ++k) order.push_back(textBox(k));
+  for (std::size_t i = 1; i < order.size(); ++i) {
+    setTabOrder(control(order[i - 1]), control(order[i]));
+  }
+}
+
+const QPixmap& Form1::startupPicture(Control c) const {
+  if (controlKind(c) == ControlKind::PictureBox) return emptyCardPlace_;
+  return c == Control::Image5 ? emptyPot_ : startupHonor_;
+}
+
+void Form1::clickControl(Control c) {
+  if (auto* button = qobject_cast<QAbstractButton*>(control(c))) button->click();
+}
+
+void Form1::onClicked(Control c) {
+  ClickResult result;
+  try {
+    result = game_.click(c);
+  } catch (const RandomExhausted& e) {
+    exhausted_ = QString::fromUtf8(e.what());
+    applyTable();
+    if (exhaustedSink_) exhaustedSink_(*exhausted_);
+    return;
+  }
+  applyTable();
+  // Faults go to the error sink, never into a text box.
+  if (result.error) errorSink_(QString::fromStdString(*result.error));
+}
+
+void Form1::applyTable() {
+  const Table& table = game_.table();
+  for (std::size_t i = 0; i < kControlCount; ++i) {
+    const auto c = static_cast<Control>(i);
+    if (shown_[i] == table[c]) continue;
+    showEntry(c, table[c]);
+    shown_[i] = table[c];
+  }
+}
+
+void Form1::showEntry(Control c, const std::string& entry) {
+  const QString text = QString::fromStdString(entry);
+  QWidget* widget = control(c);
+  switch (controlKind(c)) {
+    case ControlKind::TextBox: {
+      auto* box = static_cast<QLineEdit*>(widget);
+      box->setText(text);
+      box->setCursorPosition(0);  // a long message shows its beginning
+      break;
+    }
+    case ControlKind::Button:
+      static_cast<QPushButton*>(widget)->setText(text);
+      break;
+    case ControlKind::Label:
+      static_cast<QLabel*>(widget)->setText(text);
+      break;
+    case ControlKind::PictureBox:
+    case ControlKind::Image: {
+      const QPixmap& picture = entry.empty() ? startupPicture(c) : pictures_.picture(text);
+      dynamic_cast<ShownPicture&>(*widget).setPicture(picture, text);
+      break;
+    }
+  }
+}
+
+}  // namespace korvo

@@ -1,0 +1,74 @@
+// The table window: the 32 controls at their designed places. It shows only what the game's
+// Table says: after every click it brings each control whose entry changed in line with it.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "game/game.h"
+#include "game/table.h"
+#include "table/picturecache.h"
+
+namespace korvo {
+
+// The window's caption: the title text ends in two blanks before the web address.
+inline constexpr const char* kWindowTitle = "Korvo by Vendrake at  korvo.example.org";
+
+// The designed place of a control, in twips from the top-left corner of the client area.
+struct TwipRect {
+  int left, top, width, height;
+};
+// Twips per pixel of the design.
+inline constexpr int kTwipsPerPixel = 12;
+TwipRect designedPlace(Control c);
+
+class Form1 : public QWidget {
+  Q_OBJECT
+
+ public:
+  // Receives the message of a click that met a fault.
+  using ErrorSink = std::function<void(const QString&)>;
+
+  explicit Form1(Game& game, QWidget* parent = nullptr);
+
+  QWidget* control(Control c) const { return controls_[static_cast<std::size_t>(c)]; }
+  PictureCache& pictures() { return pictures_; }
+
+  // Clicks a control through its widget, as the mouse would; a label, text box or image has
+  // no click and nothing happens.
+  void clickControl(Control c);
+
+  // A message box by default.
+  void setErrorSink(ErrorSink sink) { errorSink_ = std::move(sink); }
+  // Called when a scripted random source ran dry in a click; the game cannot go on.
+  void setExhaustedSink(ErrorSink sink) { exhaustedSink_ = std::move(sink); }
+  // The message of the scripted random source that ran dry, if one did.
+  const std::optional<QString>& randomExhausted() const { return exhausted_; }
+
+ private:
+  void buildControls();
+  void onClicked(Control c);
+  // Brings every control whose Table entry changed since it was last shown in line.
+  void applyTable();
+  void showEntry(Control c, const std::string& entry);
+  const QPixmap& startupPicture(Control c) const;
+
+  Game& game_;
+  PictureCache pictures_;
+  // The pictures the window design carries: an empty card place, four banknotes, an empty pot.
+  QPixmap emptyCardPlace_;
+  QPixmap startupHonor_;
+  QPixmap emptyPot_;
+  std::array<QWidget*, kControlCount> controls_{};
+  // What each control shows now; nullopt until it was first brought in line.
+  std::array<std::optional<std::string>, kControlCount> shown_{};
+  ErrorSink errorSink_;
+  ErrorSink exhaustedSink_;
+  std::optional<QString> exhausted_;
+};
+
+}  // namespace korvo

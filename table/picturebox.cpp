@@ -1,0 +1,48 @@
+#include "table/picturebox.h"
+
+#include <QPainter>
+#include <QPen>
+
+#include "table/art.h"
+
+namespace korvo {
+
+void ShownPicture::setPicture(const QPixmap& picture, const QString& name) {
+  picture_ = picture;
+  name_ = name;
+  owner_->update();
+}
+
+void ShownPicture::paintPicture() const {
+  QPainter painter(owner_);
+  painter.fillRect(owner_->rect(), kFeltGreen);
+  painter.drawPixmap(0, 0, picture_);
+}
+
+PictureBox::PictureBox(QWidget* parent) : QAbstractButton(parent), ShownPicture(this) {
+  setFocusPolicy(Qt::StrongFocus);
+}
+
+void PictureBox::paintEvent(QPaintEvent*) {
+  paintPicture();
+  if (!hasFocus()) return;
+  // The focus mark runs along the card's top and left edges and just outside its right and
+  // bottom edges, in the felt, so it frames the card without hiding its face.
+  QPainter painter(this);
+  const int width = picture().isNull() ? kCardWidth : picture().width();
+  const int height = picture().isNull() ? kCardHeight : picture().height();
+  const QRect frame = QRect(0, 0, width, height).intersected(rect().adjusted(0, 0, -1, -1));
+  // Yellow dots on black show on the felt and on a white card edge alike.
+  painter.setPen(QPen(Qt::black));
+  painter.drawRect(frame);
+  QPen dots(QColor(255, 255, 0));
+  dots.setStyle(Qt::DotLine);
+  painter.setPen(dots);
+  painter.drawRect(frame);
+}
+
+ImageBox::ImageBox(QWidget* parent) : QWidget(parent), ShownPicture(this) {
+  setFocusPolicy(Qt::NoFocus);
+}
+
+}  // namespace korvo

@@ -1,0 +1,104 @@
+#include "table/windowmain.h"
+
+#include <QApplication>
+#include <QPixmap>
+#include <QStyleFactory>
+#include <fstream>
+#include <iostream>
+#include <memory>
+#include <string>
+
+#include "app/headless.h"
+#include "game/game.h"
+#include "table/form1.h"
+
+namespace korvo {
+
+namespace {
+
+bool haveDisplay() {
+  return !qEnvironmentVariableIsEmpty("DISPLAY") ||
+         !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+         !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+}
+
+void printLine(const QString& line) {
+  std::cerr << "korvo: " << line.toStdString() << std::endl;
+}
+
+// Plays the clicks of the script through the real widgets and saves the window as a PNG.
+int runScript(QApplication& app, Form1& form, const Options& options) {
+  form.setErrorSink(printLine);  // no modal box without a screen
+  form.setAttribute(Qt::WA_DontShowOnScreen);
+  form.show();
+  app.processEvents();
+
+  if (options.script) {
+    std::ifstream in(*options.script);
+    if (!in) {
+      std::cerr << "korvo: cannot read the script " << options.script->string() << std::endl;
+      return 2;
+    }
+    std::string line;
+    for (int number = 1; std::getline(in, line); ++number) {
+      const std::string name = clickNameOf(line);
+      if (name.empty() || name == "Form1") continue;
+      const std::optional<Control> control = controlFromName(name);
+      if (!control) {
+        std::cerr << "korvo: " << options.script->string() << " line " << number
+                  << ": there is no control \"" << name << "\"; the line is skipped" << std::endl;
+        continue;
+      }
+      form.clickControl(*control);
+      if (form.randomExhausted()) {
+        printLine(*form.randomExhausted());
+        return 3;
+      }
+    }
+  }
+  app.processEvents();
+
+  if (!options.screenshot) return 0;
+  const QString out = QString::fromStdString(options.screenshot->string());
+  if (!form.grab().save(out, "PNG")) {
+    std::cerr << "korvo: cannot write the screenshot " << options.screenshot->string() << std::endl;
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace
+
+int runWindow(int& argc, char** argv, const Options& options,
+              const std::filesystem::path& gameDir) {
+  const bool scripted = options.mode == Options::Mode::Script || options.screenshot.has_value();
+  if (scripted) {
+    // Drawn off screen even where there is a display, so that a script gives the same
+    // picture everywhere.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  } else if (!haveDisplay()) {
+    std::cerr << "korvo: there is no display to open the window on; `make screenshot` draws "
+                 "the table into PNG files instead."
+              << std::endl;
+    return 1;
+  }
+
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("korvo"));
+  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+
+  const std::unique_ptr<Random> random = options.makeRandom();
+  Game game(gameDir, *random);
+  Form1 form(game);
+  if (scripted) return runScript(app, form, options);
+
+  // A scripted random source that runs dry ends the program, as in headless mode.
+  form.setExhaustedSink([](const QString& message) {
+    printLine(message);
+    QCoreApplication::exit(3);
+  });
+  form.show();
+  return app.exec();
+}
+
+}  // namespace korvo
