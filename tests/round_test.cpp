@@ -1,0 +1,449 @@
+// Rounds played through the table's clicks: the Deal button, the computer players' passes,
+// player 1's takes, discards and knock, and whole games.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <iostream>
+#include <map>
+#include <random>
+
+#include "game/game.h"
+#include "game/gamedir.h"
+#include "game/recordfile.h"
+#include "tests/test_support.h"
+
+namespace korvo {
+namespace {
+
+using testing::card;
+using testing::GameDir;
+using testing::readFile;
+using enum Control;
+
+// floor(0.99 x m) + a is the highest threshold: 25 for Oma and Tobin, 23 for Wenna.
+constexpr float kNoKnock = 0.99f;
+
+// The deal's 52 numbers that keep the stacked order, then `more`.
+std::vector<float> afterDeal(std::vector<float> more) {
+  std::vector<float> numbers = testing::identityShuffle();
+  numbers.insert(numbers.end(), more.begin(), more.end());
+  return numbers;
+}
+
+// "Takes from pile. " and the like followed by the card's value and suit, as "2♠".
+std::string valueAndSuit(const std::string& name) {
+  const Card c = card(name);
+  return std::to_string(c.value) + c.suit;
+}
+
+std::string pic(const std::string& name) {
+  return name + ".JPG";
+}
+
+// A quiet deal: player 1 holds 10♣ J♦ Q♥ (10); Oma 7♠ 7♣ 7♥, Tobin 8♠ 8♦ 8♥, Wenna 9♣ 9♦ 9♥.
+// The discard is 2♠. No computer takes a discard: each draws a low card of the one suit it
+// lacks and throws it at once, so its hand stays as dealt.
+void stackQuiet(const std::filesystem::path& dir,
+                std::vector<std::string> p1 = {"10C", "JD", "QH"}) {
+  testing::stackDeck(dir, p1, {"7S", "7C", "7H"}, {"8S", "8D", "8H"}, {"9C", "9D", "9H"}, "2S",
+                     {"3S", "2C", "2D", "4S", "3C", "3D", "5S"});
+}
+
+// As the quiet deal, but Wenna holds A♣ K♣ 3♣ (24) and always knocks.
+void stackWennaKnocks(const std::filesystem::path& dir) {
+  testing::stackDeck(dir, {"10C", "JD", "QH"}, {"7S", "7C", "7H"}, {"8S", "8D", "8H"},
+                     {"AC", "KC", "3C"}, "2S", {"2C", "2D", "4S"});
+}
+
+struct Play {
+  explicit Play(std::vector<float> numbers)
+      : random(std::move(numbers)), game(dir.path(), random) {}
+  GameDir dir;
+  ScriptedRandom random;
+  Game game;
+  const GameState& st() const { return game.state(); }
+  const std::string& shown(Control c) const { return game.table()[c]; }
+  std::array<std::string, 4> texts() const {
+    return {shown(Text1), shown(Text2), shown(Text3), shown(Text4)};
+  }
+  void click(Control c) {
+    const ClickResult r = game.click(c);
+    ASSERT_FALSE(r.error.has_value()) << *r.error;
+  }
+};
+
+using Texts = std::array<std::string, 4>;
+using PerPlayer = Arr<int16_t, 4>;
+const Table kStart;
+
+TEST(Round, DealtThirtyOneEndsTheRoundBeforeAnyComputerMoves) {
+  Play p(testing::identityShuffle());
+  stackQuiet(p.dir.path(), {"AH", "KH", "QH"});
+  p.click(Command1);
+  EXPECT_EQ(p.st().knocked[1], kKorvo);
+  EXPECT_EQ(p.texts(),
+            (Texts{"Korvo Everybody Pays.", kStart[Text2], kStart[Text3], kStart[Text4]}));
+  EXPECT_EQ(p.st().honor, (PerPlayer{0, 4, 3, 3, 3}));
+  EXPECT_EQ(p.st().deckpos, 13);
+  EXPECT_EQ(p.shown(Picture5), pic("7S"));  // the show-down turned the hands up
+  EXPECT_EQ(p.st().dealt, 0);
+  EXPECT_EQ(p.game.random().drawn(), 52u);
+}
+
+TEST(Round, FirstPassMovesWennaTobinAndOmaThenItIsPellsTurn) {
+  Play p(afterDeal({kNoKnock, kNoKnock, kNoKnock}));
+  stackQuiet(p.dir.path());
+  p.click(Command1);
+  EXPECT_EQ(p.texts(), (Texts{"Pell, it's your turn.", "Oma Takes from pile. " + valueAndSuit("2D"),
+                              "Tobin Takes from pile. " + valueAndSuit("2C"),
+                              "Wenna Takes from pile. " + valueAndSuit("3S")}));
+  EXPECT_EQ(p.st().deckpos, 16);
+  EXPECT_EQ(p.shown(Picture15), pic("2D"));
+  EXPECT_EQ(p.st().dealt, 1);
+  EXPECT_EQ(p.st().turnphase, kTakePhase);
+  EXPECT_EQ(p.random.remaining(), 0u);
+}
+
+TEST(Round, AComputerThirtyOneEndsThePassBeforeTheNextComputer) {
+  // Tobin is dealt A♠ K♠ Q♠. Wenna moves first; Oma, after Tobin, must not move.
+  Play p(afterDeal({kNoKnock}));
+  testing::stackDeck(p.dir.path(), {"10C", "JD", "QH"}, {"7C", "7D", "7H"}, {"AS", "KS", "QS"},
+                     {"9C", "9D", "9H"}, "2S", {"3S"});
+  p.click(Command1);
+  EXPECT_EQ(p.texts(), (Texts{kStart[Text1], kStart[Text2], "Korvo Everybody Pays.",
+                              "Wenna Takes from pile. " + valueAndSuit("3S")}));
+  EXPECT_EQ(p.st().knocked[3], kKorvo);
+  EXPECT_EQ(p.st().honor, (PerPlayer{0, 3, 3, 4, 3}));
+  EXPECT_EQ(p.st().deckpos, 14);
+  EXPECT_EQ(p.st().dealt, 0);
+  EXPECT_EQ(p.random.remaining(), 0u);
+}
+
+TEST(Round, PellKnocksTheOthersTakeTheirLastTurnsThenTheShowDown) {
+  // Each computer draws one number for its knock decision but may not knock.
+  Play p(afterDeal(std::vector<float>(6, kNoKnock)));
+  stackQuiet(p.dir.path());
+  p.click(Command1);
+  p.click(Command2);
+  EXPECT_EQ(p.random.remaining(), 0u);
+  EXPECT_EQ(p.st().knocked, (Arr<std::string, 4>{"", "T", "F", "F", "F"}));
+  EXPECT_EQ(p.st().finalturn, (Arr<std::string, 4>{"", "F", "T", "T", "T"}));
+  // Pell 10, Oma 7, Tobin 8, Wenna 9: Oma pays.
+  EXPECT_EQ(p.texts(),
+            (Texts{"Show Cards!", "Oma Pays.", "Tobin Takes from pile. " + valueAndSuit("3C"),
+                   "Wenna Takes from pile. " + valueAndSuit("4S")}));
+  EXPECT_EQ(p.st().honor, (PerPlayer{0, 4, 3, 4, 4}));
+  EXPECT_EQ(p.shown(Picture15), pic("3D"));
+  EXPECT_EQ(p.st().deckpos, 19);
+  EXPECT_EQ(p.st().dealt, 0);
+  EXPECT_EQ(p.st().turnphase, kTakePhase);
+}
+
+TEST(Round, AComputerKnockEndsTheRoundWhenPlayComesBackAfterPellsLastTurn) {
+  Play p(afterDeal({kNoKnock, kNoKnock, kNoKnock}));
+  stackWennaKnocks(p.dir.path());
+  p.click(Command1);
+  EXPECT_EQ(p.shown(Text4), "Knock!");
+  EXPECT_EQ(p.st().finalturn, (Arr<std::string, 4>{"", "F", "T", "T", "F"}));
+  EXPECT_EQ(p.shown(Text1), "Pell, it's your turn.");
+
+  p.click(Picture14);
+  p.click(Picture4);
+  EXPECT_EQ(p.st().finalturn[1], kYes);
+  EXPECT_EQ(p.texts(), (Texts{"Pell takes from pile. " + valueAndSuit("4S"), "Oma Pays.",
+                              "Tobin Takes from pile. " + valueAndSuit("2C"), "Show Cards!"}));
+  EXPECT_EQ(p.shown(Picture11), pic("AC"));
+  EXPECT_EQ(p.shown(Picture15), pic("4S"));
+  EXPECT_EQ(p.st().honor, (PerPlayer{0, 4, 3, 4, 4}));
+  EXPECT_EQ(p.st().dealt, 0);
+  EXPECT_EQ(p.random.remaining(), 0u);
+}
+
+// Pell takes a card and throws it straight back from the fourth place: his hand stays as it
+// was. The drawn 4♠ lands on the pile one place higher; the taken discard 2♦ returns to its
+// place. Wenna, Tobin and Oma then each draw and throw one card.
+struct ThrowBack {
+  Control take;
+  const char* message;
+  const char* taken;
+  const char* pileWhileHeld;  // the old top, or the card under the one taken
+  int16_t at;                 // the deck position of the card thrown back
+};
+
+void PrintTo(const ThrowBack& t, std::ostream* os) {
+  *os << t.message;
+}
+
+class ThrowBackTest : public ::testing::TestWithParam<ThrowBack> {};
+
+TEST_P(ThrowBackTest, LeavesTheHandAsItWasAndTheCardOnTopOfThePile) {
+  const ThrowBack& t = GetParam();
+  Play p(afterDeal(std::vector<float>(6, kNoKnock)));
+  stackQuiet(p.dir.path());
+  p.click(Command1);
+  const auto hand = p.st().p1card;
+  p.click(t.take);
+  EXPECT_EQ(p.shown(Text1), t.message);
+  EXPECT_EQ(p.shown(Picture4), pic(t.taken));
+  EXPECT_EQ(p.shown(Picture15), pic(t.pileWhileHeld));
+  EXPECT_EQ(p.st().deckpos, t.at);
+  p.click(Picture4);
+  EXPECT_EQ(p.shown(Text1), t.message + (" " + valueAndSuit(t.taken)));
+  EXPECT_EQ(p.st().deckcard[t.at], pic(t.taken));
+  EXPECT_EQ(p.st().deckpos, t.at + 3);
+  EXPECT_TRUE(std::equal(hand.begin() + 1, hand.end() - 1, p.st().p1card.begin() + 1));
+  EXPECT_EQ(p.shown(Picture4), kEmptyPlace);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Takes, ThrowBackTest,
+    ::testing::Values(ThrowBack{Picture14, "Pell takes from pile.", "4S", "2D", 17},
+                      ThrowBack{Picture15, "Pell takes discard.", "2D", "2C", 16}));
+
+TEST(Round, ADrawFromAnEmptyPileShufflesTheDiscardsUnderTheTopIntoANewPile) {
+  // After the first pass the discard pile is taken to reach position 52: its 39 cards under
+  // the top get descending keys, so the new draw pile is their reverse order.
+  std::vector<float> numbers = afterDeal({kNoKnock, kNoKnock, kNoKnock});
+  for (int j = 1; j <= 39; ++j) numbers.push_back(testing::keyNumber(300 - j));
+  Play p(numbers);
+  stackQuiet(p.dir.path());
+  p.click(Command1);
+  GameState& st = p.game.mutableState();
+  st.deckpos = 52;
+  const GameState before = st;
+  const Table shown = p.game.table();
+  const std::string file = readFile(p.dir / kCardFile);
+
+  p.click(Picture14);
+  EXPECT_EQ(p.random.remaining(), 0u);
+  EXPECT_EQ(st.deckcard[13], before.deckcard[52]);
+  for (int i = 1; i <= 39; ++i) EXPECT_EQ(st.deckcard[13 + i], before.deckcard[52 - i]) << i;
+  EXPECT_EQ(st.deckpos, 14);
+  EXPECT_EQ(st.p1card[4], before.deckcard[51]);
+  EXPECT_EQ(p.shown(Picture4), before.deckcard[51]);
+  EXPECT_EQ(p.shown(Picture15), shown[Picture15]);
+  EXPECT_EQ(readFile(p.dir / kCardFile), file);
+}
+
+TEST(Round, AMissingCardFileStopsTheDealAndTheNextDealWorks) {
+  Play p(afterDeal({kNoKnock, kNoKnock, kNoKnock}));
+  std::filesystem::remove(p.dir / kCardFile);
+  const GameState before = p.st();
+  const ClickResult r = p.game.click(Command1);
+  ASSERT_TRUE(r.error.has_value());
+  EXPECT_NE(r.error->find("cardfile.txt"), std::string::npos) << *r.error;
+  EXPECT_EQ(p.st(), before);
+  EXPECT_EQ(p.game.table(), kStart);
+
+  stackQuiet(p.dir.path());
+  p.click(Command1);
+  EXPECT_EQ(p.st().dealt, 1);
+  EXPECT_EQ(p.shown(Text1), "Pell, it's your turn.");
+  EXPECT_EQ(p.random.remaining(), 0u);
+}
+
+TEST(Round, WhilePellIsOutOneDealPlaysTheGameToItsEnd) {
+  GameDir dir;
+  SeededRandom random(7);
+  Game game(dir.path(), random);
+  // Between rounds of a game: Pell is out, the others hold 2 points each.
+  game.mutableState().honor = {0, 0, 2, 2, 2};
+  game.mutableState().pot = 10;
+  ASSERT_FALSE(game.click(Command1).error.has_value());
+  const GameState& st = game.state();
+  EXPECT_EQ(st.dealt, 0);
+  for (int k = 1; k <= 4; ++k) EXPECT_LT(st.honor[k], 1) << k;
+  EXPECT_EQ(st.wins[1], 0);
+  EXPECT_EQ(st.wins[2] + st.wins[3] + st.wins[4], 1);
+  const auto winner = std::max_element(st.wins.begin() + 2, st.wins.end()) - st.wins.begin();
+  EXPECT_EQ(game.table().text(textBox(static_cast<int>(winner))),
+            std::string(shortName(static_cast<int>(winner))) + " wins all the honor!");
+  EXPECT_EQ(game.table().text(Text1), "Pell is out!");
+  EXPECT_EQ(game.table()[Image1], honorPicture(0));
+  const Wins saved{st.wins[1], st.wins[2], st.wins[3], st.wins[4]};
+  EXPECT_EQ(readFile(dir / kTotalsFile), formatTotals(saved));
+
+  // The next Deal starts a new game: the counts read back, 4 points each, Pell deals in.
+  ASSERT_FALSE(game.click(Command1).error.has_value());
+  ASSERT_EQ(st.dealt, 1) << "seed 7 is chosen so that no show-down follows this deal";
+  EXPECT_EQ(st.honor, (PerPlayer{0, 4, 4, 4, 4}));
+  EXPECT_EQ(st.pot, 0);
+  EXPECT_EQ(st.wins, (PerPlayer{0, saved[0], saved[1], saved[2], saved[3]}));
+  EXPECT_EQ(game.table()[Image1], honorPicture(4));
+  EXPECT_EQ(game.table().text(Text1), "Pell, it's your turn.");
+}
+
+// Positions from which refused clicks are tried.
+enum class At { Start, TakePhase, DiscardPhase, BetweenRounds, ComputerKnocked, PellOut };
+
+struct Refused {
+  At at;
+  std::vector<Control> clicks;
+  const char* why;
+};
+
+void reach(Play& p, At at) {
+  if (at == At::Start) return;
+  if (at == At::ComputerKnocked) {
+    stackWennaKnocks(p.dir.path());
+  } else {
+    stackQuiet(p.dir.path());
+  }
+  p.click(Command1);
+  if (at == At::DiscardPhase) p.click(Picture14);
+  if (at == At::BetweenRounds) p.click(Command2);
+  if (at == At::PellOut) {
+    // As a deal leaves it when Pell has no points left.
+    p.game.mutableState().honor[1] = 0;
+    p.game.mutableState().turnphase = kClosedPhase;
+  }
+}
+
+void PrintTo(const Refused& r, std::ostream* os) {
+  *os << r.why;
+}
+
+class RefusedClickTest : public ::testing::TestWithParam<Refused> {};
+
+TEST_P(RefusedClickTest, ChangesNothingAtAll) {
+  for (Control c : GetParam().clicks) {
+    SCOPED_TRACE(std::string(controlName(c)));
+    Play p(afterDeal(std::vector<float>(9, kNoKnock)));
+    reach(p, GetParam().at);
+    const GameState state = p.st();
+    const Table table = p.game.table();
+    const uint64_t drawn = p.game.random().drawn();
+    EXPECT_FALSE(p.game.click(c).error.has_value());
+    EXPECT_TRUE(p.st() == state);
+    EXPECT_TRUE(p.game.table() == table);
+    EXPECT_EQ(p.game.random().drawn(), drawn);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Clicks, RefusedClickTest,
+    ::testing::Values(
+        Refused{At::Start, {Command2, Picture14, Picture15, Picture1, Picture4}, "no deal yet"},
+        Refused{At::TakePhase,
+                {Picture1, Picture2, Picture3, Picture4, Command1, Picture5, Picture10, Picture13,
+                 Text1, Label1, Label2, total1, Image1, Image5},
+                "discard in the take phase, Deal in a round, controls without a handler"},
+        Refused{At::DiscardPhase,
+                {Picture14, Picture15, Command2, Command1},
+                "a second take, a knock after taking"},
+        Refused{At::BetweenRounds,
+                {Command2, Picture14, Picture15, Picture2},
+                "after the knock's show-down: a second knock, takes and discards"},
+        Refused{At::ComputerKnocked, {Command2}, "Wenna has knocked"},
+        Refused{At::PellOut,
+                {Command2, Picture14, Picture15, Picture1, Picture4, Command1},
+                "Pell is out"}));
+
+// The whole game, many times over: a simple human player against the three computers, with
+// the rules' bookkeeping checked after every click.
+
+// Counts each card of the standard deck among `pictures`; empty when each is there once.
+std::string notOnceEach(const std::vector<std::string>& pictures) {
+  std::map<std::string, int> seen;
+  for (const StandardCard& c : standardCards()) seen[c.record.picture] = 0;
+  for (const std::string& p : pictures) ++seen[p];
+  std::string wrong;
+  for (const auto& [picture, n] : seen) {
+    if (n != 1) wrong += picture + " x" + std::to_string(n) + " ";
+  }
+  return wrong;
+}
+
+// The hands of the players still in (player 1's card just taken only in the discard phase,
+// when its deck position is left out), the discard pile and the draw pile.
+std::vector<std::string> cardsInPlay(const GameState& st) {
+  std::vector<std::string> in;
+  const std::array hands{&st.p1card, &st.p2card, &st.p3card, &st.p4card};
+  for (std::size_t k = 1; k <= 4; ++k) {
+    if (st.honor[k] >= 1) in.insert(in.end(), hands[k - 1]->begin() + 1, hands[k - 1]->end() - 1);
+  }
+  const bool holding = st.turnphase == kDiscardPhase;
+  if (holding) in.push_back(st.p1card[4]);
+  for (int pos = st.discardbase; pos <= kDeckSize; ++pos) {
+    if (!holding || pos != st.deckpos) in.push_back(st.deckcard[pos]);
+  }
+  return in;
+}
+
+std::vector<std::string> pictures(const Deck& deck) {
+  std::vector<std::string> all;
+  for (const CardRecord& r : deck) all.push_back(r.picture);
+  return all;
+}
+
+bool anyoneIn(const GameState& st) {
+  return std::any_of(st.honor.begin() + 1, st.honor.end(), [](int16_t h) { return h >= 1; });
+}
+
+TEST(WholeGames, AThousandGamesKeepEveryCardThePointsAndTheFiles) {
+  constexpr int kGames = 1000;
+  const auto started = std::chrono::steady_clock::now();
+  // Every deal flushes cardfile.txt to disk; a directory in memory keeps the run quick.
+  namespace fs = std::filesystem;
+  const fs::path dir =
+      (fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path()) /
+      ("korvo-games-" + std::to_string(std::random_device()()));
+  initGameFiles(dir);
+  const struct Remove {
+    fs::path dir;
+    ~Remove() {
+      std::error_code ec;
+      fs::remove_all(dir, ec);
+    }
+  } remove{dir};
+  SeededRandom random(20240611);
+  Game game(dir, random);
+  std::mt19937 human(97);
+  const GameState& st = game.state();
+  int games = 0;
+  long clicks = 0, clicksThisGame = 0;
+
+  while (games < kGames) {
+    Control c = Command1;
+    if (st.dealt == 1 && st.turnphase == kTakePhase) {
+      c = human() % 10 == 0 ? Command2 : (human() % 2 ? Picture14 : Picture15);
+    } else if (st.dealt == 1) {
+      c = pictureBox(1 + static_cast<int>(human() % 4));
+    }
+    const bool wasIn = anyoneIn(st);
+    const ClickResult r = game.click(c);
+    ++clicks;
+    ASSERT_FALSE(r.error.has_value()) << *r.error;
+    ASSERT_LT(++clicksThisGame, 100000) << "game " << games << " does not end";
+
+    ASSERT_LE(st.discardbase, st.deckpos);
+    ASSERT_LE(st.deckpos, kDeckSize);
+    if (st.dealt == 1) {
+      // A round under way always waits for player 1, who is in and may act.
+      ASSERT_GE(st.honor[1], 1);
+      ASSERT_TRUE(st.turnphase == kTakePhase || st.turnphase == kDiscardPhase);
+      ASSERT_EQ(notOnceEach(cardsInPlay(st)), "");
+    }
+    if (anyoneIn(st)) {
+      ASSERT_EQ(st.pot + st.honor[1] + st.honor[2] + st.honor[3] + st.honor[4], 16);
+    }
+    if (c == Command1) {
+      ASSERT_EQ(notOnceEach(pictures(readCardFile(dir / kCardFile))), "");
+    }
+    if (wasIn && !anyoneIn(st)) {
+      ++games;
+      clicksThisGame = 0;
+      const Wins totals = readTotalsFile(dir / kTotalsFile);
+      ASSERT_EQ(totals, (Wins{st.wins[1], st.wins[2], st.wins[3], st.wins[4]}));
+      ASSERT_EQ(totals[0] + totals[1] + totals[2] + totals[3], games);
+    }
+  }
+  const std::chrono::duration<double> took = std::chrono::steady_clock::now() - started;
+  std::cout << "whole games: " << games << " games, " << clicks << " clicks, " << took.count()
+            << " s\n";
+}
+
+}  // namespace
+}  // namespace korvo
