@@ -43,6 +43,7 @@ std::vector<int> keyShuffle(int n, Random& random, std::span<int16_t> keys,
 
 void Game::deal() {
   if (st_.dealt == 0) st_.dealt = 1;
+  ++stats_.rounds;
 
   // Read the deck as the file lists it. A faulty file changes nothing.
   const Deck fileDeck = readCardFile(cardFile());
@@ -124,6 +125,7 @@ void Game::reshuffleDiscards() {
   const int base = st_.discardbase;
   const int n = st_.deckpos - base;
   if (n <= 0) return;
+  ++stats_.reshuffles;
   std::vector<Card> under;
   for (int pos = base; pos < st_.deckpos; ++pos) {
     under.push_back({st_.deckcard[pos], st_.decksuit[pos], st_.deckvalue[pos]});

@@ -1,5 +1,6 @@
 #include "game/game.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "game/recordfile.h"
@@ -23,6 +24,7 @@ std::filesystem::path Game::totalsFile() const {
 ClickResult Game::click(Control c) {
   ClickResult result;
   pendingMessage_.reset();
+  turnsThisClick_ = 0;
   try {
     switch (c) {
       case Control::Command1:
@@ -60,7 +62,17 @@ ClickResult Game::click(Control c) {
     result.error = e.what();
   }
   pendingMessage_.reset();
+  stats_.longestClick = std::max(stats_.longestClick, turnsThisClick_);
   return result;
+}
+
+void Game::countTurn() {
+  ++stats_.turns;
+  if (++turnsThisClick_ > kMaxTurnsPerClick) {
+    throw FileError(cardFile(), 0,
+                    "the computer players have played " + std::to_string(kMaxTurnsPerClick) +
+                        " turns without ending the round; this deck cannot end a round");
+  }
 }
 
 bool Game::othersAllUnknocked(int player) const {

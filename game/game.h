@@ -8,6 +8,7 @@
 // Every click enters through click(), the one place where file faults are caught.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -17,6 +18,19 @@
 #include "game/table.h"
 
 namespace korvo {
+
+// Counts of what the game has played, for soak runs and measurements.
+struct PlayStats {
+  uint64_t turns = 0;         // computer turns and player 1's discards
+  uint64_t rounds = 0;        // deals
+  uint64_t games = 0;         // games won
+  uint64_t reshuffles = 0;    // discard piles turned into a new draw pile
+  uint64_t longestClick = 0;  // the most turns played inside one click
+};
+
+// A click that has played this many turns has met a deck that cannot end a round (a hand-made
+// deck whose values never let anybody knock); it is stopped rather than left to run forever.
+inline constexpr uint64_t kMaxTurnsPerClick = 100000;
 
 struct ClickResult {
   // A fault that stopped the click's action, or a win count that could not be saved; the
@@ -38,6 +52,7 @@ class Game {
   const Random& random() const { return random_; }
   // True while a win count could not be saved and waits to be written.
   bool totalsPending() const { return totalsPending_; }
+  const PlayStats& stats() const { return stats_; }
 
   // For tests that set up a position by hand.
   GameState& mutableState() { return st_; }
@@ -80,6 +95,8 @@ class Game {
   // Draws the next card of the draw pile (reshuffling first if it is empty); returns deckpos.
   int16_t drawFromPile();
   void saveTotals();
+  // Counts a turn; stops the click once it has run past kMaxTurnsPerClick turns.
+  void countTurn();
   std::filesystem::path cardFile() const;
   std::filesystem::path totalsFile() const;
 
@@ -88,6 +105,8 @@ class Game {
   GameState st_;
   Table table_;
   bool totalsPending_ = false;
+  PlayStats stats_;
+  uint64_t turnsThisClick_ = 0;
   std::optional<std::string> pendingMessage_;
 };
 

@@ -81,6 +81,7 @@ void Game::keepscore() {
   if (left == 1) {
     // The count stops at its largest value rather than wrapping round.
     if (st_.wins[winner] < kMaxWins) ++st_.wins[winner];
+    ++stats_.games;
     table_.setText(textBox(winner), name(winner) + " wins all the honor!");
     st_.honor[winner] = 0;
   }

@@ -25,6 +25,7 @@ void Game::computerTurn(int k) {
   const ComputerPlayer& me = kComputers[k];
   const Control text = textBox(k);
   HandRef h = st_.hand(k);
+  countTurn();
 
   // Play has come back to a player who knocked: the round ends.
   if (st_.knocked[k] == kYes) {

@@ -34,6 +34,7 @@ void Game::Picture15_Click() {
 void Game::discardClick(int place) {
   if (st_.dealt == 0 || st_.turnphase == kTakePhase || st_.turnphase == kClosedPhase) return;
   st_.turnphase = kTakePhase;
+  countTurn();
   const Control thrown = cardPlace(1, place);
   table_.copyPicture(thrown, Control::Picture15);
   // The card taken moves into the gap, unless it is the one thrown.
