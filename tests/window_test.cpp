@@ -7,8 +7,10 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <set>
 #include <stdexcept>
@@ -337,6 +339,46 @@ TEST_F(WindowTest, SpaceOnAFocusedCardPlaceClicksIt) {
   pressSpace(QApplication::focusWidget());
   EXPECT_NE(game().state().turnphase, kDiscardPhase);
   expectInLineWithTable();
+  form().hide();
+}
+
+// Plays whole rounds as a person would: Deal, then draw and throw the card drawn until the
+// round ends, every move a mouse click or a key press on the real widget.
+TEST_F(WindowTest, WholeRoundsPlayByMouseAndByKeyboard) {
+  form().show();
+  form().activateWindow();
+  QCoreApplication::processEvents();
+  const auto mouse = [&](Control c) {
+    QWidget* w = widget(c);
+    const QPointF at(w->width() / 2.0, w->height() / 2.0);
+    QMouseEvent press(QEvent::MouseButtonPress, at, w->mapToGlobal(at), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, w->mapToGlobal(at), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &press);
+    QApplication::sendEvent(w, &release);
+  };
+  const auto keyboard = [&](Control c) {
+    widget(c)->setFocus();
+    pressSpace(QApplication::focusWidget());
+  };
+  for (const auto& press :
+       {std::function<void(Control)>(mouse), std::function<void(Control)>(keyboard)}) {
+    const uint64_t rounds = game().stats().rounds;
+    press(Control::Command1);
+    ASSERT_EQ(game().stats().rounds, rounds + 1);
+    for (int turn = 0; turn < 200 && game().state().dealt == 1; ++turn) {
+      if (game().state().turnphase == kClosedPhase) break;
+      press(Control::Picture14);
+      ASSERT_EQ(game().state().turnphase, kDiscardPhase);
+      press(Control::Picture4);
+      expectInLineWithTable();
+    }
+    if (game().state().dealt == 1) press(Control::Command2);  // still going: knock to end it
+    EXPECT_EQ(game().state().dealt, 0);
+    EXPECT_TRUE(errors_.empty());
+    expectInLineWithTable();
+  }
   form().hide();
 }
 
