@@ -219,6 +219,19 @@ TEST_F(WindowTest, EveryControlStandsAtItsDesignedPlaceWithItsStartUpLook) {
   }
 }
 
+TEST_F(WindowTest, CardPlacesAreNamedForScreenReaders) {
+  const std::pair<Control, const char*> names[] = {
+      {Control::Picture2, "Your card 2"},     {Control::Picture4, "Your new card"},
+      {Control::Picture5, "Oma's card 1"},    {Control::Picture10, "Tobin's card 3"},
+      {Control::Picture11, "Wenna's card 1"}, {Control::Picture14, "Draw pile"},
+      {Control::Picture15, "Discard pile"},
+  };
+  for (const auto& [c, name] : names) {
+    EXPECT_EQ(widget(c)->accessibleName(), QString::fromUtf8(name)) << controlName(c);
+    EXPECT_TRUE(qobject_cast<QAbstractButton*>(widget(c)) != nullptr) << controlName(c);
+  }
+}
+
 TEST_F(WindowTest, TextBoxesTakeNoTyping) {
   for (int k = 1; k <= 4; ++k) {
     auto* box = qobject_cast<QLineEdit*>(widget(textBox(k)));
