@@ -29,23 +29,15 @@ constexpr std::size_t kMaxLine = 4096;
 // at the very start is skipped.
 class LineReader {
  public:
-  explicit LineReader(const fs::path& file) : file_(file) {
-    std::error_code ec;
-    if (fs::is_directory(file, ec)) throw FileError(file, 0, "is a directory, not a file");
-    in_.open(file, std::ios::binary);
-    if (!in_) {
-      const int err = errno;
-      throw FileError(
-          file, 0,
-          std::string("cannot be opened: ") + (err != 0 ? std::strerror(err) : "unknown error"));
-    }
+  LineReader(std::istream& in, const fs::path& file) : in_(in), file_(file) {
     if (in_.peek() == 0xEF) {
+      const auto start = in_.tellg();
       char bom[3];
       in_.read(bom, 3);
       if (!(in_.gcount() == 3 && static_cast<unsigned char>(bom[1]) == 0xBB &&
             static_cast<unsigned char>(bom[2]) == 0xBF)) {
         in_.clear();
-        in_.seekg(0);
+        in_.seekg(start);
       }
     }
   }
@@ -75,10 +67,23 @@ class LineReader {
   int number() const { return number_; }
 
  private:
-  fs::path file_;
-  std::ifstream in_;
+  std::istream& in_;
+  const fs::path& file_;
   int number_ = 0;
 };
+
+std::ifstream openForReading(const fs::path& file) {
+  std::error_code ec;
+  if (fs::is_directory(file, ec)) throw FileError(file, 0, "is a directory, not a file");
+  std::ifstream in(file, std::ios::binary);
+  if (!in) {
+    const int err = errno;
+    throw FileError(
+        file, 0,
+        std::string("cannot be opened: ") + (err != 0 ? std::strerror(err) : "unknown error"));
+  }
+  return in;
+}
 
 struct Field {
   std::string text;
@@ -174,7 +179,12 @@ FileError::FileError(fs::path file, int line, const std::string& fault)
       fault_(fault) {}
 
 Deck readCardFile(const fs::path& file) {
-  LineReader reader(file);
+  auto in = openForReading(file);
+  return readCardFile(in, file);
+}
+
+Deck readCardFile(std::istream& in, const fs::path& file) {
+  LineReader reader(in, file);
   Deck deck;
   std::string line;
   int count = 0;
@@ -202,7 +212,12 @@ Deck readCardFile(const fs::path& file) {
 }
 
 Wins readTotalsFile(const fs::path& file) {
-  LineReader reader(file);
+  auto in = openForReading(file);
+  return readTotalsFile(in, file);
+}
+
+Wins readTotalsFile(std::istream& in, const fs::path& file) {
+  LineReader reader(in, file);
   std::string line;
   while (reader.next(line)) {
     if (isBlankLine(line)) continue;

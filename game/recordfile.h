@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <iosfwd>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -46,10 +47,13 @@ using Wins = std::array<int16_t, kPlayers>;
 
 // Reads the first 52 records; anything after them is never looked at.
 Deck readCardFile(const std::filesystem::path& file);
+// The same from text already open; `file` only names it in messages.
+Deck readCardFile(std::istream& in, const std::filesystem::path& file);
 void writeCardFile(const std::filesystem::path& file, const Deck& deck);
 
 // Reads the four win counts, wins(1) to wins(4).
 Wins readTotalsFile(const std::filesystem::path& file);
+Wins readTotalsFile(std::istream& in, const std::filesystem::path& file);
 void writeTotalsFile(const std::filesystem::path& file, const Wins& wins);
 
 // The text of a record as the writer puts it, line end included.
