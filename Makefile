@@ -1,10 +1,12 @@
 # The commands of README.md. Each one installs what is missing, configures and builds first.
 BUILD ?= build
 ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
 GAME_DIR := $(BUILD)/game
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps configure build run test test-asan screenshot clean
+.PHONY: all deps configure build run test test-asan fuzz screenshot clean
 
 all: build
 
@@ -29,7 +31,7 @@ run: build $(GAME_DIR)/cardfile.txt
 	  $(BUILD)/korvo --dir $(GAME_DIR); \
 	fi
 
-test: build test-asan
+test: build test-asan fuzz
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 # The engine and its tests again, under AddressSanitizer and UndefinedBehaviorSanitizer.
@@ -37,6 +39,19 @@ test-asan: deps
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DKORVO_WINDOW=OFF -DKORVO_SANITIZE=ON
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# The file readers under libFuzzer with AddressSanitizer and UndefinedBehaviorSanitizer (clang),
+# for FUZZ_SECONDS. The seeds of fuzz/corpus are copied into $(FUZZ_BUILD)/corpus, where what
+# the fuzzer finds collects from run to run; a crash, a hang or a sanitizer report fails.
+fuzz:
+	@scripts/install-deps --fuzz
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DKORVO_FUZZ=ON -DKORVO_WINDOW=OFF -DKORVO_BENCH=OFF
+	cmake --build $(FUZZ_BUILD) --target recordfile_fuzz -j $(JOBS)
+	mkdir -p $(FUZZ_BUILD)/corpus && cp fuzz/corpus/* $(FUZZ_BUILD)/corpus/
+	cd $(FUZZ_BUILD) && fuzz/recordfile_fuzz corpus -max_total_time=$(FUZZ_SECONDS) \
+	  -max_len=16384 -timeout=10 -print_final_stats=1 -artifact_prefix=$(CURDIR)/$(FUZZ_BUILD)/
+	@echo "fuzz: $$(ls $(FUZZ_BUILD)/corpus | wc -l) inputs in $(FUZZ_BUILD)/corpus"
 
 screenshot: build
 	rm -rf $(BUILD)/shot-game && $(BUILD)/korvo --init $(BUILD)/shot-game
@@ -46,4 +61,4 @@ screenshot: build
 	@echo "Wrote docs/start.png and docs/deal.png"
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

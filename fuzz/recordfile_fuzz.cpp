@@ -25,6 +25,10 @@ void checkError(const korvo::FileError& e) {
     fault("a FileError that does not name the file", e.what());
   }
   if (e.line() < 0) fault("a FileError with a negative line", e.what());
+  // The message goes into a message box whole: a control byte would cut or garble it.
+  for (const char c : e.fault()) {
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) fault("a control byte in", e.fault());
+  }
 }
 
 template <typename Read, typename Format>

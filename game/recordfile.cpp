@@ -24,6 +24,12 @@ std::string describe(const fs::path& file, int line, const std::string& fault) {
 
 // A line longer than this is not a record of the game's files.
 constexpr std::size_t kMaxLine = 4096;
+// Neither is a suit or a picture name longer than this. Two of them, their quotes, a value and
+// the line end still fit in kMaxLine, so every deck the reader takes reads back once written.
+constexpr std::size_t kMaxText = 2000;
+// A reader gives up after this many bytes without the records it needs: the game's files are
+// a few kilobytes, and line numbers stay far from overflowing.
+constexpr std::size_t kMaxRead = std::size_t{1} << 20;
 
 // Reads a file line by line; a line ends at LF, CR LF or a lone CR. A UTF-8 byte-order mark
 // at the very start is skipped.
@@ -45,21 +51,21 @@ class LineReader {
   // The next line without its line end; false at the end of the file.
   bool next(std::string& line) {
     line.clear();
-    int c = in_.get();
-    if (c == std::char_traits<char>::eof()) {
+    if (in_.peek() == std::char_traits<char>::eof()) {
       if (in_.bad()) throw FileError(file_, number_ + 1, "cannot be read");
       return false;
     }
     ++number_;
+    int c = get();
     while (c != std::char_traits<char>::eof() && c != '\n' && c != '\r') {
       if (line.size() >= kMaxLine) {
         throw FileError(file_, number_,
                         "is longer than " + std::to_string(kMaxLine) + " characters");
       }
       line.push_back(static_cast<char>(c));
-      c = in_.get();
+      c = get();
     }
-    if (c == '\r' && in_.peek() == '\n') in_.get();
+    if (c == '\r' && in_.peek() == '\n') get();
     if (in_.bad()) throw FileError(file_, number_, "cannot be read");
     return true;
   }
@@ -67,9 +73,18 @@ class LineReader {
   int number() const { return number_; }
 
  private:
+  int get() {
+    if (read_ == kMaxRead && in_.peek() != std::char_traits<char>::eof()) {
+      throw FileError(file_, number_, "goes on for over 1 MB; a game file is far smaller");
+    }
+    ++read_;
+    return in_.get();
+  }
+
   std::istream& in_;
   const fs::path& file_;
   int number_ = 0;
+  std::size_t read_ = 0;
 };
 
 std::ifstream openForReading(const fs::path& file) {
@@ -156,12 +171,27 @@ std::optional<long> parseInteger(const std::string& text) {
   return negative ? -n : n;
 }
 
+// A field's text as a message quotes it: its first 40 bytes, control bytes as \xNN, so that a
+// NUL or a stray byte of a binary file neither cuts nor garbles the message.
+std::string shown(const std::string& text) {
+  std::string out;
+  for (const char c : text.substr(0, 40)) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x20 || byte == 0x7F) {
+      const char* hex = "0123456789ABCDEF";
+      out += {'\\', 'x', hex[byte >> 4], hex[byte & 0xF]};
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
 int16_t integerField(const Field& field, const char* what, const fs::path& file, int lineNo) {
   const auto n = field.quoted ? std::nullopt : parseInteger(field.text);
   if (!n) {
-    throw FileError(
-        file, lineNo,
-        std::string(what) + " \"" + field.text.substr(0, 40) + "\" is not a whole number");
+    throw FileError(file, lineNo,
+                    std::string(what) + " \"" + shown(field.text) + "\" is not a whole number");
   }
   if (*n < std::numeric_limits<int16_t>::min() || *n > std::numeric_limits<int16_t>::max()) {
     throw FileError(file, lineNo,
@@ -197,6 +227,11 @@ Deck readCardFile(std::istream& in, const fs::path& file) {
                           " fields; a card needs 3: suit, value, picture file");
     }
     CardRecord& card = deck[static_cast<std::size_t>(count)];
+    if (fields[0].text.size() > kMaxText || fields[2].text.size() > kMaxText) {
+      throw FileError(
+          file, reader.number(),
+          "a suit or picture name is longer than " + std::to_string(kMaxText) + " characters");
+    }
     card.suit = fields[0].text;
     card.value = integerField(fields[1], "the value", file, reader.number());
     card.picture = fields[2].text;

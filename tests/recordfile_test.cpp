@@ -22,6 +22,7 @@ TEST(RecordFile, WriterAndReaderAgree) {
   TempDir dir;
   Deck deck = standardDeck();
   deck[0] = {"Hearts, with a comma", -7, "odd name.JPG"};
+  deck[1] = {std::string(2000, 's'), -32768, std::string(2000, 'p')};  // the longest names
   deck[51] = {"", 32767, ""};
   writeCardFile(dir / kCardFile, deck);
   EXPECT_EQ(readCardFile(dir / kCardFile), deck);
@@ -55,6 +56,12 @@ TEST(RecordFile, ReaderTakesWhatPeopleWrite) {
       {"no line end after the last record", full.substr(0, full.size() - 2)},
       {"a byte-order mark", "\xEF\xBB\xBF" + full},
       {"records after the 52nd are never read", full + "garbage \"\n,,,\n"},
+      {"10 MB of records after the 52nd",
+       [&] {
+         std::string big = full;
+         while (big.size() < (10u << 20)) big += full;
+         return big;
+       }()},
       {"blank lines",
        "\r\n" + full.substr(0, full.find('\n') + 1) + "   \r\n" + full.substr(full.find('\n') + 1)},
   };
@@ -111,6 +118,13 @@ TEST(RecordFile, CardFileFaultsNameFileAndLine) {
       {"an extra field", "\"♦\",7,\"7D.JPG\",1\r\n", 1, "has 4 fields"},
       {"text after a closing quote", "\"♦\"x,7,\"7D.JPG\"\r\n", 1, "after a closing quote"},
       {"a line a megabyte long", std::string(1 << 20, 'x'), 1, "longer than"},
+      // Written back with its quotes, such a record would make a line too long to read.
+      {"a suit of 2001 characters", firstLines(1) + std::string(2001, 's') + ",7,7D.JPG\r\n", 2,
+       "longer than 2000"},
+      {"10 MB of blank lines", std::string(10 << 20, '\n'), (1 << 20) + 1, "over 1 MB"},
+      {"a picture", "\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 1, "has 1 fields"},
+      {"a NUL byte in a value", firstLines(3) + std::string("\"♦\",7\0,\"7D.JPG\"\r\n", 17), 4,
+       "not a whole number"},
   };
   for (const auto& c : cases) expectFault(c, false);
 }
@@ -121,8 +135,22 @@ TEST(RecordFile, TotalsFileFaultsNameFileAndLine) {
       {"three counts", "1,2,3\r\n", 1, "holds 3 numbers"},
       {"a word", "\r\n1,two,3,4\r\n", 2, "not a whole number"},
       {"beyond 16 bits", "1,2,3,99999\r\n", 1, "outside"},
+      {"an unterminated quote", "\"1,2,3,4\r\n", 1, "no closing quote"},
+      {"a NUL byte", std::string("1,2,\0,4\r\n", 9), 1, "not a whole number"},
+      {"a picture", "\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 1, "holds 1 numbers"},
+      {"10 MB of blank lines", std::string(10 << 20, '\n'), (1 << 20) + 1, "over 1 MB"},
   };
   for (const auto& c : cases) expectFault(c, true);
+
+  const std::pair<const char*, std::string> accepted[] = {
+      {"a byte-order mark, blanks and CR", "\xEF\xBB\xBF 3,\t0 , 12,1\r"},
+      {"blank lines, LF and no last line end", "\n \n3,0,12,1"},
+  };
+  for (const auto& [what, text] : accepted) {
+    TempDir dir;
+    writeFile(dir / kTotalsFile, text);
+    EXPECT_EQ(readTotalsFile(dir / kTotalsFile), (Wins{3, 0, 12, 1})) << what;
+  }
 }
 
 TEST(RecordFile, MissingFileAndDirectory) {
