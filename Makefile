@@ -6,7 +6,7 @@ FUZZ_SECONDS ?= 60
 GAME_DIR := $(BUILD)/game
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps configure build run test test-asan fuzz screenshot clean
+.PHONY: all deps configure build run test test-asan fuzz soak screenshot clean
 
 all: build
 
@@ -39,6 +39,10 @@ test-asan: deps
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DKORVO_WINDOW=OFF -DKORVO_SANITIZE=ON
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# A million random clicks, legal and illegal, with the game's invariants checked after each.
+soak: build
+	$(BUILD)/bench/soak --clicks 1000000
 
 # The file readers under libFuzzer with AddressSanitizer and UndefinedBehaviorSanitizer (clang),
 # for FUZZ_SECONDS. The seeds of fuzz/corpus are copied into $(FUZZ_BUILD)/corpus, where what

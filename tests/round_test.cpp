@@ -6,12 +6,12 @@
 #include <chrono>
 #include <filesystem>
 #include <iostream>
-#include <map>
 #include <random>
 
 #include "game/game.h"
 #include "game/gamedir.h"
 #include "game/recordfile.h"
+#include "tests/invariants.h"
 #include "tests/test_support.h"
 
 namespace korvo {
@@ -344,44 +344,6 @@ INSTANTIATE_TEST_SUITE_P(
 // The whole game, many times over: a simple human player against the three computers, with
 // the rules' bookkeeping checked after every click.
 
-// Counts each card of the standard deck among `pictures`; empty when each is there once.
-std::string notOnceEach(const std::vector<std::string>& pictures) {
-  std::map<std::string, int> seen;
-  for (const StandardCard& c : standardCards()) seen[c.record.picture] = 0;
-  for (const std::string& p : pictures) ++seen[p];
-  std::string wrong;
-  for (const auto& [picture, n] : seen) {
-    if (n != 1) wrong += picture + " x" + std::to_string(n) + " ";
-  }
-  return wrong;
-}
-
-// The hands of the players still in (player 1's card just taken only in the discard phase,
-// when its deck position is left out), the discard pile and the draw pile.
-std::vector<std::string> cardsInPlay(const GameState& st) {
-  std::vector<std::string> in;
-  const std::array hands{&st.p1card, &st.p2card, &st.p3card, &st.p4card};
-  for (std::size_t k = 1; k <= 4; ++k) {
-    if (st.honor[k] >= 1) in.insert(in.end(), hands[k - 1]->begin() + 1, hands[k - 1]->end() - 1);
-  }
-  const bool holding = st.turnphase == kDiscardPhase;
-  if (holding) in.push_back(st.p1card[4]);
-  for (int pos = st.discardbase; pos <= kDeckSize; ++pos) {
-    if (!holding || pos != st.deckpos) in.push_back(st.deckcard[pos]);
-  }
-  return in;
-}
-
-std::vector<std::string> pictures(const Deck& deck) {
-  std::vector<std::string> all;
-  for (const CardRecord& r : deck) all.push_back(r.picture);
-  return all;
-}
-
-bool anyoneIn(const GameState& st) {
-  return std::any_of(st.honor.begin() + 1, st.honor.end(), [](int16_t h) { return h >= 1; });
-}
-
 TEST(WholeGames, AThousandGamesKeepEveryCardThePointsAndTheFiles) {
   constexpr int kGames = 1000;
   const auto started = std::chrono::steady_clock::now();
@@ -402,6 +364,7 @@ TEST(WholeGames, AThousandGamesKeepEveryCardThePointsAndTheFiles) {
   Game game(dir, random);
   std::mt19937 human(97);
   const GameState& st = game.state();
+  const Deck deck = standardDeck();
   int games = 0;
   long clicks = 0, clicksThisGame = 0;
 
@@ -412,27 +375,18 @@ TEST(WholeGames, AThousandGamesKeepEveryCardThePointsAndTheFiles) {
     } else if (st.dealt == 1) {
       c = pictureBox(1 + static_cast<int>(human() % 4));
     }
-    const bool wasIn = anyoneIn(st);
+    const bool wasIn = invariants::anyoneIn(st);
     const ClickResult r = game.click(c);
     ++clicks;
     ASSERT_FALSE(r.error.has_value()) << *r.error;
     ASSERT_LT(++clicksThisGame, 100000) << "game " << games << " does not end";
 
-    ASSERT_LE(st.discardbase, st.deckpos);
-    ASSERT_LE(st.deckpos, kDeckSize);
-    if (st.dealt == 1) {
-      // A round under way always waits for player 1, who is in and may act.
-      ASSERT_GE(st.honor[1], 1);
-      ASSERT_TRUE(st.turnphase == kTakePhase || st.turnphase == kDiscardPhase);
-      ASSERT_EQ(notOnceEach(cardsInPlay(st)), "");
-    }
-    if (anyoneIn(st)) {
-      ASSERT_EQ(st.pot + st.honor[1] + st.honor[2] + st.honor[3] + st.honor[4], 16);
-    }
+    const std::vector<std::string> faults = invariants::checkState(st, game.table(), deck);
+    ASSERT_TRUE(faults.empty()) << "click " << clicks << ": " << faults.front();
     if (c == Command1) {
-      ASSERT_EQ(notOnceEach(pictures(readCardFile(dir / kCardFile))), "");
+      ASSERT_EQ(invariants::checkDeckFile(readCardFile(dir / kCardFile), deck), "");
     }
-    if (wasIn && !anyoneIn(st)) {
+    if (wasIn && !invariants::anyoneIn(st)) {
       ++games;
       clicksThisGame = 0;
       const Wins totals = readTotalsFile(dir / kTotalsFile);
