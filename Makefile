@@ -46,7 +46,8 @@ soak: build
 
 # The file readers under libFuzzer with AddressSanitizer and UndefinedBehaviorSanitizer (clang),
 # for FUZZ_SECONDS. The seeds of fuzz/corpus are copied into $(FUZZ_BUILD)/corpus, where what
-# the fuzzer finds collects from run to run; a crash, a hang or a sanitizer report fails.
+# the fuzzer finds collects from run to run; a crash, a hang or a sanitizer report fails and
+# leaves its input in $(FUZZ_BUILD)/crash-* or timeout-*.
 fuzz:
 	@scripts/install-deps --fuzz
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
@@ -54,7 +55,9 @@ fuzz:
 	cmake --build $(FUZZ_BUILD) --target recordfile_fuzz -j $(JOBS)
 	mkdir -p $(FUZZ_BUILD)/corpus && cp fuzz/corpus/* $(FUZZ_BUILD)/corpus/
 	cd $(FUZZ_BUILD) && fuzz/recordfile_fuzz corpus -max_total_time=$(FUZZ_SECONDS) \
-	  -max_len=16384 -timeout=10 -print_final_stats=1 -artifact_prefix=$(CURDIR)/$(FUZZ_BUILD)/
+	  -max_len=16384 -timeout=10 -print_final_stats=1 -artifact_prefix=$(CURDIR)/$(FUZZ_BUILD)/ \
+	  > fuzz.log 2>&1 || { tail -n 80 fuzz.log; echo "fuzz: a finding; see $(FUZZ_BUILD)/fuzz.log"; exit 1; }
+	@grep -E "INITED|DONE|^Done|^stat::" $(FUZZ_BUILD)/fuzz.log
 	@echo "fuzz: $$(ls $(FUZZ_BUILD)/corpus | wc -l) inputs in $(FUZZ_BUILD)/corpus"
 
 screenshot: build
