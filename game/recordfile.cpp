@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <fstream>
 #include <limits>
@@ -290,23 +291,48 @@ void writeTotalsFile(const fs::path& file, const Wins& wins) {
   replaceFileAtomically(file, formatTotals(wins));
 }
 
+namespace {
+
+// Temporary files of ours that a killed run left behind: removed once they are old enough
+// that no other run can still be writing them.
+void removeStaleTemporaries(const fs::path& dir, const std::string& prefix) {
+  std::error_code ec;
+  const auto now = fs::file_time_type::clock::now();
+  for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+    const std::string name = it->path().filename().string();
+    if (!name.starts_with(prefix)) continue;
+    std::error_code timeError;
+    const auto written = fs::last_write_time(it->path(), timeError);
+    if (!timeError && now - written > std::chrono::minutes(1)) fs::remove(it->path(), timeError);
+  }
+}
+
+}  // namespace
+
 void replaceFileAtomically(const fs::path& file, const std::string& contents) {
   static std::atomic<unsigned> counter{0};
   const fs::path dir = file.has_parent_path() ? file.parent_path() : fs::path(".");
-  const fs::path temp = dir / ("." + file.filename().string() + ".new-" +
-                               std::to_string(::getpid()) + "-" + std::to_string(counter++));
+  const std::string prefix = "." + file.filename().string() + ".new-";
+  removeStaleTemporaries(dir, prefix);
+
+  // A name taken by a temporary file that an earlier run left behind is passed over.
+  fs::path temp;
+  int fd = -1;
+  for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+    temp = dir / (prefix + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+    fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd < 0 && errno != EEXIST) break;
+  }
+  if (fd < 0) {
+    const int err = errno;
+    throw FileError(file, 0, std::string("cannot be written: ") + std::strerror(err));
+  }
   const auto fail = [&](const char* what) {
     const int err = errno;
     ::unlink(temp.c_str());
     throw FileError(file, 0,
                     std::string("cannot be written (") + what + "): " + std::strerror(err));
   };
-
-  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-  if (fd < 0) {
-    const int err = errno;
-    throw FileError(file, 0, std::string("cannot be written: ") + std::strerror(err));
-  }
   const char* data = contents.data();
   std::size_t left = contents.size();
   while (left > 0) {

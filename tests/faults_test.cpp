@@ -220,10 +220,9 @@ TEST(Faults, KilledAtRandomMomentsTheFilesStayWhole) {
 }
 
 // A temporary file left by a killed run carries that run's process id. A later run that gets
-// the same process id, as in a sandbox that starts every run at the same id, must still save.
-// Disabled: the writer opens its temporary with O_EXCL under the name of the stale one, so the
-// first Deal of such a run fails with "File exists". Enable it once the writer copes.
-TEST(Faults, DISABLED_ATemporaryLeftByAKilledRunDoesNotStopTheNextDeal) {
+// the same process id, as in a sandbox that starts every run at the same id, must still save,
+// and the old leftover is cleared away.
+TEST(Faults, ATemporaryLeftByAKilledRunDoesNotStopTheNextDeal) {
   testing::GameDir dir;
   const Program p =
       startProgram({KORVO_BINARY, "--headless", "--dir", dir.path().string(), "--seed", "1"});
@@ -244,6 +243,7 @@ TEST(Faults, DISABLED_ATemporaryLeftByAKilledRunDoesNotStopTheNextDeal) {
   const auto record = nlohmann::json::parse(out);
   EXPECT_FALSE(record.contains("error")) << record["error"];
   EXPECT_EQ(record["state"]["dealt"], 1);
+  EXPECT_FALSE(fs::exists(stale));
 }
 
 // Makes every file of this process stop growing at `bytes`, as a full disk stops it, while the
