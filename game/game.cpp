@@ -24,6 +24,7 @@ std::filesystem::path Game::totalsFile() const {
 ClickResult Game::click(Control c) {
   ClickResult result;
   pendingMessage_.reset();
+  pendingNotice_.reset();
   turnsThisClick_ = 0;
   try {
     switch (c) {
@@ -55,6 +56,7 @@ ClickResult Game::click(Control c) {
         break;  // no handler: the click changes nothing
     }
     result.error = pendingMessage_;
+    result.notice = pendingNotice_;
   } catch (const FileError& e) {
     // A file fault stops the click where it happened; the next Deal click tries again.
     st_.dealt = 0;
@@ -62,6 +64,7 @@ ClickResult Game::click(Control c) {
     result.error = e.what();
   }
   pendingMessage_.reset();
+  pendingNotice_.reset();
   stats_.longestClick = std::max(stats_.longestClick, turnsThisClick_);
   return result;
 }

@@ -36,6 +36,8 @@ struct ClickResult {
   // A fault that stopped the click's action, or a win count that could not be saved; the
   // text the window shows in a message box.
   std::optional<std::string> error;
+  // Something worth telling the player that is no fault, such as a win the tally cannot count.
+  std::optional<std::string> notice;
 };
 
 class Game {
@@ -108,6 +110,7 @@ class Game {
   PlayStats stats_;
   uint64_t turnsThisClick_ = 0;
   std::optional<std::string> pendingMessage_;
+  std::optional<std::string> pendingNotice_;
 };
 
 // The short names of the players in messages: "Pell", "Oma", "Tobin", "Wenna".

@@ -80,7 +80,12 @@ void Game::keepscore() {
   }
   if (left == 1) {
     // The count stops at its largest value rather than wrapping round.
-    if (st_.wins[winner] < kMaxWins) ++st_.wins[winner];
+    if (st_.wins[winner] < kMaxWins) {
+      ++st_.wins[winner];
+    } else {
+      pendingNotice_ = name(winner) + " has won " + std::to_string(kMaxWins) +
+                       " games, as many as the tally can count; this win is not added.";
+    }
     ++stats_.games;
     table_.setText(textBox(winner), name(winner) + " wins all the honor!");
     st_.honor[winner] = 0;

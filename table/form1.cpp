@@ -259,6 +259,7 @@ void Form1::onClicked(Control c) {
   applyTable();
   // Faults go to the error sink, never into a text box.
   if (result.error) errorSink_(QString::fromStdString(*result.error));
+  if (result.notice) errorSink_(QString::fromStdString(*result.notice));
 }
 
 void Form1::applyTable() {

@@ -33,21 +33,29 @@ TEST(Reliability, ADeckThatCannotEndARoundDoesNotFreezeTheClick) {
   EXPECT_FALSE(game.click(Control::Command1).error);
 }
 
-TEST(Reliability, AWinCountAtItsLimitStaysThere) {
+TEST(Reliability, AWinCountAtItsLimitStaysThereAndThePlayerIsTold) {
   testing::GameDir dir;
   testing::writeFile(dir / kTotalsFile, "32767,0,0,0\r\n");
   SeededRandom random(11);
   Game game(dir.path(), random);
   game.click(Control::Command1);  // starts a game: the counts are read
+  // Oma and Tobin are out; Wenna knocked with nothing (0), and player 1 is about to throw
+  // the card he took. Play comes back to Wenna, she pays double, and player 1 wins the game.
   GameState& st = game.mutableState();
-  // Player 1 holds 31 and everybody else has one point left: he wins the game.
-  st.honor = {0, 4, 1, 1, 1};
-  st.knocked = {"", "B", "F", "F", "F"};
-  st.p1value[5] = 31;
-  game.keepscore();
+  st.dealt = 1;
+  st.turnphase = kDiscardPhase;
+  st.knocked = {"", "F", "F", "F", "T"};
+  st.finalturn = {"", "F", "F", "F", "F"};
+  st.honor = {0, 4, 0, 0, 2};
+  st.p4value[5] = 0;
+  st.p1card[4] = st.deckcard[st.deckpos];
+  const ClickResult result = game.click(Control::Picture4);
+  ASSERT_TRUE(result.notice) << "the player is told the win was not counted";
+  EXPECT_NE(result.notice->find("32767"), std::string::npos) << *result.notice;
+  EXPECT_FALSE(result.error);
+  EXPECT_EQ(game.table()[Control::Text1], "Pell wins all the honor!");
   EXPECT_EQ(st.wins[1], 32767);
   EXPECT_EQ(testing::readFile(dir / kTotalsFile), "32767,0,0,0\r\n");
-  EXPECT_EQ(game.table()[Control::Text1], "Pell wins all the honor!");
 }
 
 }  // namespace
