@@ -86,10 +86,7 @@ TEST_F(DealTest, FirstDealStartsAGame) {
   EXPECT_EQ(st.pot, 0);
   const Table& t = game.table();
   EXPECT_EQ(t[Control::total3], "12");
-  for (auto c : {Control::Image1, Control::Image2, Control::Image3, Control::Image4}) {
-    EXPECT_EQ(t[c], "hundred4.JPG");
-  }
-  EXPECT_EQ(t[Control::Image5], "hundred0.JPG");
+  for (int n = 1; n <= 5; ++n) EXPECT_EQ(t[image(n)], honorPicture(n == 5 ? 0 : 4)) << n;
   // All in: player 4 gets positions 1, 5, 9, player 3 2, 6, 10, player 2 3, 7, 11 and
   // player 1 4, 8, 12; the first discard is 13.
   const auto& deck = st.deckcard;
@@ -107,10 +104,8 @@ TEST_F(DealTest, FirstDealStartsAGame) {
   EXPECT_EQ(t[Control::Picture15], deck[13]);
   EXPECT_EQ(t[Control::Picture4], "gone.JPG");
   EXPECT_EQ(t[Control::Text1], "Pell Varny");  // the deal writes no message to a player in
-  for (int k = 1; k <= 4; ++k) {
-    EXPECT_EQ(st.knocked[k], "F");
-    EXPECT_EQ(st.finalturn[k], "F");
-  }
+  EXPECT_EQ(st.knocked, (Arr<std::string, 4>{"", "F", "F", "F", "F"}));
+  EXPECT_EQ(st.finalturn, st.knocked);
 }
 
 TEST_F(DealTest, PlayersWhoAreOutGetNoCards) {
@@ -157,17 +152,34 @@ TEST_F(DealTest, PlayersWhoAreOutGetNoCards) {
   }
 }
 
-TEST_F(DealTest, FaultyCardFileChangesNothing) {
-  testing::writeFile(dir / kCardFile, "\"♠\",11,\"AS.JPG\"\r\n");
-  const std::string before = readFile(dir / kCardFile);
-  const ClickResult result = game.click(Control::Command1);
-  ASSERT_TRUE(result.error);
-  EXPECT_NE(result.error->find("cardfile.txt"), std::string::npos) << *result.error;
-  EXPECT_NE(result.error->find("line 2"), std::string::npos) << *result.error;
-  EXPECT_EQ(readFile(dir / kCardFile), before);
-  EXPECT_EQ(st.dealt, 0);
-  EXPECT_EQ(st.turnphase, 0);
-  EXPECT_EQ(random.drawn(), 0u);
+TEST(Deal, AFaultyOrMissingCardFileChangesNothingAndTheNextDealWorks) {
+  for (const std::string fault : {"line 2", "missing"}) {
+    SCOPED_TRACE(fault);
+    testing::GameDir dir;
+    SeededRandom random(4);  // as in a fresh game directory, the deal leaves a round under way
+    Game game(dir.path(), random);
+    if (fault == "missing") {
+      std::filesystem::remove(dir / kCardFile);
+    } else {
+      testing::writeFile(dir / kCardFile, "\"♠\",11,\"AS.JPG\"\r\n");
+    }
+    const std::string before = fault == "missing" ? "" : readFile(dir / kCardFile);
+    const GameState state = game.state();
+    const ClickResult result = game.click(Control::Command1);
+    ASSERT_TRUE(result.error);
+    EXPECT_NE(result.error->find("cardfile.txt"), std::string::npos) << *result.error;
+    if (!before.empty()) {
+      EXPECT_NE(result.error->find(fault), std::string::npos) << *result.error;
+      EXPECT_EQ(readFile(dir / kCardFile), before);
+    }
+    EXPECT_EQ(game.state(), state);
+    EXPECT_EQ(game.table(), Table());
+    EXPECT_EQ(random.drawn(), 0u);
+
+    writeCardFile(dir / kCardFile, standardDeck());
+    EXPECT_FALSE(game.click(Control::Command1).error);
+    EXPECT_EQ(game.state().dealt, 1);
+  }
 }
 
 TEST_F(DealTest, MissingTotalsLeavesACompleteNewDeck) {
@@ -188,15 +200,6 @@ TEST_F(DealTest, MissingTotalsLeavesACompleteNewDeck) {
   retry.mutableState().dealt = 1;
   retry.deal();
   EXPECT_EQ(retry.state().honor[1], 4);
-}
-
-TEST_F(DealTest, DealClickOnlyBetweenRounds) {
-  st.dealt = 1;
-  const GameState before = st;
-  const Table tableBefore = game.table();
-  EXPECT_FALSE(game.click(Control::Command1).error);
-  EXPECT_EQ(game.state(), before);
-  EXPECT_EQ(game.table(), tableBefore);
 }
 
 }  // namespace

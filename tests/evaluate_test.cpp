@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "game/game.h"
 #include "tests/test_support.h"
 
@@ -10,22 +12,8 @@ namespace {
 
 using testing::card;
 
-// Puts a hand into the scratch hand, with marks in every element lookatcards must not touch.
-void loadScratch(GameState& st, const Hand& h) {
-  for (int i = 1; i <= 3; ++i) {
-    st.evalcard[i] = h[i - 1].card;
-    st.evalsuit[i] = h[i - 1].suit;
-    st.evalvalue[i] = h[i - 1].value;
-  }
-  st.evalcard[0] = "zero";
-  st.evalsuit[4] = "four";
-  st.evalvalue[4] = 44;
-  st.evalsuit[5] = "stale";
-  st.evalvalue[5] = -1;
-}
-
 // The best suit and total, from the pure rule and from lookatcards, which must change nothing
-// but element 5 of evalsuit and evalvalue.
+// but element 5 of evalsuit and evalvalue (marks lie in the elements it must not touch).
 void expectWorth(const Hand& h, const std::string& suit, Value total, const std::string& what) {
   const Evaluation e = evaluate(h);
   EXPECT_EQ(h[static_cast<std::size_t>(e.best)].suit, suit) << what;
@@ -33,8 +21,14 @@ void expectWorth(const Hand& h, const std::string& suit, Value total, const std:
 
   ScriptedRandom random({});
   Game game("/nonexistent", random);
-  loadScratch(game.mutableState(), h);
-  GameState expected = game.state();
+  GameState& st = game.mutableState();
+  for (int i = 1; i <= 3; ++i) {
+    const Card& c = h[static_cast<std::size_t>(i - 1)];
+    std::tie(st.evalcard[i], st.evalsuit[i], st.evalvalue[i]) = std::tie(c.card, c.suit, c.value);
+  }
+  std::tie(st.evalcard[0], st.evalsuit[4], st.evalvalue[4], st.evalsuit[5]) =
+      std::tuple("zero", "four", 44, "stale");
+  GameState expected = st;
   expected.evalsuit[5] = suit;
   expected.evalvalue[5] = total;
   const Table table = game.table();
@@ -84,7 +78,7 @@ TEST(Evaluate, WorkedExamplesAndTies) {
 }
 
 TEST(Evaluate, SuitsDifferingInCaseAreDifferentSuits) {
-  // "x" and "X" are two suits: read as one, each hand would count all three cards.
+  // Read as one suit, each hand would count all three cards.
   expectWorth({c("x", 5), c("X", 6), c("x", 4)}, "x", 9, "pair of cards 1 and 3 in x");
   expectWorth({c("X", 3), c("x", 3), c("x", 3)}, "x", 6, "pair of cards 2 and 3 in x");
   expectWorth({c("x", 7), c("x", 2), c("X", 9)}, "X", 9, "pair 9 ties the X card");

@@ -30,17 +30,11 @@ inline std::string describe(const CardId& c) {
   return c.picture + "/" + c.suit + "/" + std::to_string(c.value);
 }
 
-inline std::vector<CardId> cardsOf(const Deck& deck) {
-  std::vector<CardId> cards;
-  for (const CardRecord& r : deck) cards.push_back({r.picture, r.suit, r.value});
-  return cards;
-}
-
 // Empty when `cards` holds each card of `deck` as often as the deck does and nothing else;
 // otherwise the cards that are off, as "7H.JPG/♥/7 x2 (deck x1)".
 inline std::string notOnceEach(const std::vector<CardId>& cards, const Deck& deck) {
   std::map<CardId, std::pair<int, int>> seen;  // card -> (times found, times in the deck)
-  for (const CardId& c : cardsOf(deck)) ++seen[c].second;
+  for (const CardRecord& r : deck) ++seen[{r.picture, r.suit, r.value}].second;
   for (const CardId& c : cards) ++seen[c].first;
   std::string wrong;
   for (const auto& [c, n] : seen) {
@@ -97,16 +91,14 @@ inline std::vector<std::string> checkState(const GameState& st, const Table& tab
                             std::to_string(st.discardbase) + ")";
 
   if (st.dealt != 0 && st.dealt != 1) fault("dealt is " + std::to_string(st.dealt));
-  if (st.turnphase < kTakePhase || st.turnphase > kClosedPhase) {
+  if (st.turnphase < kTakePhase || st.turnphase > kClosedPhase)
     fault("turnphase is " + std::to_string(st.turnphase));
-  }
   const bool piles = st.discardbase <= st.deckpos && st.deckpos <= kDeckSize;
   if (!piles) fault("the piles are out of order" + where);
 
   for (int k = 1; k <= kPlayers; ++k) {
-    if (st.honor[k] > 4 || st.honor[k] < -1) {
+    if (st.honor[k] > 4 || st.honor[k] < -1)
       fault("player " + std::to_string(k) + " has " + std::to_string(st.honor[k]) + " honor");
-    }
   }
   if (anyoneIn(st)) {
     const int sum = st.pot + st.honor[1] + st.honor[2] + st.honor[3] + st.honor[4];
@@ -117,42 +109,34 @@ inline std::vector<std::string> checkState(const GameState& st, const Table& tab
 
   // Player 1 has the table's card in the fourth place exactly while he must throw one away.
   const bool takenShown = table[Control::Picture4] != "" && table[Control::Picture4] != kEmptyPlace;
-  if (st.turnphase == kDiscardPhase && (st.dealt != 1 || !takenShown)) {
+  if (st.turnphase == kDiscardPhase && (st.dealt != 1 || !takenShown))
     fault("the discard phase without a round under way or a card taken in place 4");
-  }
-  if (st.dealt == 1 && st.turnphase != kDiscardPhase && takenShown) {
+  if (st.dealt == 1 && st.turnphase != kDiscardPhase && takenShown)
     fault("place 4 shows " + table[Control::Picture4] + " outside the discard phase");
-  }
-  if (st.turnphase == kClosedPhase && st.knocked[1] != kYes && st.honor[1] >= 1) {
+  if (st.turnphase == kClosedPhase && st.knocked[1] != kYes && st.honor[1] >= 1)
     fault("turnphase 2 while player 1 has neither knocked nor gone out");
-  }
 
   if (st.dealt == 1) {
     // A round under way waits for player 1, who is in and may act.
     if (st.honor[1] < 1) fault("a round waits for player 1, who is out");
     if (st.turnphase == kClosedPhase) fault("a round waits for player 1 in turnphase 2");
     if (piles && st.discardbase < 1) fault("a round under way without a discard pile" + where);
-    if (piles) {
-      if (st.turnphase == kDiscardPhase) {
-        if (heldBy(st, 1, 4) != deckAt(st, st.deckpos)) {
-          fault("the card taken, " + describe(heldBy(st, 1, 4)) + ", is not the one at deckpos, " +
-                describe(deckAt(st, st.deckpos)));
-        }
-        if (table[Control::Picture4] != st.p1card[4]) {
-          fault("place 4 shows " + table[Control::Picture4] + " but player 1 holds " +
-                st.p1card[4]);
-        }
-      }
-      const std::string wrong = notOnceEach(cardsInPlay(st), deck);
-      if (!wrong.empty()) fault("cards not once each in play" + where + ": " + wrong);
-    }
+    if (piles && st.turnphase == kDiscardPhase && heldBy(st, 1, 4) != deckAt(st, st.deckpos))
+      fault("the card taken, " + describe(heldBy(st, 1, 4)) + ", is not the one at deckpos, " +
+            describe(deckAt(st, st.deckpos)));
+    if (piles && st.turnphase == kDiscardPhase && table[Control::Picture4] != st.p1card[4])
+      fault("place 4 shows " + table[Control::Picture4] + " but player 1 holds " + st.p1card[4]);
+    const std::string wrong = piles ? notOnceEach(cardsInPlay(st), deck) : "";
+    if (!wrong.empty()) fault("cards not once each in play" + where + ": " + wrong);
   }
   return faults;
 }
 
 // A deck file read back: the cards of the deck in any order.
 inline std::string checkDeckFile(const Deck& read, const Deck& deck) {
-  return notOnceEach(cardsOf(read), deck);
+  std::vector<CardId> cards;
+  for (const CardRecord& r : read) cards.push_back({r.picture, r.suit, r.value});
+  return notOnceEach(cards, deck);
 }
 
 }  // namespace korvo::invariants

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <optional>
 #include <sstream>
+#include <tuple>
 
 #include "game/game.h"
 #include "tests/test_support.h"
@@ -11,36 +11,24 @@
 namespace korvo {
 namespace {
 
+using testing::putCard;
+
 // "h5" is a card of suit "h" worth 5; the picture name says where the card came from.
 Card parse(const std::string& text, const std::string& picture) {
   return {picture, text.substr(0, 1), std::stoi(text.substr(1))};
 }
 
-Hand parseHand(const std::string& text) {
+// A deck of filler cards ("z" suit), the scratch hand h and its evaluation in element 5.
+void setUp(GameState& st, const std::string& text) {
   std::istringstream in(text);
   std::string t[3];
   in >> t[0] >> t[1] >> t[2];
-  return {parse(t[0], "hand1"), parse(t[1], "hand2"), parse(t[2], "hand3")};
-}
-
-// Puts card c at index i of three parallel arrays: the deck's or the scratch hand's.
-template <typename Cards, typename Suits, typename Values>
-void put(Cards& cards, Suits& suits, Values& values, int i, const Card& c) {
-  cards[i] = c.card;
-  suits[i] = c.suit;
-  values[i] = c.value;
-}
-void setCard(GameState& st, int pos, const Card& c) {
-  put(st.deckcard, st.decksuit, st.deckvalue, pos, c);
-}
-void setScratch(GameState& st, int slot, const Card& c) {
-  put(st.evalcard, st.evalsuit, st.evalvalue, slot, c);
-}
-
-// A deck of filler cards ("z" suit), the scratch hand, and its evaluation in element 5.
-void setUp(GameState& st, const Hand& h) {
-  for (int pos = 1; pos <= kDeckSize; ++pos) setCard(st, pos, {"f" + std::to_string(pos), "z", 1});
-  for (int i = 1; i <= 3; ++i) setScratch(st, i, h[static_cast<std::size_t>(i - 1)]);
+  const Hand h{parse(t[0], "hand1"), parse(t[1], "hand2"), parse(t[2], "hand3")};
+  for (int pos = 1; pos <= kDeckSize; ++pos) putCard(st, pos, {"f" + std::to_string(pos), "z", 1});
+  for (int i = 1; i <= 3; ++i) {
+    const Card& c = h[static_cast<std::size_t>(i - 1)];
+    std::tie(st.evalcard[i], st.evalsuit[i], st.evalvalue[i]) = std::tie(c.card, c.suit, c.value);
+  }
   const Evaluation e = evaluate(h);
   st.evalsuit[5] = h[static_cast<std::size_t>(e.best)].suit;
   st.evalvalue[5] = e.total;
@@ -49,11 +37,8 @@ void setUp(GameState& st, const Hand& h) {
 // pickcard, picksuit and pickvalue only carry the card within one call, and the keys of a
 // reshuffle are its own affair: the rest of the state must be as wanted.
 void expectState(const GameState& st, GameState want, const std::string& what) {
-  want.pickcard = st.pickcard;
-  want.picksuit = st.picksuit;
-  want.pickvalue = st.pickvalue;
-  want.shufflekey = st.shufflekey;
-  want.lowkey = st.lowkey;
+  std::tie(want.pickcard, want.picksuit, want.pickvalue, want.shufflekey, want.lowkey) =
+      std::tie(st.pickcard, st.picksuit, st.pickvalue, st.shufflekey, st.lowkey);
   EXPECT_EQ(st, want) << what;
 }
 
@@ -67,69 +52,49 @@ struct Row {
   int thrown;         // hand card 1..3, or kDrawn
 };
 
-// Runs a row through chooseMove and through PICKANDDISCARD on a deck whose discard pile tops
-// out at position 20; returns the movetext.
-std::string play(const Row& r) {
-  const Hand h = parseHand(r.hand);
-  const Card d = parse(r.discard, "discard");
-  const std::optional<Card> p =
-      *r.drawn ? std::optional<Card>(parse(r.drawn, "drawn")) : std::nullopt;
-
-  int draws = 0;
-  const Move m = chooseMove(h, evaluate(h).total, d, [&] {
-    ++draws;
-    if (!p) ADD_FAILURE() << r.what << ": drew although the discard is taken";
-    return p.value_or(Card{"f21", "z", 1});
-  });
-  EXPECT_EQ(draws, p ? 1 : 0) << r.what;
-  EXPECT_EQ(m.tookDiscard, !p) << r.what;
-  EXPECT_EQ(m.taken, p ? *p : d) << r.what;
-  EXPECT_EQ(m.thrown, r.thrown == kDrawn ? Move::kTakenCard : r.thrown - 1) << r.what;
-
+// Runs PICKANDDISCARD on a deck whose discard pile tops out at position 20 with the row's
+// discard, and the drawn card next.
+void play(const Row& r) {
   ScriptedRandom random({});
   Game game("/nonexistent", random);
   GameState& st = game.mutableState();
-  setUp(st, h);
+  setUp(st, r.hand);
+  const Card d = parse(r.discard, "discard");
+  const bool draws = *r.drawn;
+  const Card in = draws ? parse(r.drawn, "drawn") : d;
   st.deckpos = 20;
   st.discardbase = 13;
-  setCard(st, 20, d);
-  if (p) setCard(st, 21, *p);
+  putCard(st, 20, d);
+  if (draws) putCard(st, 21, in);
   GameState want = st;
-  const Card& in = p ? *p : d;
-  const Card& out = r.thrown == kDrawn ? in : h[static_cast<std::size_t>(r.thrown - 1)];
-  want.deckpos = p ? 21 : 20;
+  want.deckpos = draws ? 21 : 20;
+  const Card out = r.thrown == kDrawn
+                       ? in
+                       : Card{st.evalcard[r.thrown], st.evalsuit[r.thrown], st.evalvalue[r.thrown]};
   if (r.thrown != kDrawn) {
-    setScratch(want, r.thrown, in);
-    setCard(want, want.deckpos, out);
+    std::tie(want.evalcard[r.thrown], want.evalsuit[r.thrown], want.evalvalue[r.thrown]) =
+        std::tie(in.card, in.suit, in.value);
+    putCard(want, want.deckpos, out);
   }
   want.movetext =
-      (p ? "Takes from pile. " : "Takes Discard.  ") + std::to_string(out.value) + out.suit;
+      (draws ? "Takes from pile. " : "Takes Discard.  ") + std::to_string(out.value) + out.suit;
   const Table table = game.table();
   game.PICKANDDISCARD();
   expectState(st, want, r.what);
   EXPECT_EQ(game.table(), table) << r.what;
-  return st.movetext;
 }
 
-TEST(PickDiscard, EdgeCases) {
-  EXPECT_EQ(play({"one suit 5,5,9: a discard 6 replaces the first 5", "h5 h5 h9", "h6", "", 1}),
-            "Takes Discard.  5h");
-  EXPECT_EQ(play({"one suit 8,6,2: a drawn 9 replaces the 2", "h8 h6 h2", "s5", "h9", 3}),
-            "Takes from pile. 2h");
-  EXPECT_EQ(play({"a drawn 2 of a fourth suit is thrown", "h5 s6 d7", "c9", "c2", kDrawn}),
-            "Takes from pile. 2c");
+TEST(PickDiscard, DecisionTables) {
   const Row rows[] = {
+      {"one suit 5,5,9: a discard 6 replaces the first 5", "h5 h5 h9", "h6", "", 1},
+      {"one suit 8,6,2: a drawn 9 replaces the 2", "h8 h6 h2", "s5", "h9", 3},
+      {"a drawn 2 of a fourth suit is thrown", "h5 s6 d7", "c9", "c2", kDrawn},
       {"one suit: a discard 5 is not above 5", "h5 h5 h9", "h5", "h5", kDrawn},
       {"three suits: discard + card 1 = 16 is not taken", "h6 s4 d3", "h10", "h9", 3},
       {"three suits: drawn + card 1 = 16, cards 2 and 3 equal", "h6 s4 d4", "h10", "h10", 2},
       {"other suit, discard 10 beats 2+3+4", "h2 s3 d4", "c10", "", 1},
       {"other suit, discard 9 does not beat 2+3+4", "h2 s3 d4", "c9", "c2", kDrawn},
-  };
-  for (const Row& r : rows) play(r);
-}
-
-TEST(PickDiscard, TheDiscardPile) {
-  const Row rows[] = {
+      // The discard pile.
       // A discard of no suit in the hand is judged against the whole hand, whatever its shape.
       {"one suit, other-suit 5 beats the 2 only", "h2 h3 h4", "s5", "s2", kDrawn},
       {"pair, other-suit 10 beats 2+3+4", "h2 h3 s4", "d10", "", 1},
@@ -153,12 +118,7 @@ TEST(PickDiscard, TheDiscardPile) {
       {"three suits, card 1 + 11 = 17", "h6 s4 d3", "h11", "", 3},
       {"three suits, card 2 + 9 = 17", "h3 s8 d5", "s9", "", 1},
       {"three suits, card 3 + 9 = 17", "h5 s3 d8", "d9", "", 2},
-  };
-  for (const Row& r : rows) play(r);
-}
-
-TEST(PickDiscard, TheDrawPile) {
-  const Row rows[] = {
+      // The draw pile.
       // A drawn card of no suit in the hand goes straight to rule F, whatever the shape.
       {"one suit, other-suit 5 is thrown, not the 2", "h2 h3 h4", "s5", "d5", kDrawn},
       {"one suit, other-suit 10 beats the hand's 9", "h2 h3 h4", "s2", "d10", 1},
@@ -200,14 +160,14 @@ TEST(PickDiscard, EmptyDrawPileReshufflesTheDiscards) {
   ScriptedRandom random({keyNumber(7), keyNumber(6), keyNumber(5), keyNumber(5)});
   Game game("/nonexistent", random);
   GameState& st = game.mutableState();
-  setUp(st, parseHand("h2 h3 h4"));
+  setUp(st, "h2 h3 h4");
   const Card u1{"u1", "d", 7}, u2{"u2", "d", 8}, u3{"u3", "s", 3}, u4{"u4", "d", 9};
   const Card t{"t", "c", 2};
   const Card before[] = {u1, u2, u3, u4, t}, after[] = {t, u3, u2, u4, u1};
   GameState want = st;
   for (int i = 0; i < 5; ++i) {
-    setCard(st, 48 + i, before[i]);
-    setCard(want, 48 + i, after[i]);
+    putCard(st, 48 + i, before[i]);
+    putCard(want, 48 + i, after[i]);
   }
   st.discardbase = want.discardbase = 48;
   st.deckpos = 52;

@@ -38,28 +38,35 @@ std::string valueAndSuit(const std::string& name) {
   return std::to_string(c.value) + c.suit;
 }
 
-std::string pic(const std::string& name) {
-  return name + ".JPG";
-}
-
 // A quiet deal: player 1 holds 10♣ J♦ Q♥ (10); Oma 7♠ 7♣ 7♥, Tobin 8♠ 8♦ 8♥, Wenna 9♣ 9♦ 9♥.
 // The discard is 2♠. No computer takes a discard: each draws a low card of the one suit it
 // lacks and throws it at once, so its hand stays as dealt.
-void stackQuiet(const std::filesystem::path& dir,
-                std::vector<std::string> p1 = {"10C", "JD", "QH"}) {
+void stackQuietFor(const std::filesystem::path& dir, std::vector<std::string> p1) {
   testing::stackDeck(dir, p1, {"7S", "7C", "7H"}, {"8S", "8D", "8H"}, {"9C", "9D", "9H"}, "2S",
                      {"3S", "2C", "2D", "4S", "3C", "3D", "5S"});
 }
 
 // As the quiet deal, but Wenna holds A♣ K♣ 3♣ (24) and always knocks.
+void stackQuiet(const std::filesystem::path& dir) {
+  stackQuietFor(dir, {"10C", "JD", "QH"});
+}
+
 void stackWennaKnocks(const std::filesystem::path& dir) {
   testing::stackDeck(dir, {"10C", "JD", "QH"}, {"7S", "7C", "7H"}, {"8S", "8D", "8H"},
                      {"AC", "KC", "3C"}, "2S", {"2C", "2D", "4S"});
 }
 
+using Stack = void (*)(const std::filesystem::path&);
+
+// A game on the deck that `stack` lays out, dealt unless `stack` is null; the random numbers
+// are the deal's and `more`.
 struct Play {
-  explicit Play(std::vector<float> numbers)
-      : random(std::move(numbers)), game(dir.path(), random) {}
+  explicit Play(std::vector<float> more, Stack stack = stackQuiet)
+      : random(afterDeal(std::move(more))), game(dir.path(), random) {
+    if (stack == nullptr) return;
+    stack(dir.path());
+    click(Command1);
+  }
   GameDir dir;
   ScriptedRandom random;
   Game game;
@@ -79,28 +86,24 @@ using PerPlayer = Arr<int16_t, 4>;
 const Table kStart;
 
 TEST(Round, DealtThirtyOneEndsTheRoundBeforeAnyComputerMoves) {
-  Play p(testing::identityShuffle());
-  stackQuiet(p.dir.path(), {"AH", "KH", "QH"});
-  p.click(Command1);
+  Play p({}, [](const std::filesystem::path& dir) { stackQuietFor(dir, {"AH", "KH", "QH"}); });
   EXPECT_EQ(p.st().knocked[1], kKorvo);
   EXPECT_EQ(p.texts(),
             (Texts{"Korvo Everybody Pays.", kStart[Text2], kStart[Text3], kStart[Text4]}));
   EXPECT_EQ(p.st().honor, (PerPlayer{0, 4, 3, 3, 3}));
   EXPECT_EQ(p.st().deckpos, 13);
-  EXPECT_EQ(p.shown(Picture5), pic("7S"));  // the show-down turned the hands up
+  EXPECT_EQ(p.shown(Picture5), "7S.JPG");  // the show-down turned the hands up
   EXPECT_EQ(p.st().dealt, 0);
   EXPECT_EQ(p.game.random().drawn(), 52u);
 }
 
 TEST(Round, FirstPassMovesWennaTobinAndOmaThenItIsPellsTurn) {
-  Play p(afterDeal({kNoKnock, kNoKnock, kNoKnock}));
-  stackQuiet(p.dir.path());
-  p.click(Command1);
+  Play p({kNoKnock, kNoKnock, kNoKnock});
   EXPECT_EQ(p.texts(), (Texts{"Pell, it's your turn.", "Oma Takes from pile. " + valueAndSuit("2D"),
                               "Tobin Takes from pile. " + valueAndSuit("2C"),
                               "Wenna Takes from pile. " + valueAndSuit("3S")}));
   EXPECT_EQ(p.st().deckpos, 16);
-  EXPECT_EQ(p.shown(Picture15), pic("2D"));
+  EXPECT_EQ(p.shown(Picture15), "2D.JPG");
   EXPECT_EQ(p.st().dealt, 1);
   EXPECT_EQ(p.st().turnphase, kTakePhase);
   EXPECT_EQ(p.random.remaining(), 0u);
@@ -108,10 +111,10 @@ TEST(Round, FirstPassMovesWennaTobinAndOmaThenItIsPellsTurn) {
 
 TEST(Round, AComputerThirtyOneEndsThePassBeforeTheNextComputer) {
   // Tobin is dealt A♠ K♠ Q♠. Wenna moves first; Oma, after Tobin, must not move.
-  Play p(afterDeal({kNoKnock}));
-  testing::stackDeck(p.dir.path(), {"10C", "JD", "QH"}, {"7C", "7D", "7H"}, {"AS", "KS", "QS"},
-                     {"9C", "9D", "9H"}, "2S", {"3S"});
-  p.click(Command1);
+  Play p({kNoKnock}, [](const std::filesystem::path& dir) {
+    testing::stackDeck(dir, {"10C", "JD", "QH"}, {"7C", "7D", "7H"}, {"AS", "KS", "QS"},
+                       {"9C", "9D", "9H"}, "2S", {"3S"});
+  });
   EXPECT_EQ(p.texts(), (Texts{kStart[Text1], kStart[Text2], "Korvo Everybody Pays.",
                               "Wenna Takes from pile. " + valueAndSuit("3S")}));
   EXPECT_EQ(p.st().knocked[3], kKorvo);
@@ -123,9 +126,7 @@ TEST(Round, AComputerThirtyOneEndsThePassBeforeTheNextComputer) {
 
 TEST(Round, PellKnocksTheOthersTakeTheirLastTurnsThenTheShowDown) {
   // Each computer draws one number for its knock decision but may not knock.
-  Play p(afterDeal(std::vector<float>(6, kNoKnock)));
-  stackQuiet(p.dir.path());
-  p.click(Command1);
+  Play p(std::vector<float>(6, kNoKnock));
   p.click(Command2);
   EXPECT_EQ(p.random.remaining(), 0u);
   EXPECT_EQ(p.st().knocked, (Arr<std::string, 4>{"", "T", "F", "F", "F"}));
@@ -135,16 +136,14 @@ TEST(Round, PellKnocksTheOthersTakeTheirLastTurnsThenTheShowDown) {
             (Texts{"Show Cards!", "Oma Pays.", "Tobin Takes from pile. " + valueAndSuit("3C"),
                    "Wenna Takes from pile. " + valueAndSuit("4S")}));
   EXPECT_EQ(p.st().honor, (PerPlayer{0, 4, 3, 4, 4}));
-  EXPECT_EQ(p.shown(Picture15), pic("3D"));
+  EXPECT_EQ(p.shown(Picture15), "3D.JPG");
   EXPECT_EQ(p.st().deckpos, 19);
   EXPECT_EQ(p.st().dealt, 0);
   EXPECT_EQ(p.st().turnphase, kTakePhase);
 }
 
 TEST(Round, AComputerKnockEndsTheRoundWhenPlayComesBackAfterPellsLastTurn) {
-  Play p(afterDeal({kNoKnock, kNoKnock, kNoKnock}));
-  stackWennaKnocks(p.dir.path());
-  p.click(Command1);
+  Play p({kNoKnock, kNoKnock, kNoKnock}, stackWennaKnocks);
   EXPECT_EQ(p.shown(Text4), "Knock!");
   EXPECT_EQ(p.st().finalturn, (Arr<std::string, 4>{"", "F", "T", "T", "F"}));
   EXPECT_EQ(p.shown(Text1), "Pell, it's your turn.");
@@ -154,62 +153,49 @@ TEST(Round, AComputerKnockEndsTheRoundWhenPlayComesBackAfterPellsLastTurn) {
   EXPECT_EQ(p.st().finalturn[1], kYes);
   EXPECT_EQ(p.texts(), (Texts{"Pell takes from pile. " + valueAndSuit("4S"), "Oma Pays.",
                               "Tobin Takes from pile. " + valueAndSuit("2C"), "Show Cards!"}));
-  EXPECT_EQ(p.shown(Picture11), pic("AC"));
-  EXPECT_EQ(p.shown(Picture15), pic("4S"));
+  EXPECT_EQ(p.shown(Picture11), "AC.JPG");
+  EXPECT_EQ(p.shown(Picture15), "4S.JPG");
   EXPECT_EQ(p.st().honor, (PerPlayer{0, 4, 3, 4, 4}));
   EXPECT_EQ(p.st().dealt, 0);
   EXPECT_EQ(p.random.remaining(), 0u);
 }
 
-// Pell takes a card and throws it straight back from the fourth place: his hand stays as it
-// was. The drawn 4♠ lands on the pile one place higher; the taken discard 2♦ returns to its
-// place. Wenna, Tobin and Oma then each draw and throw one card.
-struct ThrowBack {
-  Control take;
-  const char* message;
-  const char* taken;
-  const char* pileWhileHeld;  // the old top, or the card under the one taken
-  int16_t at;                 // the deck position of the card thrown back
-};
-
-void PrintTo(const ThrowBack& t, std::ostream* os) {
-  *os << t.message;
+TEST(Round, PellThrowingBackTheCardHeTookLeavesHisHandAndTheCardOnTopOfThePile) {
+  // The drawn 4♠ lands on the pile one place higher; the taken discard 2♦ returns to its place.
+  // Wenna, Tobin and Oma then each draw and throw one card.
+  struct Case {
+    Control take;
+    const char* message;
+    const char* taken;
+    const char* pileWhileHeld;  // the old top, or the card under the one taken
+    int16_t at;                 // the deck position of the card thrown back
+  };
+  for (const Case& t : {Case{Picture14, "Pell takes from pile.", "4S", "2D", 17},
+                        Case{Picture15, "Pell takes discard.", "2D", "2C", 16}}) {
+    SCOPED_TRACE(t.message);
+    Play p(std::vector<float>(6, kNoKnock));
+    auto hand = p.st().p1card;
+    p.click(t.take);
+    EXPECT_EQ(p.shown(Text1), t.message);
+    EXPECT_EQ(p.shown(Picture4), std::string(t.taken) + ".JPG");
+    EXPECT_EQ(p.shown(Picture15), std::string(t.pileWhileHeld) + ".JPG");
+    EXPECT_EQ(p.st().deckpos, t.at);
+    p.click(Picture4);
+    EXPECT_EQ(p.shown(Text1), t.message + (" " + valueAndSuit(t.taken)));
+    EXPECT_EQ(p.st().deckcard[t.at], std::string(t.taken) + ".JPG");
+    EXPECT_EQ(p.st().deckpos, t.at + 3);
+    hand[4] = t.taken + std::string(".JPG");  // place 4 keeps the card thrown from it
+    EXPECT_EQ(p.st().p1card, hand);
+    EXPECT_EQ(p.shown(Picture4), kEmptyPlace);
+  }
 }
-
-class ThrowBackTest : public ::testing::TestWithParam<ThrowBack> {};
-
-TEST_P(ThrowBackTest, LeavesTheHandAsItWasAndTheCardOnTopOfThePile) {
-  const ThrowBack& t = GetParam();
-  Play p(afterDeal(std::vector<float>(6, kNoKnock)));
-  stackQuiet(p.dir.path());
-  p.click(Command1);
-  const auto hand = p.st().p1card;
-  p.click(t.take);
-  EXPECT_EQ(p.shown(Text1), t.message);
-  EXPECT_EQ(p.shown(Picture4), pic(t.taken));
-  EXPECT_EQ(p.shown(Picture15), pic(t.pileWhileHeld));
-  EXPECT_EQ(p.st().deckpos, t.at);
-  p.click(Picture4);
-  EXPECT_EQ(p.shown(Text1), t.message + (" " + valueAndSuit(t.taken)));
-  EXPECT_EQ(p.st().deckcard[t.at], pic(t.taken));
-  EXPECT_EQ(p.st().deckpos, t.at + 3);
-  EXPECT_TRUE(std::equal(hand.begin() + 1, hand.end() - 1, p.st().p1card.begin() + 1));
-  EXPECT_EQ(p.shown(Picture4), kEmptyPlace);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Takes, ThrowBackTest,
-    ::testing::Values(ThrowBack{Picture14, "Pell takes from pile.", "4S", "2D", 17},
-                      ThrowBack{Picture15, "Pell takes discard.", "2D", "2C", 16}));
 
 TEST(Round, ADrawFromAnEmptyPileShufflesTheDiscardsUnderTheTopIntoANewPile) {
   // After the first pass the discard pile is taken to reach position 52: its 39 cards under
   // the top get descending keys, so the new draw pile is their reverse order.
-  std::vector<float> numbers = afterDeal({kNoKnock, kNoKnock, kNoKnock});
+  std::vector<float> numbers{kNoKnock, kNoKnock, kNoKnock};
   for (int j = 1; j <= 39; ++j) numbers.push_back(testing::keyNumber(300 - j));
   Play p(numbers);
-  stackQuiet(p.dir.path());
-  p.click(Command1);
   GameState& st = p.game.mutableState();
   st.deckpos = 52;
   const GameState before = st;
@@ -225,23 +211,6 @@ TEST(Round, ADrawFromAnEmptyPileShufflesTheDiscardsUnderTheTopIntoANewPile) {
   EXPECT_EQ(p.shown(Picture4), before.deckcard[51]);
   EXPECT_EQ(p.shown(Picture15), shown[Picture15]);
   EXPECT_EQ(readFile(p.dir / kCardFile), file);
-}
-
-TEST(Round, AMissingCardFileStopsTheDealAndTheNextDealWorks) {
-  Play p(afterDeal({kNoKnock, kNoKnock, kNoKnock}));
-  std::filesystem::remove(p.dir / kCardFile);
-  const GameState before = p.st();
-  const ClickResult r = p.game.click(Command1);
-  ASSERT_TRUE(r.error.has_value());
-  EXPECT_NE(r.error->find("cardfile.txt"), std::string::npos) << *r.error;
-  EXPECT_EQ(p.st(), before);
-  EXPECT_EQ(p.game.table(), kStart);
-
-  stackQuiet(p.dir.path());
-  p.click(Command1);
-  EXPECT_EQ(p.st().dealt, 1);
-  EXPECT_EQ(p.shown(Text1), "Pell, it's your turn.");
-  EXPECT_EQ(p.random.remaining(), 0u);
 }
 
 TEST(Round, WhilePellIsOutOneDealPlaysTheGameToItsEnd) {
@@ -278,68 +247,48 @@ TEST(Round, WhilePellIsOutOneDealPlaysTheGameToItsEnd) {
 // Positions from which refused clicks are tried.
 enum class At { Start, TakePhase, DiscardPhase, BetweenRounds, ComputerKnocked, PellOut };
 
-struct Refused {
-  At at;
-  std::vector<Control> clicks;
-  const char* why;
-};
-
-void reach(Play& p, At at) {
-  if (at == At::Start) return;
-  if (at == At::ComputerKnocked) {
-    stackWennaKnocks(p.dir.path());
-  } else {
-    stackQuiet(p.dir.path());
-  }
-  p.click(Command1);
-  if (at == At::DiscardPhase) p.click(Picture14);
-  if (at == At::BetweenRounds) p.click(Command2);
-  if (at == At::PellOut) {
-    // As a deal leaves it when Pell has no points left.
-    p.game.mutableState().honor[1] = 0;
-    p.game.mutableState().turnphase = kClosedPhase;
+TEST(Round, RefusedClicksChangeNothingAtAll) {
+  const struct {
+    At at;
+    std::vector<Control> clicks;
+    const char* why;
+  } cases[] = {
+      {At::Start, {Command2, Picture14, Picture15, Picture1, Picture4}, "no deal yet"},
+      {At::TakePhase,
+       {Picture1, Picture2, Picture3, Picture4, Command1, Picture5, Picture10, Picture13, Text1,
+        Label1, Label2, total1, Image1, Image5},
+       "discard in the take phase, Deal in a round, controls without a handler"},
+      {At::DiscardPhase,
+       {Picture14, Picture15, Command2, Command1},
+       "a second take, a knock after taking"},
+      {At::BetweenRounds,
+       {Command2, Picture14, Picture15, Picture2},
+       "after the knock's show-down: a second knock, takes and discards"},
+      {At::ComputerKnocked, {Command2}, "Wenna has knocked"},
+      {At::PellOut, {Command2, Picture14, Picture15, Picture1, Picture4, Command1}, "Pell is out"},
+  };
+  for (const auto& r : cases) {
+    for (Control c : r.clicks) {
+      SCOPED_TRACE(std::string(r.why) + ": " + std::string(controlName(c)));
+      Play p(std::vector<float>(9, kNoKnock), r.at == At::Start             ? nullptr
+                                              : r.at == At::ComputerKnocked ? stackWennaKnocks
+                                                                            : stackQuiet);
+      if (r.at == At::DiscardPhase) p.click(Picture14);
+      if (r.at == At::BetweenRounds) p.click(Command2);
+      if (r.at == At::PellOut) {  // as a deal leaves it when Pell has no points left
+        p.game.mutableState().honor[1] = 0;
+        p.game.mutableState().turnphase = kClosedPhase;
+      }
+      const GameState state = p.st();
+      const Table table = p.game.table();
+      const uint64_t drawn = p.game.random().drawn();
+      EXPECT_FALSE(p.game.click(c).error.has_value());
+      EXPECT_TRUE(p.st() == state);
+      EXPECT_TRUE(p.game.table() == table);
+      EXPECT_EQ(p.game.random().drawn(), drawn);
+    }
   }
 }
-
-void PrintTo(const Refused& r, std::ostream* os) {
-  *os << r.why;
-}
-
-class RefusedClickTest : public ::testing::TestWithParam<Refused> {};
-
-TEST_P(RefusedClickTest, ChangesNothingAtAll) {
-  for (Control c : GetParam().clicks) {
-    SCOPED_TRACE(std::string(controlName(c)));
-    Play p(afterDeal(std::vector<float>(9, kNoKnock)));
-    reach(p, GetParam().at);
-    const GameState state = p.st();
-    const Table table = p.game.table();
-    const uint64_t drawn = p.game.random().drawn();
-    EXPECT_FALSE(p.game.click(c).error.has_value());
-    EXPECT_TRUE(p.st() == state);
-    EXPECT_TRUE(p.game.table() == table);
-    EXPECT_EQ(p.game.random().drawn(), drawn);
-  }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Clicks, RefusedClickTest,
-    ::testing::Values(
-        Refused{At::Start, {Command2, Picture14, Picture15, Picture1, Picture4}, "no deal yet"},
-        Refused{At::TakePhase,
-                {Picture1, Picture2, Picture3, Picture4, Command1, Picture5, Picture10, Picture13,
-                 Text1, Label1, Label2, total1, Image1, Image5},
-                "discard in the take phase, Deal in a round, controls without a handler"},
-        Refused{At::DiscardPhase,
-                {Picture14, Picture15, Command2, Command1},
-                "a second take, a knock after taking"},
-        Refused{At::BetweenRounds,
-                {Command2, Picture14, Picture15, Picture2},
-                "after the knock's show-down: a second knock, takes and discards"},
-        Refused{At::ComputerKnocked, {Command2}, "Wenna has knocked"},
-        Refused{At::PellOut,
-                {Command2, Picture14, Picture15, Picture1, Picture4, Command1},
-                "Pell is out"}));
 
 // The whole game, many times over: a simple human player against the three computers, with
 // the rules' bookkeeping checked after every click.
@@ -348,18 +297,11 @@ TEST(WholeGames, AThousandGamesKeepEveryCardThePointsAndTheFiles) {
   constexpr int kGames = 1000;
   const auto started = std::chrono::steady_clock::now();
   // Every deal flushes cardfile.txt to disk; a directory in memory keeps the run quick.
-  namespace fs = std::filesystem;
-  const fs::path dir =
-      (fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path()) /
-      ("korvo-games-" + std::to_string(std::random_device()()));
+  const testing::TempDir memory(std::filesystem::is_directory("/dev/shm")
+                                    ? "/dev/shm"
+                                    : std::filesystem::temp_directory_path());
+  const std::filesystem::path& dir = memory.path();
   initGameFiles(dir);
-  const struct Remove {
-    fs::path dir;
-    ~Remove() {
-      std::error_code ec;
-      fs::remove_all(dir, ec);
-    }
-  } remove{dir};
   SeededRandom random(20240611);
   Game game(dir, random);
   std::mt19937 human(97);

@@ -11,6 +11,7 @@
 #include <random>
 #include <sstream>
 #include <stdexcept>
+#include <tuple>
 
 #include "game/gamedir.h"
 
@@ -18,11 +19,10 @@ namespace korvo::testing {
 
 namespace fs = std::filesystem;
 
-TempDir::TempDir() {
+TempDir::TempDir(const fs::path& base) {
   static std::atomic<unsigned> counter{0};
   std::random_device device;
-  path_ = fs::temp_directory_path() /
-          ("korvo-test-" + std::to_string(device()) + "-" + std::to_string(counter++));
+  path_ = base / ("korvo-test-" + std::to_string(device()) + "-" + std::to_string(counter++));
   fs::create_directories(path_);
 }
 
@@ -84,6 +84,23 @@ Card card(const std::string& name) {
 
 Hand hand(const std::string& a, const std::string& b, const std::string& c) {
   return {card(a), card(b), card(c)};
+}
+
+void putCard(GameState& st, int pos, const Card& c) {
+  st.deckcard[pos] = c.card;
+  st.decksuit[pos] = c.suit;
+  st.deckvalue[pos] = c.value;
+}
+
+void giveHand(GameState& st, int k, const Hand& h) {
+  HandRef r = st.hand(k);
+  for (int i = 1; i <= 3; ++i) {
+    const Card& c = h[static_cast<std::size_t>(i - 1)];
+    std::tie(r.card[i], r.suit[i], r.value[i]) = std::tie(c.card, c.suit, c.value);
+  }
+  const Evaluation e = evaluate(h);
+  r.suit[5] = h[static_cast<std::size_t>(e.best)].suit;
+  r.value[5] = e.total;
 }
 
 float keyNumber(int key) {

@@ -7,13 +7,15 @@
 
 #include "game/evaluate.h"
 #include "game/recordfile.h"
+#include "game/state.h"
 
 namespace korvo::testing {
 
-// A fresh directory under the system's temporary directory, removed with the object.
+// A fresh directory under `base`, by default the system's temporary directory, removed with
+// the object.
 class TempDir {
  public:
-  TempDir();
+  explicit TempDir(const std::filesystem::path& base = std::filesystem::temp_directory_path());
   ~TempDir();
   TempDir(const TempDir&) = delete;
   TempDir& operator=(const TempDir&) = delete;
@@ -52,6 +54,10 @@ void writeFile(const std::filesystem::path& file, const std::string& contents);
 // A card of the standard deck by its short name: "AS", "10H", "2C", "KD".
 Card card(const std::string& name);
 Hand hand(const std::string& a, const std::string& b, const std::string& c);
+// Puts c at deck position pos.
+void putCard(GameState& st, int pos, const Card& c);
+// Gives player k the cards of h in places 1..3, with h's best suit and total in element 5.
+void giveHand(GameState& st, int k, const Hand& h);
 
 // Random numbers that make the deal leave the deck exactly in the order of cardfile.txt:
 // increasing keys 1, 2, ..., 52.
