@@ -1,12 +1,14 @@
 // What must hold of a game between any two clicks, for the whole-game tests and the soak
 // program: every card of the deck exactly once while a round is under way, the piles within the
 // deck, the honor points all accounted for, player 1's turn phase matching what the table shows,
-// and deck files that still hold the deck. Each check returns descriptions of the faults it
-// finds; none means the state is sound.
+// and game files that still hold the deck and the win counts. Each check returns descriptions of
+// the faults it finds; none means the state is sound.
 #pragma once
 
 #include <algorithm>
 #include <compare>
+#include <cstdint>
+#include <filesystem>
 #include <map>
 #include <string>
 #include <vector>
@@ -137,6 +139,27 @@ inline std::string checkDeckFile(const Deck& read, const Deck& deck) {
   std::vector<CardId> cards;
   for (const CardRecord& r : read) cards.push_back({r.picture, r.suit, r.value});
   return notOnceEach(cards, deck);
+}
+
+// The game directory after a Deal or a game end: cardfile.txt still holds `deck`, and
+// totals.txt the win counts of the state, `games` wins in all.
+inline std::vector<std::string> checkFiles(const std::filesystem::path& dir, const GameState& st,
+                                           const Deck& deck, uint64_t games) {
+  std::vector<std::string> faults;
+  try {
+    const std::string wrong = checkDeckFile(readCardFile(dir / kCardFile), deck);
+    if (!wrong.empty()) faults.push_back("cardfile.txt does not hold the deck: " + wrong);
+    const Wins totals = readTotalsFile(dir / kTotalsFile);
+    const int sum = totals[0] + totals[1] + totals[2] + totals[3];
+    if (totals != Wins{st.wins[1], st.wins[2], st.wins[3], st.wins[4]})
+      faults.push_back("totals.txt does not hold the win counts");
+    if (static_cast<uint64_t>(sum) != games)
+      faults.push_back("totals.txt counts " + std::to_string(sum) + " wins after " +
+                       std::to_string(games) + " games");
+  } catch (const FileError& e) {
+    faults.push_back(std::string("a game file does not read back: ") + e.what());
+  }
+  return faults;
 }
 
 }  // namespace korvo::invariants
