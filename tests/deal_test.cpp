@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "game/game.h"
 #include "game/gamedir.h"
 #include "game/shuffle.h"
@@ -11,144 +13,87 @@ namespace {
 using testing::keyNumber;
 using testing::readFile;
 
-std::vector<int> shuffleWithKeys(const std::vector<int>& keys) {
-  std::vector<float> numbers;
-  for (int k : keys) numbers.push_back(keyNumber(k));
-  ScriptedRandom random(numbers);
-  std::vector<int16_t> k(keys.size() + 1), low(keys.size() + 1);
-  auto order = keyShuffle(static_cast<int>(keys.size()), random, k, low);
-  EXPECT_EQ(random.remaining(), 0u);
-  return order;
-}
-
 TEST(Shuffle, KeysAreNudgedInOneForwardPass) {
-  struct Case {
+  const struct {
     const char* what;
     std::vector<int> drawn;  // the key each random number gives before nudging
     std::vector<int> order;
-  };
-  const Case cases[] = {
+  } cases[] = {
       // Cards 1 and 2 hold 6 and 5; card 3 draws 5, is raised to 6 on meeting card 2 and is not
       // compared with card 1 again, so cards 1 and 3 both hold 6 and card 1 comes first.
       {"6/5/5", {6, 5, 5}, {2, 1, 3}},
-      // Card 2 draws card 1's 7 and becomes 8.
-      {"7/7", {7, 7, 3}, {3, 1, 2}},
+      {"7/7: card 2 draws card 1's 7 and becomes 8", {7, 7, 3}, {3, 1, 2}},
       {"equal keys keep file order", {9, 4, 8, 7, 5}, {2, 5, 4, 3, 1}},
       {"the largest key", {300, 300, 300}, {1, 2, 3}},
   };
-  for (const auto& c : cases) EXPECT_EQ(shuffleWithKeys(c.drawn), c.order) << c.what;
-}
-
-TEST(Shuffle, EveryCardIsPlacedOnce) {
-  SeededRandom random(5);
-  for (int run = 0; run < 200; ++run) {
-    std::vector<int16_t> k(53), low(53);
-    auto order = keyShuffle(52, random, k, low);
-    std::sort(order.begin(), order.end());
-    for (int i = 0; i < 52; ++i) ASSERT_EQ(order[static_cast<std::size_t>(i)], i + 1);
+  for (const auto& c : cases) {
+    std::vector<float> numbers;
+    for (int k : c.drawn) numbers.push_back(keyNumber(k));
+    ScriptedRandom random(numbers);
+    std::vector<int16_t> k(c.drawn.size() + 1), low(c.drawn.size() + 1);
+    EXPECT_EQ(keyShuffle(static_cast<int>(c.drawn.size()), random, k, low), c.order) << c.what;
+    EXPECT_EQ(random.remaining(), 0u) << c.what;
   }
 }
 
-class DealTest : public ::testing::Test {
- protected:
-  testing::GameDir dir;
-  ScriptedRandom random{testing::identityShuffle()};
-  Game game{dir.path(), random};
-  GameState& st = game.mutableState();
-
-  void deal() {
-    st.dealt = 1;
-    game.deal();
-  }
-};
-
-TEST_F(DealTest, RewritesTheCardFileInItsNewOrder) {
-  std::vector<float> reversed;
-  for (int key = 52; key >= 1; --key) reversed.push_back(keyNumber(key));
-  ScriptedRandom r(reversed);
-  Game g(dir.path(), r);
-  g.mutableState().dealt = 1;
-  g.deal();
-  const Deck written = readCardFile(dir / kCardFile);
-  const Deck standard = standardDeck();
-  for (int i = 1; i <= 52; ++i) {
-    EXPECT_EQ(written[static_cast<std::size_t>(i - 1)], standard[static_cast<std::size_t>(52 - i)]);
-    EXPECT_EQ(g.state().deckcard[i], standard[static_cast<std::size_t>(52 - i)].picture);
-  }
-  EXPECT_EQ(r.drawn(), 52u);
-}
-
-TEST_F(DealTest, FirstDealStartsAGame) {
-  testing::writeFile(dir / kTotalsFile, "3,0,12,1\r\n");
-  deal();
-  EXPECT_EQ(st.wins, (Arr<int16_t, 4>{0, 3, 0, 12, 1}));
-  EXPECT_EQ(st.honor, (Arr<int16_t, 4>{0, 4, 4, 4, 4}));
-  EXPECT_EQ(st.pot, 0);
-  const Table& t = game.table();
-  EXPECT_EQ(t[Control::total3], "12");
-  for (int n = 1; n <= 5; ++n) EXPECT_EQ(t[image(n)], honorPicture(n == 5 ? 0 : 4)) << n;
-  // All in: player 4 gets positions 1, 5, 9, player 3 2, 6, 10, player 2 3, 7, 11 and
-  // player 1 4, 8, 12; the first discard is 13.
-  const auto& deck = st.deckcard;
-  EXPECT_EQ(st.p4card, (Arr<std::string, 4>{"", deck[1], deck[5], deck[9], ""}));
-  EXPECT_EQ(st.p3card, (Arr<std::string, 4>{"", deck[2], deck[6], deck[10], ""}));
-  EXPECT_EQ(st.p2card, (Arr<std::string, 4>{"", deck[3], deck[7], deck[11], ""}));
-  EXPECT_EQ(st.p1card, (Arr<std::string, 4>{"", deck[4], deck[8], deck[12], ""}));
-  EXPECT_EQ(st.p1value[2], st.deckvalue[8]);
-  EXPECT_EQ(st.p2suit[3], st.decksuit[11]);
-  EXPECT_EQ(st.deckpos, 13);
-  EXPECT_EQ(st.discardbase, 13);
-  EXPECT_EQ(t[Control::Picture1], deck[4]);
-  EXPECT_EQ(t[Control::Picture3], deck[12]);
-  for (int p = 5; p <= 14; ++p) EXPECT_EQ(t[pictureBox(p)], "down1.JPG") << p;
-  EXPECT_EQ(t[Control::Picture15], deck[13]);
-  EXPECT_EQ(t[Control::Picture4], "gone.JPG");
-  EXPECT_EQ(t[Control::Text1], "Pell Varny");  // the deal writes no message to a player in
-  EXPECT_EQ(st.knocked, (Arr<std::string, 4>{"", "F", "F", "F", "F"}));
-  EXPECT_EQ(st.finalturn, st.knocked);
-}
-
-TEST_F(DealTest, PlayersWhoAreOutGetNoCards) {
-  struct Case {
+TEST(Deal, PlayersInGetCardsInTurnAndAGameStartsWhenNobodyIsIn) {
+  const struct {
     const char* what;
     Arr<int16_t, 4> honor;
-    int discard;
-    std::vector<std::pair<int, std::vector<int>>> positions;  // player, deck positions
-    std::vector<int> out;
+    std::array<int, 4> first;  // deck position of player 1..4's first card; 0: out
+    int discard;               // the first discard; a player's cards lie (discard - 1) / 3 apart
+  } cases[] = {
+      {"all in, start of game", {0, 0, 0, 0, 0}, {4, 3, 2, 1}, 13},
+      {"player 4 out", {0, 2, 3, 1, 0}, {3, 2, 1, 0}, 10},
+      {"player 1 out", {0, 0, 1, 1, 3}, {0, 3, 2, 1}, 10},
+      {"players 1 and 3 out", {0, 0, 2, 0, 1}, {0, 2, 0, 1}, 7},
   };
-  const Case cases[] = {
-      {"player 4 out", {0, 2, 3, 1, 0}, 10, {{3, {1, 4, 7}}, {2, {2, 5, 8}}, {1, {3, 6, 9}}}, {4}},
-      {"player 1 out", {0, 0, 1, 1, 3}, 10, {{4, {1, 4, 7}}, {3, {2, 5, 8}}, {2, {3, 6, 9}}}, {1}},
-      {"two out", {0, 0, 2, 0, 1}, 7, {{4, {1, 3, 5}}, {2, {2, 4, 6}}}, {1, 3}},
-  };
+  using Honor = Arr<int16_t, 4>;
   const char* outText[] = {"", "Pell is Out!", "Oma is Out!", "Tobin is Out!", "Wenna is Out!"};
   for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const bool newGame = c.discard == 13;
+    testing::GameDir dir;
+    testing::writeFile(dir / kTotalsFile, "3,0,12,1\r\n");
     ScriptedRandom r(testing::identityShuffle());
     Game g(dir.path(), r);
     GameState& s = g.mutableState();
+    const Table& t = g.table();
     s.honor = c.honor;
-    s.p4card[1] = "old";
+    s.pot = 5;
     s.dealt = 1;
+    for (int k = 1; k <= 4; ++k) s.hand(k).card = {"", "old", "old", "old", ""};
     g.deal();
-    EXPECT_EQ(s.honor, c.honor) << c.what << ": a deal in the middle of a game keeps honor";
-    EXPECT_EQ(g.table()[Control::total1], "") << c.what << ": totals.txt is not read";
-    EXPECT_EQ(s.deckpos, c.discard) << c.what;
-    EXPECT_EQ(s.discardbase, c.discard) << c.what;
-    for (const auto& [player, pos] : c.positions) {
+    EXPECT_EQ(s.honor, newGame ? Honor({0, 4, 4, 4, 4}) : c.honor);
+    EXPECT_EQ(s.pot, newGame ? 0 : 5);
+    EXPECT_EQ(s.wins, newGame ? Honor({0, 3, 0, 12, 1}) : Honor());
+    EXPECT_EQ(t[Control::total3], newGame ? "12" : "");
+    for (int n = 1; n <= 5; ++n) {
+      EXPECT_EQ(t[image(n)], newGame ? honorPicture(n == 5 ? 0 : 4) : Table()[image(n)]) << n;
+    }
+    EXPECT_EQ(std::tuple(s.deckpos, s.discardbase), std::tuple(c.discard, c.discard));
+    EXPECT_EQ(t[Control::Picture15], s.deckcard[c.discard]);
+    EXPECT_EQ(t[Control::Picture4], kEmptyPlace);
+    EXPECT_EQ(s.turnphase, c.honor[1] < 1 && !newGame ? kClosedPhase : kTakePhase);
+    EXPECT_EQ(s.knocked, (Arr<std::string, 4>{"", kNo, kNo, kNo, kNo}));
+    EXPECT_EQ(s.finalturn, s.knocked);
+    for (int k = 1; k <= 4; ++k) {
+      SCOPED_TRACE("player " + std::to_string(k));
+      const HandRef h = s.hand(k);
+      const int first = c.first[static_cast<std::size_t>(k - 1)];
+      EXPECT_EQ(t[textBox(k)], first == 0 ? outText[k] : Table()[textBox(k)]);
       for (int i = 1; i <= 3; ++i) {
-        EXPECT_EQ(s.hand(player).card[i], s.deckcard[pos[static_cast<std::size_t>(i - 1)]])
-            << c.what << " player " << player;
+        const int pos = first + (i - 1) * (c.discard - 1) / 3;
+        if (first == 0) {
+          EXPECT_EQ(h.card[i], "old") << "an out player keeps his old cards";
+          EXPECT_EQ(t[cardPlace(k, i)], kEmptyPlace);
+          continue;
+        }
+        EXPECT_EQ(std::tie(h.card[i], h.suit[i], h.value[i]),
+                  std::tie(s.deckcard[pos], s.decksuit[pos], s.deckvalue[pos]));
+        EXPECT_EQ(t[cardPlace(k, i)], k == 1 ? s.deckcard[pos] : kCardBack) << i;
       }
     }
-    for (int player : c.out) {
-      for (int i = 1; i <= 3; ++i) EXPECT_EQ(g.table()[cardPlace(player, i)], "gone.JPG");
-      EXPECT_EQ(g.table()[textBox(player)], outText[player]) << c.what;
-    }
-    if (c.honor[4] < 1) {
-      EXPECT_EQ(s.p4card[1], "old") << "an out player keeps his old cards";
-    }
-    EXPECT_EQ(s.turnphase, c.honor[1] < 1 ? 2 : 0) << c.what;
-    EXPECT_EQ(g.table()[Control::Picture4], "gone.JPG");
   }
 }
 
@@ -158,19 +103,15 @@ TEST(Deal, AFaultyOrMissingCardFileChangesNothingAndTheNextDealWorks) {
     testing::GameDir dir;
     SeededRandom random(4);  // as in a fresh game directory, the deal leaves a round under way
     Game game(dir.path(), random);
-    if (fault == "missing") {
-      std::filesystem::remove(dir / kCardFile);
-    } else {
-      testing::writeFile(dir / kCardFile, "\"♠\",11,\"AS.JPG\"\r\n");
-    }
-    const std::string before = fault == "missing" ? "" : readFile(dir / kCardFile);
+    if (fault == "missing") std::filesystem::remove(dir / kCardFile);
+    if (fault != "missing") testing::writeFile(dir / kCardFile, "\"♠\",11,\"AS.JPG\"\r\n");
     const GameState state = game.state();
     const ClickResult result = game.click(Control::Command1);
     ASSERT_TRUE(result.error);
     EXPECT_NE(result.error->find("cardfile.txt"), std::string::npos) << *result.error;
-    if (!before.empty()) {
+    if (fault != "missing") {
       EXPECT_NE(result.error->find(fault), std::string::npos) << *result.error;
-      EXPECT_EQ(readFile(dir / kCardFile), before);
+      EXPECT_EQ(readFile(dir / kCardFile), "\"♠\",11,\"AS.JPG\"\r\n");
     }
     EXPECT_EQ(game.state(), state);
     EXPECT_EQ(game.table(), Table());
@@ -182,24 +123,23 @@ TEST(Deal, AFaultyOrMissingCardFileChangesNothingAndTheNextDealWorks) {
   }
 }
 
-TEST_F(DealTest, MissingTotalsLeavesACompleteNewDeck) {
+TEST(Deal, RewritesTheCardFileInItsNewOrderBeforeTheMissingTotalsStopIt) {
+  testing::GameDir dir;
+  std::vector<float> reversed;
+  for (int key = 52; key >= 1; --key) reversed.push_back(keyNumber(key));
+  ScriptedRandom random(reversed);
+  Game game(dir.path(), random);
   std::filesystem::remove(dir / kTotalsFile);
   const ClickResult result = game.click(Control::Command1);
   ASSERT_TRUE(result.error);
   EXPECT_NE(result.error->find("totals.txt"), std::string::npos) << *result.error;
-  EXPECT_EQ(st.dealt, 0);
-  // The deck was rewritten before the totals were wanted, and it is whole.
-  const Deck written = readCardFile(dir / kCardFile);
-  for (int i = 1; i <= 52; ++i)
-    EXPECT_EQ(written[static_cast<std::size_t>(i - 1)].picture, st.deckcard[i]);
-
-  testing::writeFile(dir / kTotalsFile, "0,0,0,0\r\n");
-  ScriptedRandom again(testing::identityShuffle());
-  Game retry(dir.path(), again);
-  retry.mutableState() = st;
-  retry.mutableState().dealt = 1;
-  retry.deal();
-  EXPECT_EQ(retry.state().honor[1], 4);
+  EXPECT_EQ(game.state().dealt, 0);
+  const Deck written = readCardFile(dir / kCardFile), standard = standardDeck();
+  for (std::size_t i = 0; i < 52; ++i) {
+    EXPECT_EQ(written[i], standard[51 - i]);
+    EXPECT_EQ(game.state().deckcard[static_cast<int>(i) + 1], standard[51 - i].picture);
+  }
+  EXPECT_EQ(random.drawn(), 52u);
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "tests/test_support.h"
 
 namespace korvo {
@@ -11,53 +13,42 @@ TEST(Options, CommandLines) {
   testing::TempDir dir;
   testing::writeFile(dir / "r.txt", "0.5\n0.25\n");
   testing::writeFile(dir / "bad.txt", "0.5\n1.0\n");
-  const std::string good = (dir / "r.txt").string(), bad = (dir / "bad.txt").string();
-  struct Case {
-    std::vector<std::string> args;
-    std::optional<Options::Mode> mode;  // nullopt: a command-line error
+  using enum Options::Mode;
+  // Each row: a command line, "@name" standing for a file in the temporary directory; the mode,
+  // or none ({}) for a mistake and a word of its one-line message.
+  const struct {
+    const char* line;
+    std::optional<Options::Mode> mode;
     const char* errorWord = "";
-  };
-  const Case cases[] = {
-      {{}, Options::Mode::Window},
-      {{"--dir", "x"}, Options::Mode::Window},
-      {{"--headless", "--seed", "12"}, Options::Mode::Headless},
-      {{"--headless", "--random-file", good}, Options::Mode::Headless},
-      {{"--init", "x"}, Options::Mode::Init},
-      {{"--screenshot", "a.png"}, Options::Mode::Script},
-      {{"--script", "c.txt", "--screenshot", "a.png", "--seed", "1"}, Options::Mode::Script},
-      {{"--help"}, Options::Mode::Help},
-      {{"--version"}, Options::Mode::Version},
-      {{"--frobnicate"}, std::nullopt, "unknown option"},
-      {{"--seed", "twelve"}, std::nullopt, "--seed"},
-      {{"--seed", "-1"}, std::nullopt, "--seed"},
-      {{"--seed"}, std::nullopt, "needs"},
-      {{"--seed", "1", "--random-file", good}, std::nullopt, "together"},
-      {{"--random-file", (dir / "none.txt").string()}, std::nullopt, "cannot be read"},
-      {{"--random-file", bad}, std::nullopt, "line 2"},
-      {{"--script", "c.txt"}, std::nullopt, "--screenshot"},
-      {{"--headless", "--init", "x"}, std::nullopt, "exclude"},
+  } cases[] = {
+      // clang-format off
+      {"", Window}, {"--dir x", Window}, {"--init x", Init}, {"--help", Help},
+      {"--version", Version}, {"--headless --seed 12", Headless},
+      {"--headless --random-file @r.txt", Headless}, {"--screenshot a.png", Script},
+      {"--script c.txt --screenshot a.png --seed 1", Script},
+      {"--frobnicate", {}, "unknown option"}, {"--seed twelve", {}, "--seed"},
+      {"--seed -1", {}, "--seed"}, {"--seed", {}, "needs"}, {"--script c.txt", {}, "--screenshot"},
+      {"--headless --init x", {}, "exclude"}, {"--seed 1 --random-file @r.txt", {}, "together"},
+      {"--random-file @none.txt", {}, "cannot be read"}, {"--random-file @bad.txt", {}, "line 2"},
+      // clang-format on
   };
   for (const auto& c : cases) {
-    const auto parsed = parseOptions(c.args);
-    std::string line;
-    for (const auto& a : c.args) line += a + " ";
-    if (c.mode) {
-      ASSERT_TRUE(std::holds_alternative<Options>(parsed)) << line;
-      EXPECT_EQ(std::get<Options>(parsed).mode, *c.mode) << line;
+    SCOPED_TRACE(c.line);
+    std::vector<std::string> args;
+    std::istringstream words(c.line);
+    for (std::string w; words >> w;) args.push_back(w[0] == '@' ? (dir / w.substr(1)).string() : w);
+    const auto parsed = parseOptions(args);
+    if (const auto* error = std::get_if<OptionsError>(&parsed)) {
+      EXPECT_FALSE(c.mode);
+      EXPECT_NE(error->message.find(c.errorWord), std::string::npos) << error->message;
+      EXPECT_EQ(error->message.find('\n'), std::string::npos) << "one line: " << error->message;
     } else {
-      ASSERT_TRUE(std::holds_alternative<OptionsError>(parsed)) << line;
-      const std::string& message = std::get<OptionsError>(parsed).message;
-      EXPECT_NE(message.find(c.errorWord), std::string::npos) << line << ": " << message;
-      EXPECT_EQ(message.find('\n'), std::string::npos) << "one line: " << message;
+      EXPECT_EQ(std::get<Options>(parsed).mode, c.mode);
     }
   }
-}
 
-TEST(Options, RandomFileNumbersReachTheGame) {
-  testing::TempDir dir;
-  testing::writeFile(dir / "r.txt", "0.5\n0.25\n");
-  const auto parsed = parseOptions({"--headless", "--random-file", (dir / "r.txt").string()});
-  auto random = std::get<Options>(parsed).makeRandom();
+  // The numbers of the file reach the game's random source, and no more.
+  auto random = std::get<Options>(parseOptions({"--random-file", dir / "r.txt"})).makeRandom();
   EXPECT_EQ(random->next(), 0.5f);
   EXPECT_EQ(random->next(), 0.25f);
   EXPECT_THROW(random->next(), RandomExhausted);

@@ -9,50 +9,35 @@ namespace {
 
 TEST(Random, SeededSourceRepeatsAndStaysBelowOne) {
   SeededRandom a(42), b(42), c(43);
-  bool differs = false;
+  int same = 0;
   for (int i = 0; i < 10000; ++i) {
     const float x = a.next();
-    ASSERT_GE(x, 0.0f);
-    ASSERT_LT(x, 1.0f);
+    ASSERT_TRUE(x >= 0.0f && x < 1.0f) << x;
     ASSERT_EQ(x, b.next());
-    differs = differs || x != c.next();
+    same += x == c.next();
   }
-  EXPECT_TRUE(differs);
+  EXPECT_LT(same, 10000) << "another seed, other numbers";
   EXPECT_EQ(a.drawn(), 10000u);
 }
 
-TEST(Random, ScriptedSourceFailsOnAnUnplannedDraw) {
-  ScriptedRandom r({0.5f, 0.25f});
-  EXPECT_EQ(r.next(), 0.5f);
-  EXPECT_EQ(r.next(), 0.25f);
-  EXPECT_THROW(r.next(), RandomExhausted);
-  EXPECT_EQ(r.drawn(), 2u);
-}
-
 TEST(Random, NumbersOfARandomFile) {
-  struct Case {
+  const struct {
     const char* text;
     bool ok;
-  };
-  const Case cases[] = {
+  } cases[] = {
       {"0", true},           {"0.25", true},     {" 1.5e-3 ", true}, {"0.99999994", true},
       {"0.99999999", false},  // rounds to 1 in single precision
       {"1", false},          {"-0.1", false},    {"abc", false},     {"0x0.8", false},
       {"nan", false},        {"0.5 0.5", false}, {"", false},
   };
-  for (const auto& c : cases)
+  for (const auto& c : cases) {
     EXPECT_EQ(ScriptedRandom::parseNumber(c.text).has_value(), c.ok) << c.text;
-
+  }
+  // Blank lines are skipped; an unreadable file and a bad number (tried through the options,
+  // which show the line) are refused.
   testing::TempDir dir;
   testing::writeFile(dir / "r.txt", "0.5\n\n  0.125 \r\n");
   EXPECT_EQ(ScriptedRandom::readFile(dir / "r.txt"), (std::vector<float>{0.5f, 0.125f}));
-  testing::writeFile(dir / "bad.txt", "0.5\n2\n");
-  try {
-    ScriptedRandom::readFile(dir / "bad.txt");
-    ADD_FAILURE() << "2 was accepted";
-  } catch (const std::invalid_argument& e) {
-    EXPECT_NE(std::string(e.what()).find("line 2"), std::string::npos) << e.what();
-  }
   EXPECT_THROW(ScriptedRandom::readFile(dir / "none.txt"), std::invalid_argument);
 }
 

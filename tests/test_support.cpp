@@ -31,7 +31,7 @@ TempDir::~TempDir() {
   fs::remove_all(path_, ec);
 }
 
-GameDir::GameDir() {
+GameDir::GameDir(const fs::path& base) : TempDir(base) {
   initGameFiles(path());
 }
 
@@ -109,8 +109,15 @@ float keyNumber(int key) {
 }
 
 std::vector<float> identityShuffle() {
+  return dealNumbers(1);
+}
+
+std::vector<float> dealNumbers(int deals, const std::vector<float>& more) {
   std::vector<float> numbers;
-  for (int key = 1; key <= kDeckSize; ++key) numbers.push_back(keyNumber(key));
+  for (int d = 0; d < deals; ++d) {
+    for (int key = 1; key <= kDeckSize; ++key) numbers.push_back(keyNumber(key));
+  }
+  numbers.insert(numbers.end(), more.begin(), more.end());
   return numbers;
 }
 

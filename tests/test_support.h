@@ -29,7 +29,7 @@ class TempDir {
 // A game directory with the standard deck and totals 0,0,0,0.
 class GameDir : public TempDir {
  public:
-  GameDir();
+  explicit GameDir(const std::filesystem::path& base = std::filesystem::temp_directory_path());
 };
 
 // Makes a directory refuse new files while the object lives: chmod for an ordinary user,
@@ -62,6 +62,8 @@ void giveHand(GameState& st, int k, const Hand& h);
 // Random numbers that make the deal leave the deck exactly in the order of cardfile.txt:
 // increasing keys 1, 2, ..., 52.
 std::vector<float> identityShuffle();
+// The numbers of `deals` such deals, then `more`.
+std::vector<float> dealNumbers(int deals, const std::vector<float>& more = {});
 // r with floor(r x 300 + 1) == key.
 float keyNumber(int key);
 
