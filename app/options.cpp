@@ -37,9 +37,9 @@ std::variant<Options, OptionsError> parseOptions(const std::vector<std::string>&
   bool headless = false, init = false, help = false, version = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
-    const auto value = [&](const char* what) -> std::optional<std::string> {
+    // The value that follows an option.
+    const auto value = [&]() -> std::optional<std::string> {
       if (i + 1 >= args.size() || args[i + 1].empty()) return std::nullopt;
-      (void)what;
       return args[++i];
     };
     const auto missing = [&](const std::string& what) {
@@ -52,13 +52,13 @@ std::variant<Options, OptionsError> parseOptions(const std::vector<std::string>&
     } else if (arg == "--version") {
       version = true;
     } else if (arg == "--dir" || arg == "--init") {
-      const auto v = value("DIR");
+      const auto v = value();
       if (!v) return missing("a directory");
       if (o.dir) return OptionsError{"korvo: only one game directory may be given"};
       o.dir = *v;
       init = init || arg == "--init";
     } else if (arg == "--seed") {
-      const auto v = value("N");
+      const auto v = value();
       if (!v) return missing("a number");
       uint64_t seed = 0;
       const auto [end, ec] = std::from_chars(v->data(), v->data() + v->size(), seed);
@@ -70,15 +70,15 @@ std::variant<Options, OptionsError> parseOptions(const std::vector<std::string>&
       }
       o.seed = seed;
     } else if (arg == "--random-file") {
-      const auto v = value("FILE");
+      const auto v = value();
       if (!v) return missing("a file");
       o.randomFile = *v;
     } else if (arg == "--script") {
-      const auto v = value("FILE");
+      const auto v = value();
       if (!v) return missing("a file");
       o.script = *v;
     } else if (arg == "--screenshot") {
-      const auto v = value("FILE");
+      const auto v = value();
       if (!v) return missing("a file name for the PNG");
       o.screenshot = *v;
     } else {
