@@ -82,12 +82,6 @@ class GuiForDrawing {
 
 }  // namespace
 
-std::vector<std::string> gamePictureNames() {
-  std::vector<std::string> names;
-  for (const Picture& picture : gamePictures()) names.push_back(picture.name);
-  return names;
-}
-
 void initGameDir(const fs::path& dir) {
   initGameFiles(dir);
   std::vector<Picture> missing;

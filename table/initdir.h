@@ -2,17 +2,12 @@
 #pragma once
 
 #include <filesystem>
-#include <string>
-#include <vector>
 
 namespace korvo {
 
-// The names of every picture file the game loads: the 52 card faces in cardfile.txt order,
-// then the card back, the empty place and the honor pictures for 0 .. 12 points.
-std::vector<std::string> gamePictureNames();
-
-// Writes cardfile.txt and totals.txt (initGameFiles) and then every picture of
-// gamePictureNames() as a JPEG, each only if no file of that name exists yet: whatever the
+// Writes cardfile.txt and totals.txt (initGameFiles) and then every picture the game loads
+// (the 52 card faces, the card back, the empty place and the honor pictures
+// for 0 .. 12 points) as a JPEG, each only if no file of that name exists yet: whatever the
 // player put there is kept. Each picture is written beside and renamed into place, so a crash
 // never leaves a broken picture. Draws with QPainter: uses the running QGuiApplication, or
 // starts an off-screen one for the duration if there is none. Throws FileError.
