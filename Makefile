@@ -42,7 +42,7 @@ test-asan: deps
 
 # A million random clicks, legal and illegal, with the game's invariants checked after each.
 soak: build
-	$(BUILD)/bench/soak --clicks 1000000
+	$(BUILD)/tests/soak --clicks 1000000
 
 # The file readers under libFuzzer with AddressSanitizer and UndefinedBehaviorSanitizer (clang),
 # for FUZZ_SECONDS. The seeds of fuzz/corpus are copied into $(FUZZ_BUILD)/corpus, where what

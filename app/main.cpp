@@ -9,8 +9,8 @@
 #include "game/recordfile.h"
 
 #ifdef KORVO_WINDOW
-#include "table/initdir.h"
-#include "table/windowmain.h"
+#include "window/initdir.h"
+#include "app/windowmode.h"
 #endif
 
 namespace {

@@ -10,8 +10,8 @@
 #include <set>
 
 #include "game/gamedir.h"
-#include "table/art.h"
-#include "table/initdir.h"
+#include "window/art.h"
+#include "window/initdir.h"
 #include "tests/test_support.h"
 
 namespace korvo {

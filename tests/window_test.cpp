@@ -15,11 +15,11 @@
 #include "game/game.h"
 #include "game/gamedir.h"
 #include "game/random.h"
-#include "table/art.h"
-#include "table/form1.h"
-#include "table/initdir.h"
-#include "table/picturebox.h"
-#include "table/picturecache.h"
+#include "window/art.h"
+#include "window/form1.h"
+#include "window/initdir.h"
+#include "window/picturebox.h"
+#include "window/picturecache.h"
 #include "tests/test_support.h"
 
 namespace korvo {

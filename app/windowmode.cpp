@@ -1,4 +1,4 @@
-#include "table/windowmain.h"
+#include "app/windowmode.h"
 
 #include <QApplication>
 #include <QPixmap>
@@ -10,7 +10,7 @@
 
 #include "app/headless.h"
 #include "game/game.h"
-#include "table/form1.h"
+#include "window/form1.h"
 
 namespace korvo {
 

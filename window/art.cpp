@@ -1,4 +1,4 @@
-#include "table/art.h"
+#include "window/art.h"
 
 #include <QFont>
 #include <QPainter>

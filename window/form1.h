@@ -11,7 +11,7 @@
 
 #include "game/game.h"
 #include "game/table.h"
-#include "table/picturecache.h"
+#include "window/picturecache.h"
 
 namespace korvo {
 

@@ -1,4 +1,4 @@
-#include "table/form1.h"
+#include "window/form1.h"
 
 #include <QAbstractButton>
 #include <QFont>
@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <vector>
 
-#include "table/art.h"
-#include "table/picturebox.h"
+#include "window/art.h"
+#include "window/picturebox.h"
 
 namespace korvo {
 

@@ -1,9 +1,9 @@
-#include "table/picturebox.h"
+#include "window/picturebox.h"
 
 #include <QPainter>
 #include <QPen>
 
-#include "table/art.h"
+#include "window/art.h"
 
 namespace korvo {
 

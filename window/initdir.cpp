@@ -1,4 +1,4 @@
-#include "table/initdir.h"
+#include "window/initdir.h"
 
 #include <QBuffer>
 #include <QByteArray>
@@ -11,7 +11,7 @@
 
 #include "game/gamedir.h"
 #include "game/recordfile.h"
-#include "table/art.h"
+#include "window/art.h"
 
 namespace korvo {
 namespace {

@@ -1,11 +1,11 @@
-#include "table/picturecache.h"
+#include "window/picturecache.h"
 
 #include <QFont>
 #include <QImageReader>
 #include <QPainter>
 #include <iostream>
 
-#include "table/art.h"
+#include "window/art.h"
 
 namespace korvo {
 
