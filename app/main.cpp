@@ -9,8 +9,8 @@
 #include "game/recordfile.h"
 
 #ifdef KORVO_WINDOW
-#include "window/initdir.h"
 #include "app/windowmode.h"
+#include "window/initdir.h"
 #endif
 
 namespace {

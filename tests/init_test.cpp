@@ -10,9 +10,9 @@
 #include <set>
 
 #include "game/gamedir.h"
+#include "tests/test_support.h"
 #include "window/art.h"
 #include "window/initdir.h"
-#include "tests/test_support.h"
 
 namespace korvo {
 namespace {

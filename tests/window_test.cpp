@@ -15,12 +15,12 @@
 #include "game/game.h"
 #include "game/gamedir.h"
 #include "game/random.h"
+#include "tests/test_support.h"
 #include "window/art.h"
 #include "window/form1.h"
 #include "window/initdir.h"
 #include "window/picturebox.h"
 #include "window/picturecache.h"
-#include "tests/test_support.h"
 
 namespace korvo {
 namespace {
