@@ -14,7 +14,7 @@ deps:
 	@scripts/install-deps
 
 $(BUILD)/CMakeCache.txt: | deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVO_WERROR=ON
 
 configure: $(BUILD)/CMakeCache.txt
 
@@ -36,7 +36,7 @@ test: build test-asan fuzz
 
 # The engine and its tests again, under AddressSanitizer and UndefinedBehaviorSanitizer.
 test-asan: deps
-	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DKORVO_WINDOW=OFF -DKORVO_SANITIZE=ON
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DKORVO_WINDOW=OFF -DKORVO_SANITIZE=ON -DKORVO_WERROR=ON
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS)
 
@@ -51,7 +51,7 @@ soak: build
 fuzz:
 	@scripts/install-deps --fuzz
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	  -DKORVO_FUZZ=ON -DKORVO_WINDOW=OFF -DKORVO_BENCH=OFF
+	  -DKORVO_FUZZ=ON -DKORVO_WINDOW=OFF -DKORVO_BENCH=OFF -DKORVO_WERROR=ON
 	cmake --build $(FUZZ_BUILD) --target recordfile_fuzz -j $(JOBS)
 	mkdir -p $(FUZZ_BUILD)/corpus && cp fuzz/corpus/* $(FUZZ_BUILD)/corpus/
 	cd $(FUZZ_BUILD) && fuzz/recordfile_fuzz corpus -max_total_time=$(FUZZ_SECONDS) \
