@@ -6,7 +6,7 @@ FUZZ_SECONDS ?= 60
 GAME_DIR := $(BUILD)/game
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps configure build run test test-asan fuzz soak screenshot clean
+.PHONY: all deps configure build run test test-asan fuzz soak screenshot window-shots clean
 
 all: build
 
@@ -66,6 +66,10 @@ screenshot: build
 	printf 'Command1\n' > $(BUILD)/deal-clicks.txt
 	$(BUILD)/korvo --dir $(BUILD)/shot-game --seed 7 --script $(BUILD)/deal-clicks.txt --screenshot docs/deal.png
 	@echo "Wrote docs/start.png and docs/deal.png"
+
+window-shots: build
+	@scripts/install-deps --shots
+	scripts/window-shots $(BUILD) docs
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -11,6 +11,7 @@
 #include "app/headless.h"
 #include "game/game.h"
 #include "window/form1.h"
+#include "window/mainwindow.h"
 
 namespace korvo {
 
@@ -89,15 +90,18 @@ int runWindow(int& argc, char** argv, const Options& options,
 
   const std::unique_ptr<Random> random = options.makeRandom();
   Game game(gameDir, *random);
-  Form1 form(game);
-  if (scripted) return runScript(app, form, options);
+  if (scripted) {
+    Form1 form(game);
+    return runScript(app, form, options);
+  }
 
+  MainWindow window(game, QStringLiteral(KORVO_VERSION));
   // A scripted random source that runs dry ends the program, as in headless mode.
-  form.setExhaustedSink([](const QString& message) {
+  window.table().setExhaustedSink([](const QString& message) {
     printLine(message);
     QCoreApplication::exit(3);
   });
-  form.show();
+  window.show();
   return app.exec();
 }
 

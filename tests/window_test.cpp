@@ -16,6 +16,7 @@
 #include "game/gamedir.h"
 #include "game/random.h"
 #include "tests/test_support.h"
+#include "tests/window_support.h"
 #include "window/art.h"
 #include "window/form1.h"
 #include "window/initdir.h"
@@ -25,22 +26,7 @@
 namespace korvo {
 namespace {
 
-// One QApplication for the whole test program, destroyed before exit while the toolkit's own
-// static objects still exist.
-class QtEnvironment : public ::testing::Environment {
- public:
-  void SetUp() override {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    app_ = std::make_unique<QApplication>(argc_, argv_);
-  }
-  void TearDown() override { app_.reset(); }
-
- private:
-  int argc_ = 1;
-  char name_[13] = "window_tests";
-  char* argv_[2] = {name_, nullptr};
-  std::unique_ptr<QApplication> app_;
-};
+// One QApplication for every test of the window test program.
 const auto* const kQtEnvironment = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
 
 QString nameOf(Control c) {
@@ -56,22 +42,6 @@ const ShownPicture& shown(QWidget* w) {
 
 QString textOf(QWidget* w) {
   return w->property("text").toString();
-}
-
-bool samePixels(const QImage& a, const QImage& b) {
-  return a.convertToFormat(QImage::Format_RGB32) == b.convertToFormat(QImage::Format_RGB32);
-}
-
-qsizetype countPixels(const QImage& image, QColor color) {
-  const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
-  qsizetype n = 0;
-  for (int y = 0; y < rgb.height(); ++y) {
-    for (int x = 0; x < rgb.width(); ++x) n += rgb.pixelColor(x, y) == color;
-  }
-  return n;
-}
-bool allPixels(const QImage& image, QColor color) {
-  return countPixels(image, color) == qsizetype{image.width()} * image.height();
 }
 
 struct DesignedControl {
@@ -116,10 +86,6 @@ const DesignedControl kDesign[] = {
     {Control::Image5, 3600, 1920, 1200, 1200, nullptr},
 };
 static_assert(std::size(kDesign) == kControlCount);
-
-struct GameDirWithPictures : testing::TempDir {
-  GameDirWithPictures() { initGameDir(path()); }
-};
 
 class WindowTest : public ::testing::Test {
  protected:

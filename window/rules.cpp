@@ -1,0 +1,87 @@
+#include "window/rules.h"
+
+#include <QDialogButtonBox>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace korvo {
+
+QString rulesText() {
+  return QStringLiteral(R"(
+<h2>Korvo: the rules</h2>
+
+<h3>The aim</h3>
+<p>Hold <b>31 in one suit</b>, or at least more than the others when the cards are shown.
+You play against Oma, Tobin and Wenna; each of you holds three cards.</p>
+
+<h3>What the cards are worth</h3>
+<p>Aces count 11; kings, queens and jacks 10; every other card its number.
+A hand is worth the total of its best suit: cards of one suit add up, cards of different
+suits do not. Ace, king and 5 of hearts make 26; ace of hearts with king and queen of spades
+makes 20.</p>
+
+<h3>A turn</h3>
+<p>Play goes round the table: you, then Wenna on the left, Tobin at the top and Oma on the
+right. When your message line says <i>Pell, it's your turn.</i> take a card: click the
+<b>draw pile</b> for its hidden top card, or the <b>discard pile</b> for the card lying face up.
+The card you took appears in your fourth place. Then click the one of your four cards you
+want to throw away.</p>
+
+<h3>Knocking and the last round</h3>
+<p>Instead of taking a card you may click <b>Knock</b> when you think your hand is good enough.
+Every other player then has one more turn, and the cards are shown. Only one player can knock
+in a round; the computer players knock too.</p>
+
+<h3>31 at once</h3>
+<p>Whoever holds 31 says <i>Korvo!</i>, and the round ends on the spot:
+everybody else still in the game pays one honor point.</p>
+
+<h3>The show-down: who pays</h3>
+<p>After a knock, all hands are turned up. The lowest hand pays one honor point; when several
+players share the lowest total, each of them pays. But if the player who knocked is among the
+lowest, the knocker alone pays <b>two</b> points.</p>
+
+<h3>Honor points and the pot</h3>
+<p>Everyone starts a game with 4 honor points, shown as banknotes beside each player.
+The pot in the middle shows how many points have been paid in this game.</p>
+
+<h3>Going out</h3>
+<p>A player with no honor points left is out for the rest of the game. When you are out,
+the next <b>Deal</b> lets the computer players play the game to its end.</p>
+
+<h3>Winning</h3>
+<p>The last player with honor points wins the game. The number beside each player's name
+counts the games that player has won; the count is kept from one run to the next.
+Click <b>Deal</b> to start the next round or the next game.</p>
+
+<h3>Keys</h3>
+<p>Tab moves between the cards, piles and buttons; Space plays the one with the focus.
+Ctrl+D deals, Ctrl+K knocks, F1 opens these rules and Ctrl+Q quits.</p>
+
+<h3>The game directory</h3>
+<p>Korvo keeps its files in one directory: <b>cardfile.txt</b>, the deck, shuffled and rewritten
+at every deal so that the order carries over to the next run; <b>totals.txt</b>, the four win
+counts; and the pictures, one JPEG file per card as the deck names it, <b>down1.JPG</b> for a
+card's back, <b>gone.JPG</b> for an empty place and <b>hundred0.JPG</b> to <b>hundred12.JPG</b>
+for the banknotes. You may put pictures of your own in their place.
+Korvo plays in the current directory if it holds a cardfile.txt, otherwise in
+~/.local/share/korvo.</p>
+)");
+}
+
+RulesWindow::RulesWindow(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("Rules"));
+  setWindowTitle(QStringLiteral("Korvo Rules"));
+  auto* text = new QTextBrowser(this);
+  text->setObjectName(QStringLiteral("RulesText"));
+  text->setHtml(rulesText());
+  text->setAccessibleName(QStringLiteral("Rules"));
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(text);
+  layout->addWidget(buttons);
+  resize(520, 600);
+}
+
+}  // namespace korvo
