@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QPixmap>
+#include <QSettings>
 #include <QStyleFactory>
 #include <fstream>
 #include <iostream>
@@ -95,7 +96,11 @@ int runWindow(int& argc, char** argv, const Options& options,
     return runScript(app, form, options);
   }
 
-  MainWindow window(game, QStringLiteral(KORVO_VERSION));
+  // The player's choices live under the user's configuration directory, never in the game
+  // directory: ~/.config/korvo/korvo.conf.
+  QSettings settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("korvo"),
+                     QStringLiteral("korvo"));
+  MainWindow window(game, QStringLiteral(KORVO_VERSION), settings);
   // A scripted random source that runs dry ends the program, as in headless mode.
   window.table().setExhaustedSink([](const QString& message) {
     printLine(message);

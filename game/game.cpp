@@ -26,6 +26,7 @@ ClickResult Game::click(Control c) {
   pendingMessage_.reset();
   pendingNotice_.reset();
   turnsThisClick_ = 0;
+  frames_.clear();
   try {
     switch (c) {
       case Control::Command1:

@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "game/random.h"
 #include "game/state.h"
@@ -40,6 +41,19 @@ struct ClickResult {
   std::optional<std::string> notice;
 };
 
+// What the table showed at one moment inside a click, so that a front end can let the player
+// watch the computer players move one at a time after the click has been played.
+struct TableFrame {
+  enum class Kind {
+    Start,     // the computer players are about to move: player 1's own move or the deal
+    Turn,      // a computer player's turn has ended
+    RoundEnd,  // with player 1 out, a round has been shown down and paid
+  };
+  Kind kind;
+  int player;  // whose turn ended (2..4) for a Turn frame, else 0
+  Table table;
+};
+
 class Game {
  public:
   Game(std::filesystem::path dir, Random& random);
@@ -55,6 +69,13 @@ class Game {
   // True while a win count could not be saved and waits to be written.
   bool totalsPending() const { return totalsPending_; }
   const PlayStats& stats() const { return stats_; }
+
+  // While on, each click records the frames of its computer turns: a Start frame and one
+  // per turn while player 1 is in; one per round end while he is out. Off by default: the
+  // copies cost only a front end that shows them. Recording never changes the play.
+  void setRecording(bool on) { recording_ = on; }
+  // The frames of the last click, in the order they were played.
+  const std::vector<TableFrame>& frames() const { return frames_; }
 
   // For tests that set up a position by hand.
   GameState& mutableState() { return st_; }
@@ -90,6 +111,7 @@ class Game {
   void discardClick(int place);
   void computerTurn(int player);
   void onePass();
+  void record(TableFrame::Kind kind, int player = 0);
   // Copies cards 1..3 of a hand into the scratch hand, evaluates it and copies the best suit
   // and total back into element 5.
   void evaluateHand(int player);
@@ -109,6 +131,8 @@ class Game {
   bool totalsPending_ = false;
   PlayStats stats_;
   uint64_t turnsThisClick_ = 0;
+  bool recording_ = false;
+  std::vector<TableFrame> frames_;
   std::optional<std::string> pendingMessage_;
   std::optional<std::string> pendingNotice_;
 };

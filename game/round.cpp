@@ -24,17 +24,35 @@ void Game::Command1_Click() {
   if (st_.dealt != 0) table_.setText(Control::Text1, "Pell, it's your turn.");
 }
 
+void Game::record(TableFrame::Kind kind, int player) {
+  if (recording_) frames_.push_back({kind, player, table_});
+}
+
 void Game::onePass() {
-  // Each honor test is made just before its call, and the pass ends with the round.
-  if (st_.honor[4] >= 1) player4();
+  // Each honor test is made just before its call, and the pass ends with the round. While
+  // player 1 is out only the round's end is worth showing, not each of its turns.
+  const auto recordTurn = [this, watched = st_.honor[1] >= 1](int player) {
+    if (watched) record(TableFrame::Kind::Turn, player);
+  };
+  if (st_.honor[4] >= 1) {
+    player4();
+    recordTurn(4);
+  }
   if (st_.dealt == 0) return;
-  if (st_.honor[3] >= 1) player3();
+  if (st_.honor[3] >= 1) {
+    player3();
+    recordTurn(3);
+  }
   if (st_.dealt == 0) return;
-  if (st_.honor[2] >= 1) player2();
+  if (st_.honor[2] >= 1) {
+    player2();
+    recordTurn(2);
+  }
 }
 
 void Game::goaround() {
   if (st_.honor[1] >= 1) {
+    record(TableFrame::Kind::Start);
     onePass();
     return;
   }
@@ -43,6 +61,7 @@ void Game::goaround() {
     table_.setText(Control::Text1, "Pell is out!");
     if (st_.dealt == 0) deal();
     onePass();
+    if (st_.dealt == 0) record(TableFrame::Kind::RoundEnd);
   }
 }
 

@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "window/art.h"
@@ -158,6 +160,8 @@ Form1::Form1(Game& game, QWidget* parent)
 
   buildControls();
   applyTable();
+  replayTimer_.setSingleShot(true);
+  connect(&replayTimer_, &QTimer::timeout, this, &Form1::showNextFrame);
 }
 
 void Form1::buildControls() {
@@ -246,7 +250,17 @@ void Form1::clickControl(Control c) {
   if (auto* button = qobject_cast<QAbstractButton*>(control(c))) button->click();
 }
 
+void Form1::setPace(std::chrono::milliseconds perTurn) {
+  pace_ = perTurn;
+  game_.setRecording(perTurn.count() > 0);
+}
+
 void Form1::onClicked(Control c) {
+  // While the computer turns of a click are shown, a click only hurries them to the end.
+  if (replaying()) {
+    finishReplay();
+    return;
+  }
   ClickResult result;
   try {
     result = game_.click(c);
@@ -256,14 +270,56 @@ void Form1::onClicked(Control c) {
     if (exhaustedSink_) exhaustedSink_(*exhausted_);
     return;
   }
+  if (startReplay()) {
+    heldBack_ = result;
+    return;
+  }
   applyTable();
+  report(result);
+}
+
+void Form1::report(const ClickResult& result) {
   // Faults go to the error sink, never into a text box.
   if (result.error) errorSink_(QString::fromStdString(*result.error));
   if (result.notice) errorSink_(QString::fromStdString(*result.notice));
 }
 
-void Form1::applyTable() {
-  const Table& table = game_.table();
+bool Form1::startReplay() {
+  const std::vector<TableFrame>& frames = game_.frames();
+  if (pace_.count() <= 0 || frames.empty()) return false;
+  // With player 1 out, a click plays whole rounds: show how each ended, not every turn.
+  const bool wholeRounds = std::any_of(frames.begin(), frames.end(), [](const TableFrame& f) {
+    return f.kind == TableFrame::Kind::RoundEnd;
+  });
+  for (const TableFrame& frame : frames) {
+    if ((frame.kind == TableFrame::Kind::RoundEnd) == wholeRounds) replay_.push_back(frame.table);
+  }
+  if (replay_.empty()) return false;
+  frameTime_ = wholeRounds ? 3 * pace_ : pace_;
+  nextFrame_ = 0;
+  showNextFrame();
+  return true;
+}
+
+void Form1::showNextFrame() {
+  if (nextFrame_ >= replay_.size()) {
+    finishReplay();
+    return;
+  }
+  applyTable(replay_[nextFrame_++]);
+  emit frameShown();
+  replayTimer_.start(frameTime_);
+}
+
+void Form1::finishReplay() {
+  if (!replaying()) return;
+  replayTimer_.stop();
+  replay_.clear();
+  applyTable();
+  report(std::exchange(heldBack_, {}));
+}
+
+void Form1::applyTable(const Table& table) {
   for (std::size_t i = 0; i < kControlCount; ++i) {
     const auto c = static_cast<Control>(i);
     if (shown_[i] == table[c]) continue;

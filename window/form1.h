@@ -3,11 +3,14 @@
 #pragma once
 
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 #include <array>
+#include <chrono>
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "game/game.h"
 #include "game/table.h"
@@ -49,11 +52,30 @@ class Form1 : public QWidget {
   // The message of the scripted random source that ran dry, if one did.
   const std::optional<QString>& randomExhausted() const { return exhausted_; }
 
+  // How long the table shows each computer turn after a click; zero shows only where the
+  // click ended. A round's end, when the computer players play on without player 1, shows
+  // three times as long.
+  void setPace(std::chrono::milliseconds perTurn);
+  std::chrono::milliseconds pace() const { return pace_; }
+  // True while the table is showing the computer turns of the last click.
+  bool replaying() const { return !replay_.empty(); }
+  // Shows at once the table the last click left.
+  void finishReplay();
+
+ signals:
+  // The table now shows one more of the recorded moments of the last click.
+  void frameShown();
+
  private:
   void buildControls();
   void onClicked(Control c);
-  // Brings every control whose Table entry changed since it was last shown in line.
-  void applyTable();
+  // Brings every control whose entry in `table` differs from what it shows in line.
+  void applyTable(const Table& table);
+  void applyTable() { applyTable(game_.table()); }
+  // Starts showing the recorded frames of the click just played; false if there are none.
+  bool startReplay();
+  void showNextFrame();
+  void report(const ClickResult& result);
   void showEntry(Control c, const std::string& entry);
   const QPixmap& startupPicture(Control c) const;
 
@@ -69,6 +91,14 @@ class Form1 : public QWidget {
   ErrorSink errorSink_;
   ErrorSink exhaustedSink_;
   std::optional<QString> exhausted_;
+  std::chrono::milliseconds pace_{0};
+  // The frames still to show of the last click, and its messages, held back until the table
+  // shows where it ended.
+  std::vector<Table> replay_;
+  std::size_t nextFrame_ = 0;
+  std::chrono::milliseconds frameTime_{0};
+  ClickResult heldBack_;
+  QTimer replayTimer_;
 };
 
 }  // namespace korvo

@@ -1,17 +1,38 @@
 #include "window/mainwindow.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QSettings>
 
 #include "window/rules.h"
 
 namespace korvo {
 
-MainWindow::MainWindow(Game& game, const QString& version, QWidget* parent)
-    : QMainWindow(parent), form_(new Form1(game, this)), version_(version) {
+namespace {
+
+const char* const kPaceKey = "pace";
+constexpr std::array<const char*, 3> kPaceNames = {"off", "brisk", "relaxed"};
+
+}  // namespace
+
+std::chrono::milliseconds MainWindow::turnTime(Pace pace) {
+  switch (pace) {
+    case Pace::Off:
+      return std::chrono::milliseconds(0);
+    case Pace::Brisk:
+      return std::chrono::milliseconds(300);
+    case Pace::Relaxed:
+      return std::chrono::milliseconds(800);
+  }
+  return std::chrono::milliseconds(0);
+}
+
+MainWindow::MainWindow(Game& game, const QString& version, QSettings& settings, QWidget* parent)
+    : QMainWindow(parent), form_(new Form1(game, this)), version_(version), settings_(settings) {
   setObjectName(QStringLiteral("MainWindow"));
   setWindowTitle(form_->windowTitle());
   setCentralWidget(form_);
@@ -38,7 +59,27 @@ void MainWindow::buildMenus() {
   quit_->setMenuRole(QAction::QuitRole);
 
   view_ = menuBar()->addMenu(QStringLiteral("&View"));
-  view_->menuAction()->setVisible(false);  // shown once it holds a setting
+  QMenu* pace = view_->addMenu(QStringLiteral("&Pace of the Computer Players"));
+  auto* paces = new QActionGroup(this);
+  const std::array<QString, 3> paceLabels = {QStringLiteral("&Off: Show Only Where They End"),
+                                             QStringLiteral("&Brisk"), QStringLiteral("&Relaxed")};
+  for (int i = 0; i < 3; ++i) {
+    QAction* action = pace->addAction(paceLabels[static_cast<std::size_t>(i)], this,
+                                      [this, i] { setPace(static_cast<Pace>(i)); });
+    action->setCheckable(true);
+    paces->addAction(action);
+    paceActions_[static_cast<std::size_t>(i)] = action;
+  }
+  // Brisk unless the player chose otherwise; an unknown stored name counts as unset.
+  const QString stored = settings_.value(QString::fromUtf8(kPaceKey)).toString();
+  Pace chosen = Pace::Brisk;
+  for (int i = 0; i < 3; ++i) {
+    if (stored == QString::fromUtf8(kPaceNames[static_cast<std::size_t>(i)])) {
+      chosen = static_cast<Pace>(i);
+    }
+  }
+  paceAction(chosen)->setChecked(true);
+  form_->setPace(turnTime(chosen));
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   rules_ = help->addAction(QStringLiteral("&Rules"), this, &MainWindow::showRules);
@@ -51,6 +92,12 @@ void MainWindow::buildMenus() {
   for (QAction* action : {deal_, knock_, quit_, rules_}) {
     action->setShortcutContext(Qt::WindowShortcut);
   }
+}
+
+void MainWindow::setPace(Pace pace) {
+  form_->setPace(turnTime(pace));
+  settings_.setValue(QString::fromUtf8(kPaceKey),
+                     QString::fromUtf8(kPaceNames[static_cast<std::size_t>(pace)]));
 }
 
 void MainWindow::showRules() {

@@ -6,12 +6,16 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
+#include <array>
+#include <chrono>
 
 #include "game/game.h"
 #include "window/form1.h"
 
 class QAction;
+class QActionGroup;
 class QMenu;
+class QSettings;
 
 namespace korvo {
 
@@ -19,8 +23,12 @@ class MainWindow : public QMainWindow {
   Q_OBJECT
 
  public:
-  // `version` is shown in the About box.
-  MainWindow(Game& game, const QString& version, QWidget* parent = nullptr);
+  // How fast the computer players' moves are shown, in the View menu.
+  enum class Pace { Off, Brisk, Relaxed };
+  static std::chrono::milliseconds turnTime(Pace pace);
+
+  // `version` is shown in the About box; `settings` keeps the player's choices between runs.
+  MainWindow(Game& game, const QString& version, QSettings& settings, QWidget* parent = nullptr);
 
   Form1& table() { return *form_; }
 
@@ -31,6 +39,8 @@ class MainWindow : public QMainWindow {
   QAction* aboutAction() const { return about_; }
   // Where the size and pace settings go.
   QMenu* viewMenu() const { return view_; }
+  // View > Pace: Off, Brisk, Relaxed.
+  QAction* paceAction(Pace pace) const { return paceActions_[static_cast<int>(pace)]; }
 
   // The rules window, once it has been opened.
   QDialog* rulesWindow() const { return rulesWindow_; }
@@ -39,6 +49,7 @@ class MainWindow : public QMainWindow {
   void buildMenus();
   void showRules();
   void showAbout();
+  void setPace(Pace pace);
 
   Form1* form_;
   QString version_;
@@ -48,6 +59,8 @@ class MainWindow : public QMainWindow {
   QAction* rules_ = nullptr;
   QAction* about_ = nullptr;
   QMenu* view_ = nullptr;
+  QSettings& settings_;
+  std::array<QAction*, 3> paceActions_{};
   QPointer<QDialog> rulesWindow_;
 };
 
