@@ -1,10 +1,13 @@
 // korvo: the window, headless mode, script mode and --init.
 #include <cstdio>
 #include <iostream>
+#include <optional>
+#include <system_error>
 #include <variant>
 
 #include "app/headless.h"
 #include "app/options.h"
+#include "game/dirhold.h"
 #include "game/gamedir.h"
 #include "game/recordfile.h"
 
@@ -35,6 +38,9 @@ int main(int argc, char** argv) {
     return 2;
   }
   const Options& options = std::get<Options>(parsed);
+#ifdef KORVO_WINDOW
+  korvo::quietQtMessages();
+#endif
 
   switch (options.mode) {
     case Options::Mode::Help:
@@ -43,21 +49,31 @@ int main(int argc, char** argv) {
     case Options::Mode::Version:
       std::cout << "korvo " << KORVO_VERSION << "\n";
       return 0;
-    case Options::Mode::Init:
-      try {
-        initDirectory(*options.dir);
-      } catch (const korvo::FileError& e) {
-        std::cerr << "korvo: " << e.what() << "\n";
-        return 1;
-      }
-      return 0;
     default:
       break;
   }
 
-  // Every other mode plays in a game directory, made on first use.
-  std::filesystem::path dir = options.dir ? *options.dir : korvo::defaultGameDir();
-  if (!options.dir && !std::filesystem::exists(dir / korvo::kCardFile)) {
+  // Every other mode plays in a game directory, made on first use, and holds it while it runs.
+  const bool init = options.mode == Options::Mode::Init;
+  const std::filesystem::path dir = init || options.dir ? *options.dir : korvo::defaultGameDir();
+  const bool fresh = init || (!options.dir && !std::filesystem::exists(dir / korvo::kCardFile));
+  std::error_code ec;
+  // Made before it is held, so that a first run holds the directory it fills; making it
+  // changes no file of a directory that another Korvo holds.
+  if (fresh) std::filesystem::create_directories(dir, ec);
+  std::optional<korvo::DirHold> hold;
+  try {
+    hold.emplace(dir);
+  } catch (const korvo::DirInUse& e) {
+#ifdef KORVO_WINDOW
+    if (options.mode == Options::Mode::Window && !options.screenshot) {
+      return korvo::reportInUse(argc, argv, e.what());
+    }
+#endif
+    std::cerr << e.what() << std::endl;
+    return 4;
+  }
+  if (fresh) {
     try {
       initDirectory(dir);
     } catch (const korvo::FileError& e) {
@@ -65,6 +81,7 @@ int main(int argc, char** argv) {
       return 1;
     }
   }
+  if (init) return 0;
 
   if (options.mode == Options::Mode::Headless) {
     std::ios::sync_with_stdio(false);

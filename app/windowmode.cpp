@@ -1,6 +1,7 @@
 #include "app/windowmode.h"
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QPixmap>
 #include <QSettings>
 #include <QStyleFactory>
@@ -70,6 +71,27 @@ int runScript(QApplication& app, Form1& form, const Options& options) {
 }
 
 }  // namespace
+
+int reportInUse(int& argc, char** argv, const std::string& message) {
+  std::cerr << message << std::endl;
+  if (haveDisplay()) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("korvo"));
+    const QString text = QString::fromStdString(message);
+    QMessageBox::warning(nullptr, QStringLiteral("Korvo"),
+                         text.startsWith(QStringLiteral("korvo: ")) ? text.mid(7) : text);
+  }
+  return 4;
+}
+
+void quietQtMessages() {
+  if (!qEnvironmentVariableIsEmpty("QT_LOGGING_RULES")) return;
+  static QtMessageHandler standard = nullptr;
+  standard = qInstallMessageHandler(
+      [](QtMsgType type, const QMessageLogContext& context, const QString& text) {
+        if (type == QtCriticalMsg || type == QtFatalMsg) standard(type, context, text);
+      });
+}
 
 int runWindow(int& argc, char** argv, const Options& options,
               const std::filesystem::path& gameDir) {

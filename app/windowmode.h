@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 
 #include "app/options.h"
 
@@ -11,5 +12,14 @@ namespace korvo {
 // Runs the window in the mode of `options` (Window, or Script / --screenshot) over the game
 // directory `gameDir`. Returns the exit status.
 int runWindow(int& argc, char** argv, const Options& options, const std::filesystem::path& gameDir);
+
+// The window's answer when its game directory is held by another Korvo: `message` on standard
+// error and, where there is a display, in a message box. Returns the exit status, 4.
+int reportInUse(int& argc, char** argv, const std::string& message);
+
+// Keeps Qt's own notes for developers (warnings, debug and info lines) off standard error, so
+// that it carries only Korvo's messages; QT_LOGGING_RULES, set by a developer, lets them
+// through. Qt's critical and fatal messages always go through.
+void quietQtMessages();
 
 }  // namespace korvo

@@ -1,15 +1,16 @@
 #include "game/recordfile.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
-#include <fstream>
 #include <limits>
 #include <optional>
+#include <sstream>
 
 namespace korvo {
 
@@ -88,17 +89,45 @@ class LineReader {
   std::size_t read_ = 0;
 };
 
-std::ifstream openForReading(const fs::path& file) {
-  std::error_code ec;
-  if (fs::is_directory(file, ec)) throw FileError(file, 0, "is a directory, not a file");
-  std::ifstream in(file, std::ios::binary);
-  if (!in) {
+// The whole of a game file, read through one descriptor: opened without waiting and checked
+// to be a regular file before a byte is read, so that a named pipe or a device in its place
+// is refused at once instead of holding the game up. A file over kMaxRead is read only far
+// enough for the line reader to see that it goes on.
+std::istringstream readWhole(const fs::path& file) {
+  const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) {
     const int err = errno;
-    throw FileError(
-        file, 0,
-        std::string("cannot be opened: ") + (err != 0 ? std::strerror(err) : "unknown error"));
+    throw FileError(file, 0, std::string("cannot be opened: ") + std::strerror(err));
   }
-  return in;
+  struct stat st {};
+  const int statResult = ::fstat(fd, &st);
+  const int statErr = errno;
+  std::string contents;
+  try {
+    if (statResult != 0) {
+      throw FileError(file, 0, std::string("cannot be opened: ") + std::strerror(statErr));
+    }
+    if (S_ISDIR(st.st_mode)) throw FileError(file, 0, "is a directory, not a file");
+    if (!S_ISREG(st.st_mode)) {
+      throw FileError(file, 0, "is not a regular file (a named pipe or a device); it is not read");
+    }
+    char buf[65536];
+    while (contents.size() <= kMaxRead + 3) {
+      const ssize_t n = ::read(fd, buf, sizeof buf);
+      if (n == 0) break;
+      if (n < 0) {
+        if (errno == EINTR) continue;
+        const int err = errno;
+        throw FileError(file, 0, std::string("cannot be read: ") + std::strerror(err));
+      }
+      contents.append(buf, static_cast<std::size_t>(n));
+    }
+  } catch (...) {
+    ::close(fd);
+    throw;
+  }
+  ::close(fd);
+  return std::istringstream(std::move(contents), std::ios::binary);
 }
 
 struct Field {
@@ -210,7 +239,7 @@ FileError::FileError(fs::path file, int line, const std::string& fault)
       fault_(fault) {}
 
 Deck readCardFile(const fs::path& file) {
-  auto in = openForReading(file);
+  auto in = readWhole(file);
   return readCardFile(in, file);
 }
 
@@ -248,7 +277,7 @@ Deck readCardFile(std::istream& in, const fs::path& file) {
 }
 
 Wins readTotalsFile(const fs::path& file) {
-  auto in = openForReading(file);
+  auto in = readWhole(file);
   return readTotalsFile(in, file);
 }
 

@@ -1,6 +1,13 @@
 #include "game/recordfile.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <functional>
+#include <future>
 
 #include "game/gamedir.h"
 #include "tests/test_support.h"
@@ -147,6 +154,39 @@ TEST(RecordFile, MissingFilesAndFailedWrites) {
   if (!locked.ok()) GTEST_SKIP() << "this file system lets no directory refuse new files";
   EXPECT_THROW(writeCardFile(dir / kCardFile, other), FileError);
   EXPECT_EQ(readFile(dir / kCardFile), before);
+}
+
+// A named pipe or a device in the place of a game file is refused at once, naming the file; a
+// reader that waited on the pipe would hang here until the test, after 5 s, writes nothing to
+// it and lets it end.
+TEST(RecordFile, OnlyRegularFilesAreRead) {
+  TempDir dir;
+  ASSERT_EQ(::mkfifo((dir / kCardFile).c_str(), 0644), 0);
+  ASSERT_EQ(::mkfifo((dir / kTotalsFile).c_str(), 0644), 0);
+  std::filesystem::create_symlink("/dev/null", dir / "null.txt");
+  const std::pair<const char*, std::function<void(const std::filesystem::path&)>> reads[] = {
+      {kCardFile, [](const auto& f) { readCardFile(f); }},
+      {kTotalsFile, [](const auto& f) { readTotalsFile(f); }},
+      {"null.txt", [](const auto& f) { readCardFile(f); }},
+  };
+  for (const auto& [name, read] : reads) {
+    SCOPED_TRACE(name);
+    const auto file = dir / name;
+    auto message = std::async(std::launch::async, [&, read = read] {
+      try {
+        read(file);
+      } catch (const FileError& e) {
+        return std::string(e.what());
+      }
+      return std::string("read");
+    });
+    if (message.wait_for(std::chrono::seconds(5)) == std::future_status::timeout) {
+      ADD_FAILURE() << "the reader waits on the pipe";
+      ::close(::open(file.c_str(), O_WRONLY | O_NONBLOCK));
+    }
+    EXPECT_EQ(message.get(),
+              file.string() + ": is not a regular file (a named pipe or a device); it is not read");
+  }
 }
 
 }  // namespace

@@ -1,15 +1,22 @@
 // The window over a real game directory, off screen: the controls as designed, clicks through
 // the real widgets, the pictures the engine's table names, and file faults in a message box.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
+#include <QImageWriter>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <chrono>
+#include <future>
 #include <memory>
 #include <set>
+#include <tuple>
 #include <vector>
 
 #include "game/game.h"
@@ -288,7 +295,8 @@ TEST_F(WindowTest, ADealThatRunsOutOfScriptedNumbersIsReported) {
 
 TEST_F(WindowTest, PictureCacheDecodesOnceAndStandsInForAMissingFile) {
   std::vector<QString> warnings;
-  PictureCache cache(dir_.path(), [&](const QString& line) { warnings.push_back(line); });
+  PictureCache cache(dir_.path(), QSize(100, 101),
+                     [&](const QString& line) { warnings.push_back(line); });
   for (const char* file : {"down1.JPG", "gone.JPG", "no such card.JPG"}) {
     SCOPED_TRACE(file);
     const bool missing = file[0] == 'n';
@@ -302,6 +310,98 @@ TEST_F(WindowTest, PictureCacheDecodesOnceAndStandsInForAMissingFile) {
     EXPECT_EQ(first.toImage().pixelColor(0, 0), kFeltGreen);
     EXPECT_FALSE(allPixels(first.toImage(), kFeltGreen)) << "the name is written on it";
     EXPECT_TRUE(!warnings.empty() && warnings.back().contains(QString::fromUtf8(file)));
+  }
+}
+
+// Noise over a gradient, with some transparency: every decoder's rounding and chroma handling
+// shows in it.
+QImage testPicture(int width, int height) {
+  QImage image(width, height, QImage::Format_ARGB32);
+  quint32 noise = 12345;
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      noise = noise * 1664525u + 1013904223u;
+      const int n = static_cast<int>(noise >> 27);
+      image.setPixelColor(
+          x, y,
+          QColor((x * 2 + n) % 256, (y * 3 + n) % 256, (x + y) % 256, x % 7 == 0 ? 128 : 255));
+    }
+  }
+  return image;
+}
+
+// Only the top-left part a place shows is kept, and it is exactly that part of the whole
+// picture as it decodes, whatever the format and whether it is larger or smaller than a place.
+TEST(PictureCache, TheShownPartIsThatPartOfTheWholePicture) {
+  testing::TempDir dir;
+  const QSize shown(100, 101);
+  struct Case {
+    const char* file;
+    const char* format;
+    QSize size;
+    bool progressive;
+  };
+  const Case cases[] = {
+      {"photo.JPG", "jpeg", {640, 480}, false}, {"progressive.JPG", "jpeg", {640, 480}, true},
+      {"alpha.png", "png", {300, 200}, false},  {"small.ppm", "ppm", {50, 60}, false},
+      {"wide.bmp", "bmp", {400, 80}, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.file);
+    const QString file = QString::fromStdString((dir / c.file).string());
+    QImageWriter writer(file, c.format);
+    writer.setProgressiveScanWrite(c.progressive);
+    ASSERT_TRUE(writer.write(testPicture(c.size.width(), c.size.height())));
+    QString fault;
+    const QImage part = PictureCache::readShownPart(dir / c.file, shown, fault);
+    ASSERT_FALSE(part.isNull()) << fault.toStdString();
+    const QImage whole = QImage(file).copy(QRect(QPoint(0, 0), shown.boundedTo(c.size)));
+    EXPECT_EQ(part.size(), whole.size());
+    EXPECT_EQ(part.convertToFormat(QImage::Format_ARGB32),
+              whole.convertToFormat(QImage::Format_ARGB32));
+  }
+}
+
+// Refused with the stand-in, at once and without decoding: a named pipe (a reader that
+// waited on it would hang until the test gives up and opens it), and pictures larger than may
+// be decoded whole, in a format that cannot decode just a part or as a progressive JPEG. The
+// same size as a plain JPEG decodes only its top and loads.
+TEST(PictureCache, APipeOrAPictureTooLargeToDecodeWholeIsRefused) {
+  testing::TempDir dir;
+  ASSERT_EQ(::mkfifo((dir / "pipe.JPG").c_str(), 0644), 0);
+  QImage huge(4100, 4100, QImage::Format_RGB32);  // 67 MB once decoded, a few kB as a file
+  huge.fill(Qt::white);
+  for (const auto& [name, format, progressive] : {std::tuple{"huge.png", "png", false},
+                                                  {"huge.JPG", "jpeg", false},
+                                                  {"progressive.JPG", "jpeg", true}}) {
+    QImageWriter writer(QString::fromStdString((dir / name).string()), format);
+    writer.setProgressiveScanWrite(progressive);
+    ASSERT_TRUE(writer.write(huge)) << name;
+  }
+  const std::pair<const char*, const char*> cases[] = {
+      {"pipe.JPG", "it is not a regular file"},
+      {"huge.png",
+       "it is 4100 x 4100 pixels, more than the 16 megapixels that a picture in the "
+       "png format may have"},
+      {"progressive.JPG",
+       "it is 4100 x 4100 pixels, more than the 16 megapixels that a "
+       "progressive JPEG may have"},
+      {"huge.JPG", "loaded"},
+  };
+  for (const auto& [name, fault] : cases) {
+    SCOPED_TRACE(name);
+    const auto file = dir / name;
+    auto result = std::async(std::launch::async, [file] {
+      QString why;
+      const bool loaded = !PictureCache::readShownPart(file, QSize(100, 101), why).isNull();
+      return loaded ? QStringLiteral("loaded") : why;
+    });
+    if (result.wait_for(std::chrono::seconds(5)) == std::future_status::timeout) {
+      ADD_FAILURE() << "the reader waits on the pipe";
+      ::close(::open(file.c_str(), O_WRONLY | O_NONBLOCK));
+    }
+    const QString why = result.get();
+    EXPECT_TRUE(why.startsWith(QString::fromUtf8(fault))) << why.toStdString();
   }
 }
 

@@ -134,6 +134,19 @@ QPixmap filled(int width, int height) {
   return pixmap;
 }
 
+// The most of a picture that any picture box or image control shows: it draws its picture
+// unscaled at its top-left corner, so the picture's part beyond its size never shows.
+QSize largestPicturePlace() {
+  QSize largest;
+  for (std::size_t i = 0; i < kControlCount; ++i) {
+    const auto kind = controlKind(static_cast<Control>(i));
+    if (kind != ControlKind::PictureBox && kind != ControlKind::Image) continue;
+    largest = largest.expandedTo(
+        QSize(kPlaces[i].width / kTwipsPerPixel, kPlaces[i].height / kTwipsPerPixel));
+  }
+  return largest;
+}
+
 }  // namespace
 
 TwipRect designedPlace(Control c) {
@@ -143,7 +156,7 @@ TwipRect designedPlace(Control c) {
 Form1::Form1(Game& game, QWidget* parent)
     : QWidget(parent),
       game_(game),
-      pictures_(game.dir()),
+      pictures_(game.dir(), largestPicturePlace()),
       emptyCardPlace_(filled(kCardWidth, kCardHeight)),
       startupHonor_(QPixmap::fromImage(startupBanknotes())),
       emptyPot_(filled(kHonorSize, kHonorSize)),

@@ -1,36 +1,137 @@
 #include "window/picturecache.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QFile>
 #include <QFont>
 #include <QImageReader>
 #include <QPainter>
+#include <cerrno>
+#include <cstring>
 #include <iostream>
 
 #include "window/art.h"
 
 namespace korvo {
 
-PictureCache::PictureCache(std::filesystem::path dir, WarningSink warn)
-    : dir_(std::move(dir)), warn_(std::move(warn)) {
+namespace {
+
+// Whether the JPEG file `fd` must be decoded whole even when only its top is wanted: a
+// progressive JPEG, or one whose first scan does not carry every colour component, has its
+// picture spread over several scans, and the decoder keeps the whole picture's coefficients
+// until the last one. Walks the markers up to the first scan; a file that does not read as
+// a JPEG that far counts as one decoded whole.
+bool jpegDecodesWhole(int fd) {
+  unsigned char head[10];
+  off_t at = 2;  // after the start-of-image marker
+  int components = 0;
+  bool progressive = false;
+  for (int markers = 0; markers < 4096; ++markers) {
+    if (::pread(fd, head, 4, at) != 4 || head[0] != 0xFF) return true;
+    const unsigned marker = head[1];
+    const unsigned length = head[2] << 8 | head[3];
+    if (marker == 0xFF) {  // fill byte
+      ++at;
+      continue;
+    }
+    const bool frame =
+        marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
+    if (frame || marker == 0xDA) {
+      if (::pread(fd, head, 10, at) != 10) return true;
+      if (marker == 0xDA) return progressive || head[4] < components;
+      // Progressive frames: SOF2, SOF6, SOF10, SOF14.
+      progressive = (marker & 0x3) == 0x2;
+      components = head[9];
+    }
+    at += 2 + static_cast<off_t>(length);
+  }
+  return true;
+}
+
+}  // namespace
+
+PictureCache::PictureCache(std::filesystem::path dir, QSize shown, WarningSink warn)
+    : dir_(std::move(dir)), shown_(shown), warn_(std::move(warn)) {
   if (!warn_) {
     warn_ = [](const QString& line) { std::cerr << line.toStdString() << std::endl; };
   }
 }
 
 const QPixmap& PictureCache::picture(const QString& file) {
-  if (auto found = pictures_.constFind(file); found != pictures_.constEnd()) return *found;
+  if (auto found = index_.find(file); found != index_.end()) {
+    kept_.splice(kept_.begin(), kept_, *found);
+    return kept_.front().second;
+  }
 
   ++decodes_;
   const std::filesystem::path path = dir_ / file.toStdString();
-  QImageReader reader(QString::fromStdString(path.string()));
-  // The pictures are JPEG by name, but whatever the file holds is what counts.
-  reader.setDecideFormatFromContent(true);
-  QImage image = reader.read();
+  QString fault;
+  QImage image = readShownPart(path, shown_, fault);
   if (image.isNull()) {
     warn_(QStringLiteral("korvo: cannot load the picture %1: %2; an empty place shows its name")
-              .arg(QString::fromStdString(path.string()), reader.errorString()));
+              .arg(QString::fromStdString(path.string()), fault));
     image = placeholder(file);
   }
-  return *pictures_.insert(file, QPixmap::fromImage(image));
+  if (kept_.size() >= static_cast<std::size_t>(kMaxKept)) {
+    index_.remove(kept_.back().first);
+    kept_.pop_back();
+  }
+  kept_.emplace_front(file, QPixmap::fromImage(image));
+  index_.insert(file, kept_.begin());
+  return kept_.front().second;
+}
+
+QImage PictureCache::readShownPart(const std::filesystem::path& file, QSize shown, QString& fault) {
+  // Opened without waiting and checked on the descriptor, so that a named pipe or a device
+  // by the picture's name is refused instead of holding the window up.
+  const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) {
+    fault = QString::fromLocal8Bit(std::strerror(errno));
+    return {};
+  }
+  QFile device;
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) ||
+      !device.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+    ::close(fd);
+    fault = QStringLiteral("it is not a regular file");
+    return {};
+  }
+
+  // The pictures are JPEG by name, but whatever the file holds is what counts.
+  QImageReader reader(&device);
+  const QSize size = reader.size();
+  if (!size.isValid()) {
+    fault = reader.errorString();
+    return {};
+  }
+  const QRect part = QRect(QPoint(0, 0), shown).intersected(QRect(QPoint(0, 0), size));
+  const bool clips = reader.supportsOption(QImageIOHandler::ClipRect);
+  const bool manyScans = clips && reader.format() == "jpeg" && jpegDecodesWhole(fd);
+  if ((!clips || manyScans) &&
+      std::int64_t{size.width()} * size.height() * 4 > kMaxWholeDecodeBytes) {
+    fault = QStringLiteral(
+                "it is %1 x %2 pixels, more than the %3 megapixels that %4 may have: "
+                "it can only be decoded whole")
+                .arg(size.width())
+                .arg(size.height())
+                .arg(kMaxWholeDecodeBytes / 4 / (1 << 20))
+                .arg(manyScans ? QStringLiteral("a progressive JPEG")
+                               : QStringLiteral("a picture in the %1 format")
+                                     .arg(QString::fromLatin1(reader.format())));
+    return {};
+  }
+  if (clips) reader.setClipRect(part);
+  QImage image = reader.read();
+  if (image.isNull()) {
+    fault = reader.errorString();
+    return {};
+  }
+  // A format that decoded the whole picture gives back its shown part only.
+  if (image.size() != part.size()) image = image.copy(part);
+  return image;
 }
 
 QImage PictureCache::placeholder(const QString& name) {

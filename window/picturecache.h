@@ -1,12 +1,17 @@
-// The picture files of the game directory, each decoded once per run and kept.
+// The picture files of the game directory. A place shows only the top-left corner of its
+// picture, so only that corner is decoded and kept: a camera photo costs what a drawn card
+// costs.
 #pragma once
 
 #include <QHash>
 #include <QImage>
 #include <QPixmap>
+#include <QSize>
 #include <QString>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <list>
 
 namespace korvo {
 
@@ -15,11 +20,19 @@ class PictureCache {
   // Receives one line about a picture file that cannot be loaded.
   using WarningSink = std::function<void(const QString&)>;
 
-  // Files are named relative to `dir`. Without a sink, warnings go to standard error.
-  explicit PictureCache(std::filesystem::path dir, WarningSink warn = {});
+  // A picture that can only be decoded whole is refused above this many bytes of pixels
+  // (4 to a pixel): 16 megapixels, a large screenshot or a small photo.
+  static constexpr std::int64_t kMaxWholeDecodeBytes = std::int64_t{64} << 20;
+  // Pictures kept; the least recently used beyond these is dropped and read again if needed.
+  static constexpr int kMaxKept = 128;
 
-  // The picture of `file`, decoded on its first use. A file that cannot be loaded gives a
-  // placeholder that names it, and one warning; play goes on.
+  // Files are named relative to `dir`. `shown` is the most of a picture any place shows, from
+  // its top-left corner. Without a sink, warnings go to standard error.
+  PictureCache(std::filesystem::path dir, QSize shown, WarningSink warn = {});
+
+  // The shown part of `file`, read on its first use. A file that cannot be loaded (missing,
+  // not a regular file, broken, or too large to decode within bounds) gives a placeholder
+  // that names it, and one warning; play goes on.
   const QPixmap& picture(const QString& file);
 
   // How many files have been read from disk so far (placeholders included).
@@ -28,10 +41,18 @@ class PictureCache {
   // Card-sized felt green with `name` written on it.
   static QImage placeholder(const QString& name);
 
+  // The part of the picture file `file` that a place of size `shown` shows, decoded without
+  // decoding more than that where the format allows. A null image and `fault` set when it
+  // cannot be loaded within bounds.
+  static QImage readShownPart(const std::filesystem::path& file, QSize shown, QString& fault);
+
  private:
   std::filesystem::path dir_;
+  QSize shown_;
   WarningSink warn_;
-  QHash<QString, QPixmap> pictures_;
+  // Most recently used first.
+  std::list<std::pair<QString, QPixmap>> kept_;
+  QHash<QString, std::list<std::pair<QString, QPixmap>>::iterator> index_;
   int decodes_ = 0;
 };
 
