@@ -65,7 +65,10 @@ screenshot: build
 	$(BUILD)/korvo --dir $(BUILD)/shot-game --screenshot docs/start.png
 	printf 'Command1\n' > $(BUILD)/deal-clicks.txt
 	$(BUILD)/korvo --dir $(BUILD)/shot-game --seed 7 --script $(BUILD)/deal-clicks.txt --screenshot docs/deal.png
-	@echo "Wrote docs/start.png and docs/deal.png"
+	rm -rf $(BUILD)/shot-game && $(BUILD)/korvo --init $(BUILD)/shot-game
+	QT_SCALE_FACTOR=2 $(BUILD)/korvo --dir $(BUILD)/shot-game --seed 7 --script $(BUILD)/deal-clicks.txt \
+	  --screenshot docs/deal-2x.png
+	@echo "Wrote docs/start.png, docs/deal.png and docs/deal-2x.png"
 
 window-shots: build
 	@scripts/install-deps --shots

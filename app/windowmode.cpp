@@ -120,8 +120,7 @@ int runWindow(int& argc, char** argv, const Options& options,
 
   // The player's choices live under the user's configuration directory, never in the game
   // directory: ~/.config/korvo/korvo.conf.
-  QSettings settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("korvo"),
-                     QStringLiteral("korvo"));
+  QSettings settings(QStringLiteral("korvo"), QStringLiteral("korvo"));
   MainWindow window(game, QStringLiteral(KORVO_VERSION), settings);
   // A scripted random source that runs dry ends the program, as in headless mode.
   window.table().setExhaustedSink([](const QString& message) {

@@ -49,18 +49,44 @@ TEST(Init, WritesEveryPictureUnderItsExactNameAndKeepsWhatIsThere) {
   testing::writeFile(dir / kTotalsFile, "3,1,4,1\r\n");
   initGameDir(dir.path());
 
-  std::set<std::string> expected = {"cardfile.txt", "totals.txt", "down1.JPG", "gone.JPG"};
-  for (const auto& c : standardCards()) expected.insert(c.record.picture);
-  for (int points = 0; points <= 12; ++points) expected.insert(honorPicture(points));
+  std::set<std::string> pictures = {"down1.JPG", "gone.JPG"};
+  for (const auto& c : standardCards()) pictures.insert(c.record.picture);
+  for (int points = 0; points <= 12; ++points) pictures.insert(honorPicture(points));
+  std::set<std::string> expected = {"cardfile.txt", "totals.txt"};
+  for (const std::string& name : pictures) {
+    expected.insert(name);
+    // Each drawn picture has its finer twin; the player's own ace has none.
+    if (name != "AS.JPG")
+      expected.insert(finerTwinName(QString::fromStdString(name)).toStdString());
+  }
   EXPECT_EQ(entries(dir.path()), expected) << "a name is wrong or a temporary file stayed";
   EXPECT_EQ(testing::readFile(dir / "AS.JPG"), "the player's own ace of spades");
   EXPECT_EQ(testing::readFile(dir / kTotalsFile), "3,1,4,1\r\n");
 
-  for (const std::string& name : expected) {
-    if (name.ends_with(".txt") || name == "AS.JPG") continue;
-    QImageReader reader(QString::fromStdString((dir / name).string()));
-    EXPECT_EQ(reader.format(), "jpeg") << name;
-    EXPECT_EQ(reader.size(), name.starts_with("hundred") ? QSize(100, 100) : QSize(73, 98)) << name;
+  for (const std::string& name : pictures) {
+    if (name == "AS.JPG") continue;
+    const QImage picture(QString::fromStdString((dir / name).string()));
+    const QImage twin(QString::fromStdString(
+        (dir / finerTwinName(QString::fromStdString(name)).toStdString()).string()));
+    EXPECT_EQ(picture.size(), name.starts_with("hundred") ? QSize(100, 100) : QSize(73, 98))
+        << name;
+    ASSERT_EQ(twin.size(), picture.size() * 2) << name;
+    // The twin is the same picture, finer: seen from afar (both shrunk to a quarter), the two
+    // differ only by the blur of shrinking and of JPEG.
+    const auto afar = [&](const QImage& image) {
+      return image.scaled(picture.size() / 4, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+          .convertToFormat(QImage::Format_RGB32);
+    };
+    const QImage halved = afar(twin), base = afar(picture);
+    long long difference = 0;
+    for (int y = 0; y < base.height(); ++y) {
+      for (int x = 0; x < base.width(); ++x) {
+        const QColor a = base.pixelColor(x, y), b = halved.pixelColor(x, y);
+        difference += std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+                      std::abs(a.blue() - b.blue());
+      }
+    }
+    EXPECT_LT(difference / (base.width() * base.height()), 24) << name;
   }
   // A picture file holds the card its name stands for: ten of hearts, red, not the ten of
   // spades.

@@ -110,10 +110,16 @@ QString rankText(int rank) {
   }
 }
 
-QImage feltImage(int width, int height) {
-  QImage image(width, height, QImage::Format_RGB32);
+// Felt of `width` x `height` picture pixels at `scale` image pixels each.
+QImage feltImage(int width, int height, int scale) {
+  QImage image(width * scale, height * scale, QImage::Format_RGB32);
   image.fill(kFeltGreen);
   return image;
+}
+
+// A painter that draws in picture pixels, whatever the image's scale.
+void drawInPicturePixels(QPainter& painter, int scale) {
+  if (scale != 1) painter.scale(scale, scale);
 }
 
 // The white card with its rounded, thin border, on felt.
@@ -274,10 +280,11 @@ void drawFan(QPainter& painter, int count, QPointF pivot, double noteWidth, doub
 
 }  // namespace
 
-QImage cardFace(int rank, int suitIndex) {
+QImage cardFace(int rank, int suitIndex, int scale) {
   checkCard(rank, suitIndex);
-  QImage image = feltImage(kCardWidth, kCardHeight);
+  QImage image = feltImage(kCardWidth, kCardHeight, scale);
   QPainter painter(&image);
+  drawInPicturePixels(painter, scale);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setRenderHint(QPainter::TextAntialiasing);
   drawBlankCard(painter);
@@ -297,9 +304,10 @@ QImage cardFace(int rank, int suitIndex) {
   return image;
 }
 
-QImage cardBack() {
-  QImage image = feltImage(kCardWidth, kCardHeight);
+QImage cardBack(int scale) {
+  QImage image = feltImage(kCardWidth, kCardHeight, scale);
   QPainter painter(&image);
+  drawInPicturePixels(painter, scale);
   painter.setRenderHint(QPainter::Antialiasing);
   drawBlankCard(painter);
   const QRectF field(4.5, 4.5, kCardWidth - 9, kCardHeight - 9);
@@ -338,17 +346,18 @@ QImage cardBack() {
   return image;
 }
 
-QImage emptyPlace() {
-  return feltImage(kCardWidth, kCardHeight);
+QImage emptyPlace(int scale) {
+  return feltImage(kCardWidth, kCardHeight, scale);
 }
 
-QImage honorBanknotes(int points) {
+QImage honorBanknotes(int points, int scale) {
   if (points < 0 || points > kMaxHonorPoints) {
     throw std::invalid_argument("no honor picture for " + std::to_string(points) + " points");
   }
-  QImage image = feltImage(kHonorSize, kHonorSize);
+  QImage image = feltImage(kHonorSize, kHonorSize, scale);
   if (points == 0) return image;
   QPainter painter(&image);
+  drawInPicturePixels(painter, scale);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setRenderHint(QPainter::TextAntialiasing);
   drawFan(painter, points, QPointF(50, 88), 24, 48, 18, 70);
@@ -364,13 +373,21 @@ QImage honorBanknotes(int points) {
   return image;
 }
 
-QImage startupBanknotes() {
-  QImage image = feltImage(kHonorSize, kHonorSize);
+QImage startupBanknotes(int scale) {
+  QImage image = feltImage(kHonorSize, kHonorSize, scale);
   QPainter painter(&image);
+  drawInPicturePixels(painter, scale);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setRenderHint(QPainter::TextAntialiasing);
   drawFan(painter, 4, QPointF(50, 98), 28, 58, 24, 54);
   return image;
+}
+
+QString finerTwinName(const QString& file) {
+  const qsizetype dot = file.lastIndexOf(QLatin1Char('.'));
+  const qsizetype slash = file.lastIndexOf(QLatin1Char('/'));
+  if (dot <= slash + 1) return file + QStringLiteral("@2x");
+  return file.left(dot) + QStringLiteral("@2x") + file.mid(dot);
 }
 
 }  // namespace korvo

@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QString>
 
 namespace korvo {
 
@@ -21,17 +22,23 @@ inline constexpr int kMaxHonorPoints = 12;
 // the rounded card corners must blend into the table.
 inline const QColor kFeltGreen{0, 128, 0};
 
+// Every picture can be drawn finer for dense screens: at `scale` 2 it has twice the pixels
+// each way and shows the same picture.
+
 // rank 1 (ace) .. 13 (king); suitIndex 0 clubs, 1 diamonds, 2 hearts, 3 spades.
 // Throws std::invalid_argument outside those ranges.
-QImage cardFace(int rank, int suitIndex);
-QImage cardBack();
+QImage cardFace(int rank, int suitIndex, int scale = 1);
+QImage cardBack(int scale = 1);
 // Where a card used to be: plain felt green.
-QImage emptyPlace();
+QImage emptyPlace(int scale = 1);
 
 // A count of honor points, 0 .. 12: a fan of that many banknotes with the count written
 // under it; 0 is plain felt. Throws std::invalid_argument outside 0 .. 12.
-QImage honorBanknotes(int points);
+QImage honorBanknotes(int points, int scale = 1);
 // What the four honor boxes show before the first deal: four banknotes fanned out.
-QImage startupBanknotes();
+QImage startupBanknotes(int scale = 1);
+
+// The name of the finer twin of a picture file: "AS.JPG" -> "AS@2x.JPG".
+QString finerTwinName(const QString& file);
 
 }  // namespace korvo

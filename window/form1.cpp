@@ -1,12 +1,14 @@
 #include "window/form1.h"
 
 #include <QAbstractButton>
+#include <QEvent>
 #include <QFont>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <algorithm>
+#include <cmath>
 #include <utility>
 #include <vector>
 
@@ -55,6 +57,8 @@ constexpr std::array<TwipRect, kControlCount> kPlaces = {{
 
 constexpr int kClientWidth = 8664;
 constexpr int kClientHeight = 6600;
+static_assert(Form1::kDesignedSize ==
+              QSize(kClientWidth / kTwipsPerPixel, kClientHeight / kTwipsPerPixel));
 
 // Names read out by assistive technology; the controls' own names mean nothing to a player.
 constexpr std::array<const char*, kControlCount> kAccessibleNames = {
@@ -119,19 +123,14 @@ QString labelStyle(const QColor& text) {
 }
 
 // A style sheet, so that the face colour shows whatever the widget style.
-QString buttonStyle(const QColor& face) {
+QString buttonStyle(const QColor& face, int border) {
   return QStringLiteral(
              "QPushButton { background-color: %1; color: palette(button-text);"
-             " border: 2px outset %1; }"
+             " border: %2px outset %1; }"
              "QPushButton:pressed { border-style: inset; }"
-             "QPushButton:focus { border: 2px solid black; }")
-      .arg(rgb(face));
-}
-
-QPixmap filled(int width, int height) {
-  QPixmap pixmap(width, height);
-  pixmap.fill(kFeltGreen);
-  return pixmap;
+             "QPushButton:focus { border: %2px solid black; }")
+      .arg(rgb(face))
+      .arg(border);
 }
 
 // The most of a picture that any picture box or image control shows: it draws its picture
@@ -157,21 +156,18 @@ Form1::Form1(Game& game, QWidget* parent)
     : QWidget(parent),
       game_(game),
       pictures_(game.dir(), largestPicturePlace()),
-      emptyCardPlace_(filled(kCardWidth, kCardHeight)),
-      startupHonor_(QPixmap::fromImage(startupBanknotes())),
-      emptyPot_(filled(kHonorSize, kHonorSize)),
       errorSink_([this](const QString& message) {
         QMessageBox::warning(this, QStringLiteral("Korvo"), message);
       }) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QString::fromUtf8(kWindowTitle));
-  setFixedSize(kClientWidth / kTwipsPerPixel, kClientHeight / kTwipsPerPixel);
   QPalette felt = palette();
   felt.setColor(QPalette::Window, kFeltGreen);
   setPalette(felt);
   setAutoFillBackground(true);
 
   buildControls();
+  layoutControls();
   applyTable();
   replayTimer_.setSingleShot(true);
   connect(&replayTimer_, &QTimer::timeout, this, &Form1::showNextFrame);
@@ -188,10 +184,6 @@ void Form1::buildControls() {
         auto* box = new QLineEdit(this);
         box->setReadOnly(true);  // the game never needs typing
         box->setFont(designFont(12, false));
-        box->setStyleSheet(
-            QStringLiteral("QLineEdit { color: %1; background-color: %2; border: 2px inset %3;"
-                           " selection-color: %2; selection-background-color: %1; }")
-                .arg(rgb(kYellow), rgb(kFeltGreen), rgb(kDarkGreen)));
         widget = box;
         break;
       }
@@ -199,7 +191,6 @@ void Form1::buildControls() {
         auto* button = new QPushButton(this);
         const bool deal = c == Control::Command1;
         button->setFont(designFont(deal ? 22.2 : 18, true));
-        button->setStyleSheet(buttonStyle(deal ? kDealFace : kKnockFace));
         widget = button;
         break;
       }
@@ -233,13 +224,10 @@ void Form1::buildControls() {
     }
     widget->setObjectName(QString::fromUtf8(controlName(c).data(), controlName(c).size()));
     widget->setAccessibleName(QString::fromUtf8(kAccessibleNames[i]));
-    const TwipRect place = kPlaces[i];
-    widget->setGeometry(place.left / kTwipsPerPixel, place.top / kTwipsPerPixel,
-                        place.width / kTwipsPerPixel, place.height / kTwipsPerPixel);
+    designFonts_[i] = widget->font();
     if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
       connect(button, &QAbstractButton::clicked, this, [this, c] { onClicked(c); });
     }
-    if (auto* shown = dynamic_cast<ShownPicture*>(widget)) shown->setPicture(startupPicture(c), {});
     controls_[i] = widget;
   }
 
@@ -251,6 +239,73 @@ void Form1::buildControls() {
   for (int k = 1; k <= 4; ++k) order.push_back(textBox(k));
   for (std::size_t i = 1; i < order.size(); ++i) {
     setTabOrder(control(order[i - 1]), control(order[i]));
+  }
+}
+
+int Form1::scaled(int twips) const {
+  return qRound(twips * zoom_ / kTwipsPerPixel);
+}
+
+void Form1::setZoom(double zoom) {
+  if (zoom == zoom_) return;
+  zoom_ = zoom;
+  layoutControls();
+}
+
+bool Form1::event(QEvent* event) {
+  // Moved to a screen of another density: the pictures are drawn again for it.
+  if (event->type() == QEvent::ScreenChangeInternal && devicePixelRatioF() != pixelRatio_) {
+    layoutControls();
+  }
+  return QWidget::event(event);
+}
+
+void Form1::layoutControls() {
+  pixelRatio_ = devicePixelRatioF();
+  setFixedSize(scaled(kClientWidth), scaled(kClientHeight));
+  // The pictures the window draws itself, at the density they are shown at.
+  const double scale = zoom_ * pixelRatio_;
+  const auto drawn = [&](const QImage& image, int width, int height) {
+    QImage sized = image.scaled(qRound(width * scale), qRound(height * scale),
+                                Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    sized.setDevicePixelRatio(pixelRatio_);
+    return QPixmap::fromImage(sized);
+  };
+  const int finer = static_cast<int>(std::ceil(scale));
+  emptyCardPlace_ = drawn(emptyPlace(), kCardWidth, kCardHeight);
+  startupHonor_ = drawn(startupBanknotes(finer), kHonorSize, kHonorSize);
+  emptyPot_ = drawn(emptyPlace(), kHonorSize, kHonorSize);
+
+  const int border = std::max(1, qRound(2 * zoom_));
+  for (std::size_t i = 0; i < kControlCount; ++i) {
+    const auto c = static_cast<Control>(i);
+    QWidget* widget = controls_[i];
+    // Edges from the designed edges, so that neighbours stay neighbours at every size.
+    const TwipRect place = kPlaces[i];
+    const int left = scaled(place.left), top = scaled(place.top);
+    widget->setGeometry(left, top, scaled(place.left + place.width) - left,
+                        scaled(place.top + place.height) - top);
+    QFont font = designFonts_[i];
+    font.setPointSizeF(designFonts_[i].pointSizeF() * zoom_);
+    widget->setFont(font);
+    switch (controlKind(c)) {
+      case ControlKind::TextBox:
+        widget->setStyleSheet(
+            QStringLiteral("QLineEdit { color: %1; background-color: %2; border: %4px inset %3;"
+                           " selection-color: %2; selection-background-color: %1; }")
+                .arg(rgb(kYellow), rgb(kFeltGreen), rgb(kDarkGreen))
+                .arg(border));
+        break;
+      case ControlKind::Button:
+        widget->setStyleSheet(buttonStyle(c == Control::Command1 ? kDealFace : kKnockFace, border));
+        break;
+      case ControlKind::PictureBox:
+      case ControlKind::Image:
+        showEntry(c, shown_[i].value_or(std::string()));
+        break;
+      case ControlKind::Label:
+        break;
+    }
   }
 }
 
@@ -359,7 +414,8 @@ void Form1::showEntry(Control c, const std::string& entry) {
       break;
     case ControlKind::PictureBox:
     case ControlKind::Image: {
-      const QPixmap& picture = entry.empty() ? startupPicture(c) : pictures_.picture(text);
+      const QPixmap& picture =
+          entry.empty() ? startupPicture(c) : pictures_.picture(text, zoom_, pixelRatio_);
       dynamic_cast<ShownPicture&>(*widget).setPicture(picture, text);
       break;
     }

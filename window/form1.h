@@ -2,6 +2,8 @@
 // Table says: after every click it brings each control whose entry changed in line with it.
 #pragma once
 
+#include <QFont>
+#include <QSize>
 #include <QString>
 #include <QTimer>
 #include <QWidget>
@@ -33,12 +35,19 @@ class Form1 : public QWidget {
   Q_OBJECT
 
  public:
+  // The table's size as designed, at zoom 1.
+  static constexpr QSize kDesignedSize{722, 550};
+
   // Receives the message of a click that met a fault.
   using ErrorSink = std::function<void(const QString&)>;
 
   explicit Form1(Game& game, QWidget* parent = nullptr);
 
   QWidget* control(Control c) const { return controls_[static_cast<std::size_t>(c)]; }
+
+  // The table drawn `zoom` times its designed size: every place, font and picture.
+  void setZoom(double zoom);
+  double zoom() const { return zoom_; }
   PictureCache& pictures() { return pictures_; }
 
   // Clicks a control through its widget, as the mouse would; a label, text box or image has
@@ -62,12 +71,19 @@ class Form1 : public QWidget {
   // Shows at once the table the last click left.
   void finishReplay();
 
+ protected:
+  bool event(QEvent* event) override;
+
  signals:
   // The table now shows one more of the recorded moments of the last click.
   void frameShown();
 
  private:
   void buildControls();
+  // Places, fonts and pictures at the zoom and the screen's density.
+  void layoutControls();
+  // A designed length in twips, in pixels at the zoom.
+  int scaled(int twips) const;
   void onClicked(Control c);
   // Brings every control whose entry in `table` differs from what it shows in line.
   void applyTable(const Table& table);
@@ -86,6 +102,9 @@ class Form1 : public QWidget {
   QPixmap startupHonor_;
   QPixmap emptyPot_;
   std::array<QWidget*, kControlCount> controls_{};
+  std::array<QFont, kControlCount> designFonts_{};
+  double zoom_ = 1;
+  double pixelRatio_ = 1;
   // What each control shows now; nullopt until it was first brought in line.
   std::array<std::optional<std::string>, kControlCount> shown_{};
   ErrorSink errorSink_;

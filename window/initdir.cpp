@@ -20,25 +20,34 @@ namespace fs = std::filesystem;
 
 constexpr int kJpegQuality = 92;
 
-// A picture file the game loads and how to draw it.
+// A picture file the game loads and how to draw it at a scale.
 struct Picture {
   std::string name;
-  std::function<QImage()> draw;
+  std::function<QImage(int scale)> draw;
 };
 
+// Every picture, and after it its finer twin for dense screens.
 std::vector<Picture> gamePictures() {
   std::vector<Picture> pictures;
   for (const StandardCard& card : standardCards()) {
-    pictures.push_back({card.record.picture, [rank = card.rank, suit = card.suitIndex] {
-                          return cardFace(rank, suit);
+    pictures.push_back({card.record.picture, [rank = card.rank, suit = card.suitIndex](int s) {
+                          return cardFace(rank, suit, s);
                         }});
   }
   pictures.push_back({kCardBack, cardBack});
   pictures.push_back({kEmptyPlace, emptyPlace});
   for (int points = 0; points <= kMaxHonorPoints; ++points) {
-    pictures.push_back({honorPicture(points), [points] { return honorBanknotes(points); }});
+    pictures.push_back(
+        {honorPicture(points), [points](int s) { return honorBanknotes(points, s); }});
   }
-  return pictures;
+  std::vector<Picture> withTwins;
+  for (Picture& picture : pictures) {
+    Picture twin{finerTwinName(QString::fromStdString(picture.name)).toStdString(),
+                 [draw = picture.draw](int s) { return draw(2 * s); }};
+    withTwins.push_back(std::move(picture));
+    withTwins.push_back(std::move(twin));
+  }
+  return withTwins;
 }
 
 // Anything at that name, even a dangling link, counts as the player's own picture. When it
@@ -85,12 +94,18 @@ class GuiForDrawing {
 void initGameDir(const fs::path& dir) {
   initGameFiles(dir);
   std::vector<Picture> missing;
+  bool pictureKept = false;
   for (Picture& picture : gamePictures()) {
+    // A twin follows its picture: beside a picture of the player's own, a drawn twin would
+    // show the drawn card in its place on a dense screen.
+    const bool twin = picture.name.find("@2x.") != std::string::npos;
+    if (!twin) pictureKept = somethingAt(dir / picture.name);
+    if (twin && pictureKept) continue;
     if (!somethingAt(dir / picture.name)) missing.push_back(std::move(picture));
   }
   if (missing.empty()) return;
   GuiForDrawing gui;
-  for (const Picture& picture : missing) writeJpeg(dir / picture.name, picture.draw());
+  for (const Picture& picture : missing) writeJpeg(dir / picture.name, picture.draw(1));
 }
 
 }  // namespace korvo

@@ -6,8 +6,13 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScreen>
 #include <QSettings>
+#include <algorithm>
+#include <cmath>
+#include <functional>
 
+#include "window/art.h"
 #include "window/rules.h"
 
 namespace korvo {
@@ -16,8 +21,51 @@ namespace {
 
 const char* const kPaceKey = "pace";
 constexpr std::array<const char*, 3> kPaceNames = {"off", "brisk", "relaxed"};
+const char* const kSizeKey = "size";
 
 }  // namespace
+
+// The felt around the table: it gives the table the largest size that fits, between the
+// smallest and the largest zoom, and centres it.
+class TableView : public QWidget {
+ public:
+  TableView(Form1* form, QWidget* parent) : QWidget(parent), form_(form) {
+    form_->setParent(this);
+    QPalette felt = palette();
+    felt.setColor(QPalette::Window, kFeltGreen);
+    setPalette(felt);
+    setAutoFillBackground(true);
+    setMinimumSize(designed(MainWindow::kZoomSteps.front()));
+  }
+
+  static QSize designed(double zoom) {
+    return QSize(qRound(Form1::kDesignedSize.width() * zoom),
+                 qRound(Form1::kDesignedSize.height() * zoom));
+  }
+  // The size that shows the table at `zoom` with no felt around it.
+  void setWanted(double zoom) { wanted_ = designed(zoom); }
+  QSize sizeHint() const override { return wanted_; }
+
+  std::function<void(double)> zoomed;
+
+ protected:
+  void resizeEvent(QResizeEvent*) override {
+    const double fit = std::min(double(width()) / Form1::kDesignedSize.width(),
+                                double(height()) / Form1::kDesignedSize.height());
+    double zoom = std::clamp(fit, MainWindow::kZoomSteps.front(), MainWindow::kZoomSteps.back());
+    // A window sized for a step, give or take a pixel of rounding, shows exactly that step.
+    for (double step : MainWindow::kZoomSteps) {
+      if (std::abs(zoom - step) < 0.005) zoom = step;
+    }
+    form_->setZoom(zoom);
+    form_->move((width() - form_->width()) / 2, (height() - form_->height()) / 2);
+    if (zoomed) zoomed(zoom);
+  }
+
+ private:
+  Form1* form_;
+  QSize wanted_ = designed(1);
+};
 
 std::chrono::milliseconds MainWindow::turnTime(Pace pace) {
   switch (pace) {
@@ -35,10 +83,48 @@ MainWindow::MainWindow(Game& game, const QString& version, QSettings& settings, 
     : QMainWindow(parent), form_(new Form1(game, this)), version_(version), settings_(settings) {
   setObjectName(QStringLiteral("MainWindow"));
   setWindowTitle(form_->windowTitle());
-  setCentralWidget(form_);
+  view_ = new TableView(form_, this);
+  setCentralWidget(view_);
   buildMenus();
-  // The table has one size; the window fits it and the menu bar.
-  layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+  // The size of the last run, as far as the screen holds it.
+  double zoom = std::clamp(settings_.value(QString::fromUtf8(kSizeKey), 1.0).toDouble(),
+                           kZoomSteps.front(), kZoomSteps.back());
+  if (const QScreen* screen = this->screen()) {
+    const QSize room = screen->availableSize() - QSize(0, menuBar()->sizeHint().height());
+    while (zoom > 1 && !(TableView::designed(zoom).width() <= room.width() &&
+                         TableView::designed(zoom).height() <= room.height())) {
+      zoom = std::max(1.0, zoom - 0.25);
+    }
+  }
+  view_->setWanted(zoom);
+  resize(TableView::designed(zoom) + QSize(0, menuBar()->sizeHint().height()));
+  view_->zoomed = [this](double z) { settings_.setValue(QString::fromUtf8(kSizeKey), z); };
+}
+
+void MainWindow::zoomTo(double zoom) {
+  // The window takes the table's new size; a maximized window first returns to its own size.
+  if (isMaximized() || isFullScreen()) showNormal();
+  view_->setWanted(zoom);
+  resize(size() + (TableView::designed(zoom) - view_->size()));
+}
+
+void MainWindow::zoomStep(int direction) {
+  const double now = form_->zoom();
+  double next = now;
+  if (direction > 0) {
+    for (double step : kZoomSteps) {
+      if (step > now + 0.01) {
+        next = step;
+        break;
+      }
+    }
+  } else {
+    for (double step : kZoomSteps) {
+      if (step < now - 0.01) next = step;
+    }
+  }
+  zoomTo(next);
 }
 
 void MainWindow::buildMenus() {
@@ -58,8 +144,8 @@ void MainWindow::buildMenus() {
   quit_->setShortcuts(quitKeys);
   quit_->setMenuRole(QAction::QuitRole);
 
-  view_ = menuBar()->addMenu(QStringLiteral("&View"));
-  QMenu* pace = view_->addMenu(QStringLiteral("&Pace of the Computer Players"));
+  viewMenu_ = menuBar()->addMenu(QStringLiteral("&View"));
+  QMenu* pace = viewMenu_->addMenu(QStringLiteral("&Pace of the Computer Players"));
   auto* paces = new QActionGroup(this);
   const std::array<QString, 3> paceLabels = {QStringLiteral("&Off: Show Only Where They End"),
                                              QStringLiteral("&Brisk"), QStringLiteral("&Relaxed")};
@@ -81,6 +167,15 @@ void MainWindow::buildMenus() {
   paceAction(chosen)->setChecked(true);
   form_->setPace(turnTime(chosen));
 
+  viewMenu_->addSeparator();
+  bigger_ = viewMenu_->addAction(QStringLiteral("&Bigger"), this, [this] { zoomStep(+1); });
+  // Ctrl++ is typed Ctrl+= on most keyboards; both work.
+  bigger_->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+  smaller_ = viewMenu_->addAction(QStringLiteral("&Smaller"), this, [this] { zoomStep(-1); });
+  smaller_->setShortcut(QKeySequence::ZoomOut);
+  actualSize_ = viewMenu_->addAction(QStringLiteral("&Actual Size"), this, [this] { zoomTo(1); });
+  actualSize_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   rules_ = help->addAction(QStringLiteral("&Rules"), this, &MainWindow::showRules);
   rules_->setShortcut(QKeySequence::HelpContents);
@@ -89,7 +184,7 @@ void MainWindow::buildMenus() {
   about_->setMenuRole(QAction::AboutRole);
 
   // Shortcuts work wherever the focus is on the table, also in its read-only text boxes.
-  for (QAction* action : {deal_, knock_, quit_, rules_}) {
+  for (QAction* action : {deal_, knock_, quit_, rules_, bigger_, smaller_, actualSize_}) {
     action->setShortcutContext(Qt::WindowShortcut);
   }
 }

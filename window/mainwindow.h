@@ -37,8 +37,14 @@ class MainWindow : public QMainWindow {
   QAction* quitAction() const { return quit_; }
   QAction* rulesAction() const { return rules_; }
   QAction* aboutAction() const { return about_; }
-  // Where the size and pace settings go.
-  QMenu* viewMenu() const { return view_; }
+  // The sizes View > Bigger and Smaller step through; a resized window takes any size between
+  // the first and the last.
+  static constexpr std::array<double, 8> kZoomSteps = {0.75, 1, 1.25, 1.5, 1.75, 2, 2.5, 3};
+
+  QMenu* viewMenu() const { return viewMenu_; }
+  QAction* biggerAction() const { return bigger_; }
+  QAction* smallerAction() const { return smaller_; }
+  QAction* actualSizeAction() const { return actualSize_; }
   // View > Pace: Off, Brisk, Relaxed.
   QAction* paceAction(Pace pace) const { return paceActions_[static_cast<int>(pace)]; }
 
@@ -50,6 +56,8 @@ class MainWindow : public QMainWindow {
   void showRules();
   void showAbout();
   void setPace(Pace pace);
+  void zoomTo(double zoom);
+  void zoomStep(int direction);
 
   Form1* form_;
   QString version_;
@@ -58,7 +66,11 @@ class MainWindow : public QMainWindow {
   QAction* quit_ = nullptr;
   QAction* rules_ = nullptr;
   QAction* about_ = nullptr;
-  QMenu* view_ = nullptr;
+  QMenu* viewMenu_ = nullptr;
+  QAction* bigger_ = nullptr;
+  QAction* smaller_ = nullptr;
+  QAction* actualSize_ = nullptr;
+  class TableView* view_ = nullptr;
   QSettings& settings_;
   std::array<QAction*, 3> paceActions_{};
   QPointer<QDialog> rulesWindow_;

@@ -59,8 +59,12 @@ PictureCache::PictureCache(std::filesystem::path dir, QSize shown, WarningSink w
   }
 }
 
-const QPixmap& PictureCache::picture(const QString& file) {
-  if (auto found = index_.find(file); found != index_.end()) {
+const QPixmap& PictureCache::picture(const QString& file, double zoom, double pixelRatio) {
+  const double scale = zoom * pixelRatio;
+  const QString key = scale == 1 && pixelRatio == 1
+                          ? file
+                          : QStringLiteral("%1\n%2\n%3").arg(file).arg(zoom).arg(pixelRatio);
+  if (auto found = index_.find(key); found != index_.end()) {
     kept_.splice(kept_.begin(), kept_, *found);
     return kept_.front().second;
   }
@@ -68,19 +72,54 @@ const QPixmap& PictureCache::picture(const QString& file) {
   ++decodes_;
   const std::filesystem::path path = dir_ / file.toStdString();
   QString fault;
-  QImage image = readShownPart(path, shown_, fault);
+  QImage image = readScaled(path, scale, fault);
   if (image.isNull()) {
     warn_(QStringLiteral("korvo: cannot load the picture %1: %2; an empty place shows its name")
               .arg(QString::fromStdString(path.string()), fault));
     image = placeholder(file);
+    if (scale != 1) {
+      image = image.scaled((QSizeF(image.size()) * scale).toSize(), Qt::IgnoreAspectRatio,
+                           Qt::SmoothTransformation);
+    }
   }
-  if (kept_.size() >= static_cast<std::size_t>(kMaxKept)) {
+  image.setDevicePixelRatio(pixelRatio);
+  const auto bytesOf = [](const QPixmap& p) { return std::int64_t{p.width()} * p.height() * 4; };
+  kept_.emplace_front(key, QPixmap::fromImage(image));
+  index_.insert(key, kept_.begin());
+  keptBytes_ += bytesOf(kept_.front().second);
+  while (kept_.size() > 1 &&
+         (kept_.size() > static_cast<std::size_t>(kMaxKept) || keptBytes_ > kMaxKeptBytes)) {
+    keptBytes_ -= bytesOf(kept_.back().second);
     index_.remove(kept_.back().first);
     kept_.pop_back();
   }
-  kept_.emplace_front(file, QPixmap::fromImage(image));
-  index_.insert(file, kept_.begin());
   return kept_.front().second;
+}
+
+QImage PictureCache::readScaled(const std::filesystem::path& path, double scale,
+                                QString& fault) const {
+  if (scale == 1) return readShownPart(path, shown_, fault);
+  // The finer twin, where one pixel of the picture is more than one on the screen. A twin
+  // older than its picture was drawn for a picture since replaced, and is passed over.
+  QImage image;
+  int imageScale = 1;
+  const std::filesystem::path twin =
+      path.parent_path() /
+      finerTwinName(QString::fromStdString(path.filename().string())).toStdString();
+  std::error_code ec;
+  const auto pictureTime = std::filesystem::last_write_time(path, ec);
+  if (scale > 1 && !ec && std::filesystem::last_write_time(twin, ec) >= pictureTime && !ec) {
+    QString twinFault;
+    image = readShownPart(twin, shown_ * 2, twinFault);
+    if (!image.isNull()) imageScale = 2;
+  }
+  if (image.isNull()) image = readShownPart(path, shown_, fault);
+  if (image.isNull()) return image;
+  const QSize wanted = (QSizeF(image.size()) * (scale / imageScale)).toSize();
+  if (wanted != image.size() && !wanted.isEmpty()) {
+    image = image.scaled(wanted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  }
+  return image;
 }
 
 QImage PictureCache::readShownPart(const std::filesystem::path& file, QSize shown, QString& fault) {

@@ -1,6 +1,8 @@
 // The picture files of the game directory. A place shows only the top-left corner of its
 // picture, so only that corner is decoded and kept: a camera photo costs what a drawn card
-// costs.
+// costs. On a dense screen or a bigger table the corner is drawn finer: from the picture's
+// finer twin (NAME@2x.JPG, twice the pixels of the same picture) where there is one, else
+// scaled smoothly.
 #pragma once
 
 #include <QHash>
@@ -23,17 +25,21 @@ class PictureCache {
   // A picture that can only be decoded whole is refused above this many bytes of pixels
   // (4 to a pixel): 16 megapixels, a large screenshot or a small photo.
   static constexpr std::int64_t kMaxWholeDecodeBytes = std::int64_t{64} << 20;
-  // Pictures kept; the least recently used beyond these is dropped and read again if needed.
+  // Pictures kept, and the most bytes of pixels they may hold together; the least recently
+  // used beyond these is dropped and read again if needed.
   static constexpr int kMaxKept = 128;
+  static constexpr std::int64_t kMaxKeptBytes = std::int64_t{48} << 20;
 
   // Files are named relative to `dir`. `shown` is the most of a picture any place shows, from
   // its top-left corner. Without a sink, warnings go to standard error.
   PictureCache(std::filesystem::path dir, QSize shown, WarningSink warn = {});
 
-  // The shown part of `file`, read on its first use. A file that cannot be loaded (missing,
-  // not a regular file, broken, or too large to decode within bounds) gives a placeholder
-  // that names it, and one warning; play goes on.
-  const QPixmap& picture(const QString& file);
+  // The shown part of `file`, read on its first use, for a table drawn `zoom` times its
+  // designed size on a screen of `pixelRatio` device pixels to a pixel: a pixmap of that
+  // device pixel ratio, as large on the table as the part times the zoom. A file that cannot
+  // be loaded (missing, not a regular file, broken, or too large to decode within bounds)
+  // gives a placeholder that names it, and one warning; play goes on.
+  const QPixmap& picture(const QString& file, double zoom = 1, double pixelRatio = 1);
 
   // How many files have been read from disk so far (placeholders included).
   int decodes() const { return decodes_; }
@@ -47,12 +53,16 @@ class PictureCache {
   static QImage readShownPart(const std::filesystem::path& file, QSize shown, QString& fault);
 
  private:
+  // The shown part of `path` with `scale` image pixels to a picture pixel.
+  QImage readScaled(const std::filesystem::path& path, double scale, QString& fault) const;
+
   std::filesystem::path dir_;
   QSize shown_;
   WarningSink warn_;
   // Most recently used first.
   std::list<std::pair<QString, QPixmap>> kept_;
   QHash<QString, std::list<std::pair<QString, QPixmap>>::iterator> index_;
+  std::int64_t keptBytes_ = 0;
   int decodes_ = 0;
 };
 
