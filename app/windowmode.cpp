@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "app/firstpaint.h"
 #include "app/headless.h"
 #include "game/game.h"
 #include "window/form1.h"
@@ -97,6 +98,7 @@ int runWindow(int& argc, char** argv, const Options& options,
     printLine(message);
     QCoreApplication::exit(3);
   });
+  FirstPaintReport::installIfAsked(&form);
   form.show();
   return app.exec();
 }
