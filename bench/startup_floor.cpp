@@ -66,7 +66,12 @@ int main(int argc, char** argv) {
   // Twenty pictures, eight to a row.
   for (int i = 1; i < argc && i <= 20; ++i) {
     auto* picture = new QLabel(&window);
-    picture->setPixmap(QPixmap(QString::fromLocal8Bit(argv[i])));
+    const QPixmap pixmap(QString::fromLocal8Bit(argv[i]));
+    if (pixmap.isNull()) {
+      std::fprintf(stderr, "startup_floor: cannot load the picture %s\n", argv[i]);
+      return 1;
+    }
+    picture->setPixmap(pixmap);
     const int n = i - 1;
     picture->setGeometry(10 + 80 * (n % 8), 100 + 110 * (n / 8), 73, 98);
   }
