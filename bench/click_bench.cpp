@@ -29,8 +29,8 @@ namespace {
 using korvo::Control;
 using korvo::bench::kFrameMs;
 
-// Counts the frames the window paints, so that a run that painted nothing cannot pass for a
-// fast one.
+// Counts the frames the window paints, so that a click whose repaint drew nothing cannot pass
+// for a fast one.
 class PaintCounter : public QObject {
  public:
   bool eventFilter(QObject*, QEvent* event) override {
@@ -97,13 +97,16 @@ int main(int argc, char** argv) {
   form.show();
   app.processEvents();
 
+  long unpainted = 0;
   const auto timedClick = [&](Control c, Clicks& into) {
+    const long paints = counter.paints;
     const double cpuStart = threadCpuMs();
     const auto start = std::chrono::steady_clock::now();
     form.clickControl(c);
     form.repaint();
     into.ms.push_back(korvo::bench::msSince(start));
     into.cpuMs.push_back(threadCpuMs() - cpuStart);
+    if (counter.paints == paints) ++unpainted;
   };
 
   // Pell plays on his own: he takes from the pile and throws a card chosen at random, never
@@ -143,8 +146,9 @@ int main(int argc, char** argv) {
     timedClick(Control::Command1, outDeals);
   }
 
-  if (counter.paints == 0 || faults != 0) {
-    std::fprintf(stderr, "click_bench: %ld frames painted, %ld faults\n", counter.paints, faults);
+  if (unpainted != 0 || faults != 0) {
+    std::fprintf(stderr, "click_bench: %ld clicks painted nothing, %ld faults\n", unpainted,
+                 faults);
     return 1;
   }
   printClickRow("click: Deal, repaint included / 16.7 ms frame", deals);
