@@ -2,11 +2,12 @@
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
+BENCH_BUILD ?= build-bench
 FUZZ_SECONDS ?= 60
 GAME_DIR := $(BUILD)/game
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps configure build run test test-asan fuzz soak screenshot window-shots clean
+.PHONY: all deps configure build run test test-asan fuzz soak screenshot window-shots bench clean
 
 all: build
 
@@ -74,5 +75,12 @@ window-shots: build
 	@scripts/install-deps --shots
 	scripts/window-shots $(BUILD) docs
 
+# Speed and memory against their floors, one table of ratios measured in one run (bench/run).
+# A Release build of its own; warnings are not errors there, as the optimizer warns anew.
+bench: deps
+	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DKORVO_BENCH=ON -DKORVO_WERROR=OFF
+	cmake --build $(BENCH_BUILD) -j $(JOBS) --target korvo startup_floor click_bench deck_bench engine_bench
+	bench/run $(BENCH_BUILD)
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(BENCH_BUILD)

@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "app/firstpaint.h"
 #include "app/headless.h"
 #include "game/game.h"
 #include "window/form1.h"
@@ -127,6 +128,7 @@ int runWindow(int& argc, char** argv, const Options& options,
     printLine(message);
     QCoreApplication::exit(3);
   });
+  FirstPaintReport::installIfAsked(&window);
   window.show();
   return app.exec();
 }

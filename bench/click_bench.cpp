@@ -1,0 +1,158 @@
+// What a click costs in the real window, off screen: the click goes through its widget, the
+// game plays, the controls are brought in line and the whole window is repainted. Each kind of
+// click is timed many times and printed as a fraction of one 60 Hz frame (bench/rows.h):
+//   - a Deal with player 1 in the game (the deal, then the three computer turns before Pell's),
+//   - a discard of Pell's that hands play to the three computer players,
+//   - a Deal while Pell is out, which plays the rest of the game inside the click.
+//
+//   click_bench WORKDIR [SAMPLES]
+//
+// The game directory is made in WORKDIR, so the deck file is rewritten on the disk it names.
+#include <QApplication>
+#include <QEvent>
+#include <QStyleFactory>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+#include <random>
+#include <vector>
+
+#include "bench/rows.h"
+#include "game/game.h"
+#include "game/random.h"
+#include "window/form1.h"
+#include "window/initdir.h"
+
+namespace {
+
+using korvo::Control;
+using korvo::bench::kFrameMs;
+
+// Counts the frames the window paints, so that a click whose repaint drew nothing cannot pass
+// for a fast one.
+class PaintCounter : public QObject {
+ public:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) ++paints;
+    return false;
+  }
+  long paints = 0;
+};
+
+// Wall-clock and CPU milliseconds of each click of one kind.
+struct Clicks {
+  std::vector<double> ms, cpuMs;
+  std::size_t size() const { return ms.size(); }
+};
+
+double threadCpuMs() {
+  timespec t{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+  return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
+}
+
+void printClickRow(const char* measure, const Clicks& clicks) {
+  const korvo::bench::Spread s = korvo::bench::spreadOf(clicks.ms);
+  const korvo::bench::Spread cpu = korvo::bench::spreadOf(clicks.cpuMs);
+  korvo::bench::Row row;
+  row.measure = measure;
+  row.ratio = s.median / kFrameMs;
+  row.range = korvo::bench::format("best %.3f, worst %.3f", s.min / kFrameMs, s.max / kFrameMs);
+  row.goal = 1.0;
+  row.judged = s.max / kFrameMs;
+  row.judgedOnWorst = true;
+  // The rest of the wall-clock time is spent waiting, chiefly on the disk.
+  row.detail = korvo::bench::format("median %.3f ms (CPU %.3f ms), worst %.3f ms, ", s.median,
+                                    cpu.median, s.max) +
+               std::to_string(s.count) + " clicks";
+  korvo::bench::printRow(row);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: click_bench WORKDIR [SAMPLES]\n");
+    return 2;
+  }
+  const std::filesystem::path dir = std::filesystem::path(argv[1]) / "click-game";
+  const std::size_t samples = argc > 2 ? std::strtoul(argv[2], nullptr, 10) : 300;
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+
+  std::filesystem::remove_all(dir);
+  korvo::initGameDir(dir);
+  korvo::SeededRandom random(1);
+  korvo::Game game(dir, random);
+  korvo::Form1 form(game);
+  long faults = 0;
+  form.setErrorSink([&faults](const QString& message) {
+    ++faults;
+    std::fprintf(stderr, "click_bench: %s\n", message.toStdString().c_str());
+  });
+  PaintCounter counter;
+  form.installEventFilter(&counter);
+  form.show();
+  app.processEvents();
+
+  long unpainted = 0;
+  const auto timedClick = [&](Control c, Clicks& into) {
+    const long paints = counter.paints;
+    const double cpuStart = threadCpuMs();
+    const auto start = std::chrono::steady_clock::now();
+    form.clickControl(c);
+    form.repaint();
+    into.ms.push_back(korvo::bench::msSince(start));
+    into.cpuMs.push_back(threadCpuMs() - cpuStart);
+    if (counter.paints == paints) ++unpainted;
+  };
+
+  // Pell plays on his own: he takes from the pile and throws a card chosen at random, never
+  // knocks, and so loses now and then, which brings every kind of Deal with it.
+  Clicks deals, discards, outDeals;
+  std::mt19937 choose(7);
+  const auto& st = game.state();
+  for (long clicks = 0; deals.size() < samples || discards.size() < samples; ++clicks) {
+    if (clicks > 200 * static_cast<long>(samples)) {
+      std::fprintf(stderr, "click_bench: the game stopped moving\n");
+      return 1;
+    }
+    if (st.dealt == 0) {
+      const bool out = st.honor[1] < 1;
+      timedClick(Control::Command1, out ? outDeals : deals);
+      continue;
+    }
+    if (st.turnphase != korvo::kTakePhase) {
+      std::fprintf(stderr, "click_bench: Pell cannot play (turn phase %d)\n", st.turnphase);
+      return 1;
+    }
+    form.clickControl(Control::Picture14);
+    const uint64_t turns = game.stats().turns;
+    const Control thrown = korvo::cardPlace(1, static_cast<int>(choose() % 4) + 1);
+    Clicks one;
+    timedClick(thrown, one);
+    // Pell's turn and three computer turns, and the round still on.
+    if (game.stats().turns - turns == 4 && st.dealt == 1) {
+      discards.ms.push_back(one.ms[0]);
+      discards.cpuMs.push_back(one.cpuMs[0]);
+    }
+  }
+  // A Deal while Pell is out, set up directly, for as many samples as the others.
+  while (outDeals.size() < samples) {
+    game.mutableState().honor = {0, 0, 4, 4, 4};
+    game.mutableState().dealt = 0;
+    timedClick(Control::Command1, outDeals);
+  }
+
+  if (unpainted != 0 || faults != 0) {
+    std::fprintf(stderr, "click_bench: %ld clicks painted nothing, %ld faults\n", unpainted,
+                 faults);
+    return 1;
+  }
+  printClickRow("click: Deal, repaint included / 16.7 ms frame", deals);
+  printClickRow("click: discard and 3 computer turns / frame", discards);
+  printClickRow("click: Deal while Pell is out (whole game) / frame", outDeals);
+  return 0;
+}
