@@ -2,12 +2,14 @@
 // Table says: after every click it brings each control whose entry changed in line with it.
 #pragma once
 
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 #include <array>
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "game/game.h"
 #include "game/table.h"
@@ -52,9 +54,15 @@ class Form1 : public QWidget {
  private:
   void buildControls();
   void onClicked(Control c);
-  // Brings every control whose Table entry changed since it was last shown in line.
+  // Brings every control whose Table entry changed since it was last shown in line, and
+  // puts what changed into the focused control's accessible description.
   void applyTable();
   void showEntry(Control c, const std::string& entry);
+  // What a control says for a Table entry: its accessible name, or for a text box its text.
+  QString spoken(Control c, const std::string& entry) const;
+  // What a screen reader is told of a change of control c, in the order of `changed`.
+  QString news(Control c) const;
+  void tellNews(const std::vector<Control>& changed);
   const QPixmap& startupPicture(Control c) const;
 
   Game& game_;
@@ -66,6 +74,8 @@ class Form1 : public QWidget {
   std::array<QWidget*, kControlCount> controls_{};
   // What each control shows now; nullopt until it was first brought in line.
   std::array<std::optional<std::string>, kControlCount> shown_{};
+  // The control whose description holds the latest news of the table.
+  QPointer<QWidget> newsHolder_;
   ErrorSink errorSink_;
   ErrorSink exhaustedSink_;
   std::optional<QString> exhausted_;
