@@ -103,6 +103,8 @@ class AccessibilityTest : public ::testing::Test {
 TEST_F(AccessibilityTest, EveryControlSaysWhatItShowsAndTheNewsReachesTheFocus) {
   EXPECT_EQ(said(widget(Control::Picture2)), QStringLiteral("Your card 2: empty"));
   EXPECT_EQ(said(widget(Control::Image1)), QStringLiteral("Your honor points: 4"));
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(widget(Control::Image5))->role(),
+            QAccessible::Graphic);
   const struct {
     const char* moment;
     Control click;
