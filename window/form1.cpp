@@ -268,7 +268,10 @@ void Form1::onClicked(Control c) {
 }
 
 void Form1::applyTable() {
-  const Table& table = game_.table();
+  applyTable(game_.table());
+}
+
+void Form1::applyTable(const Table& table) {
   std::vector<Control> changed;
   for (std::size_t i = 0; i < kControlCount; ++i) {
     const auto c = static_cast<Control>(i);
@@ -328,7 +331,7 @@ QString Form1::spoken(Control c, const std::string& entry) const {
 }
 
 QString Form1::news(Control c) const {
-  const std::string& entry = game_.table()[c];
+  const std::string& entry = *shown_[static_cast<std::size_t>(c)];
   switch (controlKind(c)) {
     case ControlKind::TextBox: {
       if (entry.empty()) return {};

@@ -54,13 +54,16 @@ class Form1 : public QWidget {
  private:
   void buildControls();
   void onClicked(Control c);
-  // Brings every control whose Table entry changed since it was last shown in line, and
-  // puts what changed into the focused control's accessible description.
+  // Brings every control whose entry of the game's Table (or of a Table recorded from it)
+  // changed since it was last shown in line, and puts what changed into the focused
+  // control's accessible description. What a control says follows the entry shown, never
+  // the live game.
   void applyTable();
+  void applyTable(const Table& table);
   void showEntry(Control c, const std::string& entry);
   // What a control says for a Table entry: its accessible name, or for a text box its text.
   QString spoken(Control c, const std::string& entry) const;
-  // What a screen reader is told of a change of control c, in the order of `changed`.
+  // What a screen reader is told of a change of control c to the entry it now shows.
   QString news(Control c) const;
   void tellNews(const std::vector<Control>& changed);
   const QPixmap& startupPicture(Control c) const;
