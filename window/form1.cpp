@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QEvent>
+#include <QApplication>
 #include <QFont>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,8 +13,11 @@
 #include <utility>
 #include <vector>
 
+#include "game/gamedir.h"
+#include "game/spoken.h"
 #include "window/art.h"
 #include "window/picturebox.h"
+#include "window/speech.h"
 
 namespace korvo {
 
@@ -388,24 +392,24 @@ void Form1::finishReplay() {
 }
 
 void Form1::applyTable(const Table& table) {
+  std::vector<Control> changed;
   for (std::size_t i = 0; i < kControlCount; ++i) {
     const auto c = static_cast<Control>(i);
     if (shown_[i] == table[c]) continue;
+    if (shown_[i]) changed.push_back(c);  // the start-up look is no news
     showEntry(c, table[c]);
     shown_[i] = table[c];
   }
+  tellNews(changed);
 }
 
 void Form1::showEntry(Control c, const std::string& entry) {
   const QString text = QString::fromStdString(entry);
   QWidget* widget = control(c);
   switch (controlKind(c)) {
-    case ControlKind::TextBox: {
-      auto* box = static_cast<QLineEdit*>(widget);
-      box->setText(text);
-      box->setCursorPosition(0);  // a long message shows its beginning
-      break;
-    }
+    case ControlKind::TextBox:
+      sayText(static_cast<QLineEdit*>(widget), text);
+      return;  // a text box says its text under its own name
     case ControlKind::Button:
       static_cast<QPushButton*>(widget)->setText(text);
       break;
@@ -420,6 +424,85 @@ void Form1::showEntry(Control c, const std::string& entry) {
       break;
     }
   }
+  sayName(widget, spoken(c, entry));
+}
+
+QString Form1::spoken(Control c, const std::string& entry) const {
+  const QString base = QString::fromUtf8(kAccessibleNames[static_cast<std::size_t>(c)]);
+  QString words;
+  switch (controlKind(c)) {
+    case ControlKind::TextBox:
+    case ControlKind::Button:
+      return QString::fromStdString(entry);  // a caption names its button
+    case ControlKind::Label:
+      words = QString::fromStdString(entry);
+      break;
+    case ControlKind::PictureBox:
+      words = QString::fromStdString(cardPlaceWords(game_.state(), entry));
+      break;
+    case ControlKind::Image: {
+      // Before the first deal the honor boxes show four banknotes and the pot none.
+      const std::optional<int> points =
+          entry.empty() ? (c == Control::Image5 ? 0 : 4) : honorPointsOf(entry);
+      words = points ? QString::number(*points) : QStringLiteral("unknown");
+      break;
+    }
+  }
+  return words.isEmpty() ? base : base + QStringLiteral(": ") + words;
+}
+
+QString Form1::news(Control c) const {
+  const std::string& entry = *shown_[static_cast<std::size_t>(c)];
+  switch (controlKind(c)) {
+    case ControlKind::TextBox: {
+      if (entry.empty()) return {};
+      // A message that does not start with its player's name is told with it: "Oma: Knock!".
+      const int player = static_cast<int>(c) - static_cast<int>(Control::Text1) + 1;
+      const std::string_view name = shortName(player);
+      if (entry.starts_with(name)) return QString::fromStdString(entry);
+      return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())) +
+             QStringLiteral(": ") + QString::fromStdString(entry);
+    }
+    case ControlKind::PictureBox:
+      // Cards turned face down or taken away tell nothing new; a face does.
+      if (entry.empty() || entry == kCardBack || entry == kEmptyPlace) return {};
+      return control(c)->accessibleName();
+    case ControlKind::Label:
+      return entry.empty() ? QString() : control(c)->accessibleName();
+    case ControlKind::Image:
+      return control(c)->accessibleName();
+    case ControlKind::Button:
+      return {};
+  }
+  return {};
+}
+
+void Form1::tellNews(const std::vector<Control>& changed) {
+  // The messages in the order of play (you, then 4, 3, 2), then the cards, honor points, pot
+  // and wins.
+  std::vector<Control> order;
+  for (int k : {1, 4, 3, 2}) order.push_back(textBox(k));
+  for (int n = 1; n <= 15; ++n) order.push_back(pictureBox(n));
+  for (int n = 1; n <= 5; ++n) order.push_back(image(n));
+  for (int k = 1; k <= kPlayers; ++k) order.push_back(totalLabel(k));
+  QStringList told;
+  for (Control c : order) {
+    if (std::find(changed.begin(), changed.end(), c) == changed.end()) continue;
+    QString item = news(c);
+    if (item.isEmpty()) continue;
+    if (!item.endsWith(u'.') && !item.endsWith(u'!') && !item.endsWith(u'?')) item += u'.';
+    told.append(item);
+  }
+  if (told.isEmpty()) return;
+  const QString text = told.join(u' ');
+
+  // Screen readers speak a change of the focused control's description.
+  QWidget* focus = QApplication::focusWidget();
+  QWidget* holder = focus != nullptr && isAncestorOf(focus) ? focus : this;
+  if (newsHolder_ && newsHolder_ != holder) sayDescription(newsHolder_, QString());
+  if (holder->accessibleDescription() == text) sayDescription(holder, QString());  // heard again
+  sayDescription(holder, text);
+  newsHolder_ = holder;
 }
 
 }  // namespace korvo

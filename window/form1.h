@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QSize>
+#include <QPointer>
 #include <QString>
 #include <QTimer>
 #include <QWidget>
@@ -85,7 +86,9 @@ class Form1 : public QWidget {
   // A designed length in twips, in pixels at the zoom.
   int scaled(int twips) const;
   void onClicked(Control c);
-  // Brings every control whose entry in `table` differs from what it shows in line.
+  // Brings every control whose entry of `table` (the game's, or one recorded from it)
+  // differs from what it shows in line, and puts what changed into the focused control's
+  // accessible description. What a control says follows the entry shown, never the live game.
   void applyTable(const Table& table);
   void applyTable() { applyTable(game_.table()); }
   // Starts showing the recorded frames of the click just played; false if there are none.
@@ -93,6 +96,11 @@ class Form1 : public QWidget {
   void showNextFrame();
   void report(const ClickResult& result);
   void showEntry(Control c, const std::string& entry);
+  // What a control says for a Table entry: its accessible name, or for a text box its text.
+  QString spoken(Control c, const std::string& entry) const;
+  // What a screen reader is told of a change of control c to the entry it now shows.
+  QString news(Control c) const;
+  void tellNews(const std::vector<Control>& changed);
   const QPixmap& startupPicture(Control c) const;
 
   Game& game_;
@@ -107,6 +115,8 @@ class Form1 : public QWidget {
   double pixelRatio_ = 1;
   // What each control shows now; nullopt until it was first brought in line.
   std::array<std::optional<std::string>, kControlCount> shown_{};
+  // The control whose description holds the latest news of the table.
+  QPointer<QWidget> newsHolder_;
   ErrorSink errorSink_;
   ErrorSink exhaustedSink_;
   std::optional<QString> exhausted_;

@@ -1,5 +1,6 @@
 #include "window/picturebox.h"
 
+#include <QAccessibleWidget>
 #include <QPainter>
 #include <QPen>
 
@@ -41,8 +42,20 @@ void PictureBox::paintEvent(QPaintEvent*) {
   painter.drawRect(frame);
 }
 
+namespace {
+
+// A screen reader names an image control an image, not a panel.
+QAccessibleInterface* imageBoxAccessible(const QString& className, QObject* object) {
+  if (className != QLatin1String(ImageBox::staticMetaObject.className())) return nullptr;
+  return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
+}
+
+}  // namespace
+
 ImageBox::ImageBox(QWidget* parent) : QWidget(parent), ShownPicture(this) {
   setFocusPolicy(Qt::NoFocus);
+  static const bool installed = (QAccessible::installFactory(imageBoxAccessible), true);
+  (void)installed;
 }
 
 }  // namespace korvo
