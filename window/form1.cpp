@@ -1,8 +1,8 @@
 #include "window/form1.h"
 
 #include <QAbstractButton>
-#include <QEvent>
 #include <QApplication>
+#include <QEvent>
 #include <QFont>
 #include <QLabel>
 #include <QLineEdit>

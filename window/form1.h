@@ -3,8 +3,8 @@
 #pragma once
 
 #include <QFont>
-#include <QSize>
 #include <QPointer>
+#include <QSize>
 #include <QString>
 #include <QTimer>
 #include <QWidget>
