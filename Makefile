@@ -3,11 +3,13 @@ BUILD ?= build
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 BENCH_BUILD ?= build-bench
+PACKAGE_BUILD ?= build-package
 FUZZ_SECONDS ?= 60
 GAME_DIR := $(BUILD)/game
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps configure build run test test-asan fuzz soak screenshot window-shots bench clean
+.PHONY: all deps configure build run test test-asan fuzz soak screenshot window-shots bench \
+	clean package check-package check-build-types check-release-build
 
 all: build
 
@@ -32,7 +34,7 @@ run: build $(GAME_DIR)/cardfile.txt
 	  $(BUILD)/korvo --dir $(GAME_DIR); \
 	fi
 
-test: build test-asan fuzz
+test: build test-asan fuzz check-package check-release-build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 # The engine and its tests again, under AddressSanitizer and UndefinedBehaviorSanitizer.
@@ -61,6 +63,31 @@ fuzz:
 	@grep -E "INITED|DONE|^Done|^stat::" $(FUZZ_BUILD)/fuzz.log
 	@echo "fuzz: $$(ls $(FUZZ_BUILD)/corpus | wc -l) inputs in $(FUZZ_BUILD)/corpus"
 
+# The Debian package, built as Debian's tools build: build type None with the flags of
+# dpkg-buildflags (hardening on), only the program and its data, then CPack.
+package: deps
+	DEB_BUILD_MAINT_OPTIONS=hardening=+all \
+	CXXFLAGS="$$(dpkg-buildflags --get CXXFLAGS) $$(dpkg-buildflags --get CPPFLAGS)" \
+	LDFLAGS="$$(dpkg-buildflags --get LDFLAGS)" \
+	  cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=None -DKORVO_WERROR=ON -DKORVO_BENCH=OFF \
+	  -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON
+	cmake --build $(PACKAGE_BUILD) --target korvo korvo_data -j $(JOBS)
+	cd $(PACKAGE_BUILD) && cpack
+
+# Validates the package's menu entry and metadata, runs lintian, and plays a first game with
+# the installed program (scripts/check-package).
+check-package: package
+	scripts/check-package $(PACKAGE_BUILD)
+
+# Every build type, and None with Debian's flags, without a warning (long: five whole builds).
+check-build-types: deps
+	scripts/check-build-types
+
+# The cheap form for CI: the program alone at -O3, where GCC finds the most to warn about (the
+# package build above already covers None with Debian's flags).
+check-release-build: deps
+	scripts/check-build-types korvo Release
+
 screenshot: build
 	rm -rf $(BUILD)/shot-game && $(BUILD)/korvo --init $(BUILD)/shot-game
 	$(BUILD)/korvo --dir $(BUILD)/shot-game --screenshot docs/start.png
@@ -83,4 +110,4 @@ bench: deps
 	bench/run $(BENCH_BUILD)
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(BENCH_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(BENCH_BUILD) $(PACKAGE_BUILD) build-types

@@ -110,6 +110,8 @@ int runWindow(int& argc, char** argv, const Options& options,
 
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("korvo"));
+  // Ties the window to the installed menu entry, whose icon the desktop then shows for it.
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.example.korvo"));
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
   const std::unique_ptr<Random> random = options.makeRandom();

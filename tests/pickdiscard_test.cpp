@@ -24,7 +24,8 @@ void setUp(GameState& st, const std::string& text) {
   std::string t[3];
   in >> t[0] >> t[1] >> t[2];
   const Hand h{parse(t[0], "hand1"), parse(t[1], "hand2"), parse(t[2], "hand3")};
-  for (int pos = 1; pos <= kDeckSize; ++pos) putCard(st, pos, {"f" + std::to_string(pos), "z", 1});
+  for (int pos = 1; pos <= kDeckSize; ++pos)
+    putCard(st, pos, {std::string("f") + std::to_string(pos), "z", 1});
   for (int i = 1; i <= 3; ++i) {
     const Card& c = h[static_cast<std::size_t>(i - 1)];
     std::tie(st.evalcard[i], st.evalsuit[i], st.evalvalue[i]) = std::tie(c.card, c.suit, c.value);
