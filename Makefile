@@ -106,7 +106,8 @@ window-shots: build
 # A Release build of its own; warnings are not errors there, as the optimizer warns anew.
 bench: deps
 	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DKORVO_BENCH=ON -DKORVO_WERROR=OFF
-	cmake --build $(BENCH_BUILD) -j $(JOBS) --target korvo startup_floor click_bench deck_bench engine_bench
+	cmake --build $(BENCH_BUILD) -j $(JOBS) --target korvo startup_floor click_bench deck_bench \
+	  record_bench photo_deck engine_bench
 	bench/run $(BENCH_BUILD)
 
 clean:

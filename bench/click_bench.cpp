@@ -3,13 +3,15 @@
 // click is timed many times and printed as a fraction of one 60 Hz frame (bench/rows.h):
 //   - a Deal with player 1 in the game (the deal, then the three computer turns before Pell's),
 //   - a discard of Pell's that hands play to the three computer players,
-//   - a Deal while Pell is out, which plays the rest of the game inside the click.
+//   - a Deal while Pell is out, which plays the rest of the game inside the click;
+// and a resize of the whole window, table scaled to fit and repainted, as a drag makes them.
 //
 //   click_bench WORKDIR [SAMPLES]
 //
 // The game directory is made in WORKDIR, so the deck file is rewritten on the disk it names.
 #include <QApplication>
 #include <QEvent>
+#include <QSettings>
 #include <QStyleFactory>
 #include <cstdio>
 #include <cstdlib>
@@ -23,6 +25,7 @@
 #include "game/random.h"
 #include "window/form1.h"
 #include "window/initdir.h"
+#include "window/mainwindow.h"
 
 namespace {
 
@@ -52,7 +55,7 @@ double threadCpuMs() {
   return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
 }
 
-void printClickRow(const char* measure, const Clicks& clicks) {
+void printClickRow(const char* measure, const Clicks& clicks, const char* what = " clicks") {
   const korvo::bench::Spread s = korvo::bench::spreadOf(clicks.ms);
   const korvo::bench::Spread cpu = korvo::bench::spreadOf(clicks.cpuMs);
   korvo::bench::Row row;
@@ -65,7 +68,7 @@ void printClickRow(const char* measure, const Clicks& clicks) {
   // The rest of the wall-clock time is spent waiting, chiefly on the disk.
   row.detail = korvo::bench::format("median %.3f ms (CPU %.3f ms), worst %.3f ms, ", s.median,
                                     cpu.median, s.max) +
-               std::to_string(s.count) + " clicks";
+               std::to_string(s.count) + what;
   korvo::bench::printRow(row);
 }
 
@@ -154,5 +157,34 @@ int main(int argc, char** argv) {
   printClickRow("click: Deal, repaint included / 16.7 ms frame", deals);
   printClickRow("click: discard and 3 computer turns / frame", discards);
   printClickRow("click: Deal while Pell is out (whole game) / frame", outDeals);
+
+  // A drag of the window's corner: sizes from actual size to twice it and back, each one
+  // handled and repainted before the next, the table on it as a round left it.
+  QSettings settings((dir / "settings.conf").c_str(), QSettings::IniFormat);
+  korvo::MainWindow window(game, QStringLiteral("bench"), settings);
+  window.show();
+  app.processEvents();
+  const QSize start = window.size();
+  Clicks resizes;
+  long unscaled = 0;
+  for (std::size_t i = 0; resizes.size() < samples; ++i) {
+    const int step = static_cast<int>(i % 100);
+    const int grow = step < 50 ? step : 100 - step;  // 0..50..0
+    const QSize size(start.width() + grow * 722 / 50, start.height() + grow * 550 / 50);
+    const double zoom = window.table().zoom();
+    const double cpuStart = threadCpuMs();
+    const auto begin = std::chrono::steady_clock::now();
+    window.resize(size);
+    QCoreApplication::sendPostedEvents();
+    window.repaint();
+    resizes.ms.push_back(korvo::bench::msSince(begin));
+    resizes.cpuMs.push_back(threadCpuMs() - cpuStart);
+    if (window.table().zoom() == zoom && grow != 0 && grow != 50) ++unscaled;
+  }
+  if (unscaled != 0) {
+    std::fprintf(stderr, "click_bench: %ld resizes did not scale the table\n", unscaled);
+    return 1;
+  }
+  printClickRow("resize: window and table, repainted / frame", resizes, " resizes");
   return 0;
 }
