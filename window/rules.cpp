@@ -56,7 +56,9 @@ Click <b>Deal</b> to start the next round or the next game.</p>
 
 <h3>Keys</h3>
 <p>Tab moves between the cards, piles and buttons; Space plays the one with the focus.
-Ctrl+D deals, Ctrl+K knocks, F1 opens these rules and Ctrl+Q quits.</p>
+Ctrl+D deals, Ctrl+K knocks, F1 opens these rules and Ctrl+Q quits. Ctrl++ and Ctrl+- make
+the table bigger and smaller, Ctrl+0 brings it back to its actual size. View &gt; Pace sets how
+fast you see the computer players move; a click shows the end of their moves at once.</p>
 
 <h3>The game directory</h3>
 <p>Korvo keeps its files in one directory: <b>cardfile.txt</b>, the deck, shuffled and rewritten
