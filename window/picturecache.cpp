@@ -69,17 +69,17 @@ const QPixmap& PictureCache::picture(const QString& file, double zoom, double pi
     return kept_.front().second;
   }
 
-  ++decodes_;
-  const std::filesystem::path path = dir_ / file.toStdString();
-  QString fault;
-  QImage image = readScaled(path, scale, fault);
-  if (image.isNull()) {
-    warn_(QStringLiteral("korvo: cannot load the picture %1: %2; an empty place shows its name")
-              .arg(QString::fromStdString(path.string()), fault));
-    image = placeholder(file);
-    if (scale != 1) {
-      image = image.scaled((QSizeF(image.size()) * scale).toSize(), Qt::IgnoreAspectRatio,
-                           Qt::SmoothTransformation);
+  // At actual size the picture is the part read; at any other size it is scaled from the
+  // part read, kept, so that resizing the window scales again without reading again.
+  QImage image;
+  if (scale == 1) {
+    image = readSource(file, false).image;
+  } else {
+    const Source& source = sourceFor(file, scale > 1);
+    image = source.image;
+    const QSize wanted = (QSizeF(image.size()) * (scale / source.scale)).toSize();
+    if (wanted != image.size() && !wanted.isEmpty()) {
+      image = image.scaled(wanted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
   }
   image.setDevicePixelRatio(pixelRatio);
@@ -96,30 +96,44 @@ const QPixmap& PictureCache::picture(const QString& file, double zoom, double pi
   return kept_.front().second;
 }
 
-QImage PictureCache::readScaled(const std::filesystem::path& path, double scale,
-                                QString& fault) const {
-  if (scale == 1) return readShownPart(path, shown_, fault);
+const PictureCache::Source& PictureCache::sourceFor(const QString& file, bool finer) {
+  const QString key = file + (finer ? QStringLiteral("\nfiner") : QStringLiteral("\nplain"));
+  if (auto found = sourceIndex_.find(key); found != sourceIndex_.end()) {
+    sources_.splice(sources_.begin(), sources_, *found);
+    return sources_.front().second;
+  }
+  sources_.emplace_front(key, readSource(file, finer));
+  sourceIndex_.insert(key, sources_.begin());
+  if (sources_.size() > static_cast<std::size_t>(kMaxSources)) {
+    sourceIndex_.remove(sources_.back().first);
+    sources_.pop_back();
+  }
+  return sources_.front().second;
+}
+
+PictureCache::Source PictureCache::readSource(const QString& file, bool finer) {
+  ++decodes_;
+  const std::filesystem::path path = dir_ / file.toStdString();
   // The finer twin, where one pixel of the picture is more than one on the screen. A twin
   // older than its picture was drawn for a picture since replaced, and is passed over.
-  QImage image;
-  int imageScale = 1;
-  const std::filesystem::path twin =
-      path.parent_path() /
-      finerTwinName(QString::fromStdString(path.filename().string())).toStdString();
-  std::error_code ec;
-  const auto pictureTime = std::filesystem::last_write_time(path, ec);
-  if (scale > 1 && !ec && std::filesystem::last_write_time(twin, ec) >= pictureTime && !ec) {
-    QString twinFault;
-    image = readShownPart(twin, shown_ * 2, twinFault);
-    if (!image.isNull()) imageScale = 2;
+  if (finer) {
+    const std::filesystem::path twin = dir_ / finerTwinName(file).toStdString();
+    std::error_code ec;
+    const auto pictureTime = std::filesystem::last_write_time(path, ec);
+    if (!ec && std::filesystem::last_write_time(twin, ec) >= pictureTime && !ec) {
+      QString twinFault;
+      QImage image = readShownPart(twin, shown_ * 2, twinFault);
+      if (!image.isNull()) return {std::move(image), 2};
+    }
   }
-  if (image.isNull()) image = readShownPart(path, shown_, fault);
-  if (image.isNull()) return image;
-  const QSize wanted = (QSizeF(image.size()) * (scale / imageScale)).toSize();
-  if (wanted != image.size() && !wanted.isEmpty()) {
-    image = image.scaled(wanted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  QString fault;
+  QImage image = readShownPart(path, shown_, fault);
+  if (image.isNull()) {
+    warn_(QStringLiteral("korvo: cannot load the picture %1: %2; an empty place shows its name")
+              .arg(QString::fromStdString(path.string()), fault));
+    image = placeholder(file);
   }
-  return image;
+  return {std::move(image), 1};
 }
 
 QImage PictureCache::readShownPart(const std::filesystem::path& file, QSize shown, QString& fault) {

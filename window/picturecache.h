@@ -53,8 +53,15 @@ class PictureCache {
   static QImage readShownPart(const std::filesystem::path& file, QSize shown, QString& fault);
 
  private:
-  // The shown part of `path` with `scale` image pixels to a picture pixel.
-  QImage readScaled(const std::filesystem::path& path, double scale, QString& fault) const;
+  // A picture as read from its file: its shown part, from the finer twin (scale 2) where one
+  // was asked for and is there, else from the picture itself or its placeholder (scale 1).
+  struct Source {
+    QImage image;
+    int scale;
+  };
+  Source readSource(const QString& file, bool finer);
+  // The same, kept for the sizes other than the actual one.
+  const Source& sourceFor(const QString& file, bool finer);
 
   std::filesystem::path dir_;
   QSize shown_;
@@ -63,6 +70,10 @@ class PictureCache {
   std::list<std::pair<QString, QPixmap>> kept_;
   QHash<QString, std::list<std::pair<QString, QPixmap>>::iterator> index_;
   std::int64_t keptBytes_ = 0;
+  // Most recently used first; at most kMaxSources, each at most twice `shown` each way.
+  static constexpr int kMaxSources = 64;
+  std::list<std::pair<QString, Source>> sources_;
+  QHash<QString, std::list<std::pair<QString, Source>>::iterator> sourceIndex_;
   int decodes_ = 0;
 };
 
