@@ -1,5 +1,4 @@
-// Decks and counts at the edges of what the files allow: the game stays responsive and loses
-// nothing.
+// A win count at its limit: the headless record cannot show it, but the player is told.
 #include <gtest/gtest.h>
 
 #include "game/game.h"
@@ -8,30 +7,6 @@
 
 namespace korvo {
 namespace {
-
-TEST(Reliability, ADeckThatCannotEndARoundDoesNotFreezeTheClick) {
-  testing::GameDir dir;
-  // Every card worth 1: no hand ever reaches a knock or 31.
-  Deck deck = standardDeck();
-  for (auto& card : deck) card.value = 1;
-  writeCardFile(dir / kCardFile, deck);
-  SeededRandom random(3);
-  Game game(dir.path(), random);
-  GameState& st = game.mutableState();
-  st.honor = {0, 0, 4, 4, 4};  // player 1 is out: the computers play on inside one click
-
-  const ClickResult result = game.click(Control::Command1);
-  ASSERT_TRUE(result.error);
-  EXPECT_NE(result.error->find("cardfile.txt"), std::string::npos) << *result.error;
-  EXPECT_EQ(game.stats().longestClick, kMaxTurnsPerClick + 1);
-  EXPECT_GE(game.stats().reshuffles, 1u);
-  EXPECT_EQ(st.dealt, 0);
-  EXPECT_LE(st.deckpos, 52);
-  // The deck file is still a whole deck, and the next Deal tries again.
-  EXPECT_EQ(readCardFile(dir / kCardFile).size(), 52u);
-  writeCardFile(dir / kCardFile, standardDeck());
-  EXPECT_FALSE(game.click(Control::Command1).error);
-}
 
 TEST(Reliability, AWinCountAtItsLimitStaysThereAndThePlayerIsTold) {
   testing::GameDir dir;
