@@ -82,4 +82,11 @@ Card card(const std::string& name) {
   throw std::invalid_argument("no card named " + name);
 }
 
+std::vector<std::string> sortedRecords(const Deck& deck) {
+  std::vector<std::string> records;
+  for (const auto& card : deck) records.push_back(formatCardRecord(card));
+  std::sort(records.begin(), records.end());
+  return records;
+}
+
 }  // namespace korvo::testing

@@ -53,5 +53,7 @@ void writeFile(const std::filesystem::path& file, const std::string& contents);
 
 // A card of the standard deck by its short name: "AS", "10H", "2C", "KD".
 Card card(const std::string& name);
+// The records of a deck, sorted: two decks of the same cards in any order give the same.
+std::vector<std::string> sortedRecords(const Deck& deck);
 
 }  // namespace korvo::testing
