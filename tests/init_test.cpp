@@ -121,34 +121,5 @@ TEST(Init, AFailedWriteNamesTheFileAndLeavesNoBrokenPicture) {
   EXPECT_THROW(initGameDir(dir / "plain" / "game"), FileError);
 }
 
-TEST(Init, PicturesAreReadableAtTheirSize) {
-  std::vector<QImage> faces;
-  for (const auto& c : standardCards()) {
-    const QImage face = cardFace(c.rank, c.suitIndex);
-    const bool red = c.suitIndex == 1 || c.suitIndex == 2;
-    EXPECT_GT(count(face, red ? isRed : isBlack), 150) << c.record.picture;
-    EXPECT_LT(count(face, red ? isBlack : isRed), 10) << c.record.picture;
-    // Felt shows at the rounded corners, so the card sits on the table.
-    EXPECT_TRUE(isFelt(face.pixelColor(0, 0)) && isFelt(face.pixelColor(72, 97)));
-    for (const QImage& other : faces) EXPECT_NE(face, other) << c.record.picture;
-    faces.push_back(face);
-  }
-  const QImage back = cardBack();
-  EXPECT_GT(count(back, [](QColor c) { return c.blue() > c.red() + 40; }), 73 * 98 / 2);
-  EXPECT_EQ(count(emptyPlace(), [](QColor c) { return c == QColor(0, 128, 0); }), 73 * 98);
-
-  const auto felt = [](QColor c) { return c == QColor(0, 128, 0); };
-  EXPECT_EQ(count(honorBanknotes(0), felt), 100 * 100);
-  for (int points = 1; points <= 12; ++points) {
-    EXPECT_NE(honorBanknotes(points), honorBanknotes(points - 1)) << points;
-  }
-  // More notes cover more felt, as far as the fan widens.
-  for (int points = 1; points <= 5; ++points) {
-    EXPECT_LT(count(honorBanknotes(points + 1), felt), count(honorBanknotes(points), felt));
-  }
-  EXPECT_GT(count(startupBanknotes(), [](QColor c) { return c.green() > 150 && c.red() > 120; }),
-            100 * 100 / 5);
-}
-
 }  // namespace
 }  // namespace korvo

@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <sstream>
 
+#include "game/gamedir.h"
 #include "tests/test_support.h"
 
 namespace korvo {
@@ -52,6 +54,39 @@ TEST(Options, CommandLines) {
   EXPECT_EQ(random->next(), 0.5f);
   EXPECT_EQ(random->next(), 0.25f);
   EXPECT_THROW(random->next(), RandomExhausted);
+}
+
+// Where the program plays without --dir: the current directory when it holds a deck, else the
+// data directory of $XDG_DATA_HOME (only an absolute one), else of $HOME, else ./korvo
+// ("" and "korvo" below: the current directory and korvo in it).
+TEST(Options, TheDefaultGameDirectory) {
+  testing::TempDir dir;
+  const auto cwd = std::filesystem::current_path();
+  const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
+  const char* data = std::getenv("XDG_DATA_HOME");
+  const std::optional<std::string> oldData = data ? std::optional<std::string>(data) : std::nullopt;
+  const struct {
+    bool deckHere;
+    const char *data, *home, *want;
+  } cases[] = {
+      {true, "/data", "/home/u", ""},
+      {false, "/data", "/home/u", "/data/korvo"},
+      {false, "rel", "/home/u", "/home/u/.local/share/korvo"},
+      {false, nullptr, "", "korvo"},
+      {false, "", nullptr, "korvo"},
+  };
+  std::filesystem::current_path(dir.path());
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.want);
+    if (c.deckHere) testing::writeFile(dir / kCardFile, "");
+    c.data ? ::setenv("XDG_DATA_HOME", c.data, 1) : ::unsetenv("XDG_DATA_HOME");
+    c.home ? ::setenv("HOME", c.home, 1) : ::unsetenv("HOME");
+    EXPECT_EQ(defaultGameDir(), c.want[0] == '/' ? c.want : *c.want ? dir / c.want : dir.path());
+    std::filesystem::remove(dir / kCardFile);
+  }
+  std::filesystem::current_path(cwd);
+  ::setenv("HOME", home.c_str(), 1);
+  oldData ? ::setenv("XDG_DATA_HOME", oldData->c_str(), 1) : ::unsetenv("XDG_DATA_HOME");
 }
 
 }  // namespace

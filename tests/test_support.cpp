@@ -82,72 +82,11 @@ Card card(const std::string& name) {
   throw std::invalid_argument("no card named " + name);
 }
 
-Hand hand(const std::string& a, const std::string& b, const std::string& c) {
-  return {card(a), card(b), card(c)};
-}
-
-void putCard(GameState& st, int pos, const Card& c) {
-  st.deckcard[pos] = c.card;
-  st.decksuit[pos] = c.suit;
-  st.deckvalue[pos] = c.value;
-}
-
-void giveHand(GameState& st, int k, const Hand& h) {
-  HandRef r = st.hand(k);
-  for (int i = 1; i <= 3; ++i) {
-    const Card& c = h[static_cast<std::size_t>(i - 1)];
-    std::tie(r.card[i], r.suit[i], r.value[i]) = std::tie(c.card, c.suit, c.value);
-  }
-  const Evaluation e = evaluate(h);
-  r.suit[5] = h[static_cast<std::size_t>(e.best)].suit;
-  r.value[5] = e.total;
-}
-
-float keyNumber(int key) {
-  // The middle of the interval that gives this key, safely away from rounding edges.
-  return (static_cast<float>(key) - 0.5f) / 300.0f;
-}
-
-std::vector<float> identityShuffle() {
-  return dealNumbers(1);
-}
-
-std::vector<float> dealNumbers(int deals, const std::vector<float>& more) {
-  std::vector<float> numbers;
-  for (int d = 0; d < deals; ++d) {
-    for (int key = 1; key <= kDeckSize; ++key) numbers.push_back(keyNumber(key));
-  }
-  numbers.insert(numbers.end(), more.begin(), more.end());
-  return numbers;
-}
-
-void stackDeck(const fs::path& dir, const std::vector<std::string>& p1,
-               const std::vector<std::string>& p2, const std::vector<std::string>& p3,
-               const std::vector<std::string>& p4, const std::string& discard,
-               const std::vector<std::string>& drawPile) {
-  std::vector<std::string> order;
-  for (std::size_t pass = 0; pass < 3; ++pass) {
-    // The deal gives cards to players 4, 3, 2 and 1 in turn, three passes; a player given no
-    // cards here is taken to be out.
-    for (const auto* p : {&p4, &p3, &p2, &p1}) {
-      if (!p->empty()) order.push_back(p->at(pass));
-    }
-  }
-  order.push_back(discard);
-  for (const auto& name : drawPile) order.push_back(name);
-  for (const StandardCard& c : standardCards()) {
-    const std::string name = c.record.picture.substr(0, c.record.picture.size() - 4);
-    if (std::find(order.begin(), order.end(), name) == order.end()) order.push_back(name);
-  }
-  if (order.size() != static_cast<std::size_t>(kDeckSize)) {
-    throw std::invalid_argument("stackDeck: a card is named twice");
-  }
-  Deck deck;
-  for (std::size_t i = 0; i < deck.size(); ++i) {
-    const Card c = card(order[i]);
-    deck[i] = {c.suit, c.value, c.card};
-  }
-  writeCardFile(dir / kCardFile, deck);
+std::vector<std::string> sortedRecords(const Deck& deck) {
+  std::vector<std::string> records;
+  for (const auto& card : deck) records.push_back(formatCardRecord(card));
+  std::sort(records.begin(), records.end());
+  return records;
 }
 
 }  // namespace korvo::testing

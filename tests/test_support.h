@@ -53,26 +53,7 @@ void writeFile(const std::filesystem::path& file, const std::string& contents);
 
 // A card of the standard deck by its short name: "AS", "10H", "2C", "KD".
 Card card(const std::string& name);
-Hand hand(const std::string& a, const std::string& b, const std::string& c);
-// Puts c at deck position pos.
-void putCard(GameState& st, int pos, const Card& c);
-// Gives player k the cards of h in places 1..3, with h's best suit and total in element 5.
-void giveHand(GameState& st, int k, const Hand& h);
-
-// Random numbers that make the deal leave the deck exactly in the order of cardfile.txt:
-// increasing keys 1, 2, ..., 52.
-std::vector<float> identityShuffle();
-// The numbers of `deals` such deals, then `more`.
-std::vector<float> dealNumbers(int deals, const std::vector<float>& more = {});
-// r with floor(r x 300 + 1) == key.
-float keyNumber(int key);
-
-// Writes cardfile.txt in `dir` so that, with identityShuffle(), the deal gives player 4 the
-// cards p4, player 3 p3, player 2 p2, player 1 p1 (each three names), turns up `discard`, and
-// leaves `drawPile` (first card drawn first) followed by the rest of the deck.
-void stackDeck(const std::filesystem::path& dir, const std::vector<std::string>& p1,
-               const std::vector<std::string>& p2, const std::vector<std::string>& p3,
-               const std::vector<std::string>& p4, const std::string& discard,
-               const std::vector<std::string>& drawPile = {});
+// The records of a deck, sorted: two decks of the same cards in any order give the same.
+std::vector<std::string> sortedRecords(const Deck& deck);
 
 }  // namespace korvo::testing
