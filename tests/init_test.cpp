@@ -39,10 +39,6 @@ bool isRed(QColor c) {
 bool isBlack(QColor c) {
   return c.red() < 70 && c.green() < 70 && c.blue() < 70;
 }
-bool isFelt(QColor c) {
-  return c.red() < 24 && std::abs(c.green() - 128) < 24 && c.blue() < 24;
-}
-
 TEST(Init, WritesEveryPictureUnderItsExactNameAndKeepsWhatIsThere) {
   testing::TempDir dir;
   testing::writeFile(dir / "AS.JPG", "the player's own ace of spades");

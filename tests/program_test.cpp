@@ -264,8 +264,11 @@ TEST(Program, InitKeepsFilesAndStandardErrorStaysQuiet) {
     std::string err;
     EXPECT_EQ(Process(args, "XDG_RUNTIME_DIR").finish(nullptr, &err), 0);
     EXPECT_EQ(err, "");
+    // The deck --init made; the script's deal shuffles it afterwards.
+    if (args[0] == "--init") {
+      EXPECT_EQ(readCardFile(dir / kCardFile), standardDeck());
+    }
   }
-  EXPECT_EQ(readCardFile(dir / kCardFile), standardDeck());
   EXPECT_EQ(testing::readFile(dir / kTotalsFile), "5,6,7,8\r\n");
 }
 
