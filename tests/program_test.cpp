@@ -3,7 +3,6 @@
 // standard error that carries only Korvo's own lines.
 #include <fcntl.h>
 #include <gtest/gtest.h>
-#include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -15,6 +14,7 @@
 #include <optional>
 #include <random>
 #include <string>
+#include <thread>
 #include <tuple>
 #include <vector>
 
@@ -26,7 +26,6 @@ namespace korvo {
 namespace {
 
 namespace fs = std::filesystem;
-using Clock = std::chrono::steady_clock;
 
 // The built program with `args`, without XDG_RUNTIME_DIR (as in an ssh or cron shell); its
 // standard input the file `input` or else a pipe the test writes (`in`), its output and error
@@ -41,6 +40,8 @@ struct Process {
     for (auto& fds : p) {
       if (::pipe2(fds, O_CLOEXEC) != 0) return;
     }
+    // Room for all the output of the longest wait before a kill: the program never blocks.
+    ::fcntl(p[1][0], F_SETPIPE_SZ, 1 << 20);
     pid = ::fork();
     if (pid == 0) {
       ::unsetenv("XDG_RUNTIME_DIR");
@@ -63,19 +64,11 @@ struct Process {
     ASSERT_EQ(::write(in, clicks.data(), clicks.size()), static_cast<ssize_t>(clicks.size()));
   }
 
-  // Reads output until a whole line has come (true), the deadline passes (true) or the
-  // output ends (false).
-  bool read(std::string& text, std::optional<Clock::time_point> deadline = std::nullopt) {
+  // Appends output to `text` until a whole line has come (true) or the output ends (false).
+  bool readLine(std::string& text, int fd = -1) const {
     char buf[65536];
-    while (deadline || text.find('\n') == std::string::npos) {
-      const auto left = deadline
-                            ? std::chrono::ceil<std::chrono::milliseconds>(*deadline - Clock::now())
-                            : std::chrono::milliseconds(-1);
-      if (deadline && left.count() <= 0) return true;
-      pollfd p{out, POLLIN, 0};
-      if (::poll(&p, 1, static_cast<int>(left.count())) <= 0) continue;
-      const ssize_t n = ::read(out, buf, sizeof buf);
-      if (n <= 0) return false;
+    for (ssize_t n; text.find('\n') == std::string::npos || fd >= 0;) {
+      if ((n = ::read(fd >= 0 ? fd : out, buf, sizeof buf)) <= 0) return false;
       text.append(buf, static_cast<std::size_t>(n));
     }
     return true;
@@ -85,10 +78,9 @@ struct Process {
   int finish(std::string* output = nullptr, std::string* error = nullptr) {
     ::close(in);
     std::string o, e;
-    read(o, Clock::now() + std::chrono::hours(1));
-    for (char c; ::read(err, &c, 1) == 1;) e += c;
-    ::close(out);
-    ::close(err);
+    readLine(o, out);
+    readLine(e, err);
+    for (int fd : {out, err}) ::close(fd);
     if (output) *output = o;
     if (error) *error = e;
     int status = 0;
@@ -114,7 +106,7 @@ TEST(Hold, ASecondKorvoOnAHeldDirectoryPlaysNothing) {
   Process holder = headless(dir.path());
   holder.send("Command1\n");
   std::string answer;
-  ASSERT_TRUE(holder.read(answer));
+  ASSERT_TRUE(holder.readLine(answer));
   EXPECT_TRUE(!readOnly.ok() || answer.find("\"error\":\"" + (dir / kCardFile).string() +
                                             ": cannot be written") != std::string::npos)
       << answer;
@@ -162,8 +154,8 @@ TEST(Faults, KilledAtRandomMomentsTheFilesStayWhole) {
     SCOPED_TRACE("run " + std::to_string(kill));
     Process p = headless(dir.path(), std::to_string(kill), scratch / "clicks");
     std::string out;
-    const bool running =
-        p.read(out) && p.read(out, Clock::now() + std::chrono::microseconds(delayUs(rng)));
+    const bool running = p.readLine(out);
+    std::this_thread::sleep_for(std::chrono::microseconds(delayUs(rng)));
     ::kill(p.pid, SIGKILL);
     std::string rest;
     ASSERT_EQ(p.finish(&rest), -SIGKILL) << "the program ended before the kill";

@@ -14,7 +14,7 @@ namespace {
 using Kind = TableFrame::Kind;
 
 // Random clicks on two games of one seed, one recording frames: they must stay identical in
-// state, table, random numbers and files, while the recorded frames follow the turns.
+// state, table and random numbers, while the recorded frames follow the turns.
 TEST(Replay, RecordingFramesChangesNothingAndFollowsTheTurns) {
   constexpr Control kClicks[] = {Control::Command1,  Control::Command2, Control::Picture14,
                                  Control::Picture15, Control::Picture1, Control::Picture2,
@@ -63,9 +63,6 @@ TEST(Replay, RecordingFramesChangesNothingAndFollowsTheTurns) {
         ASSERT_EQ(frames.size(), recorded.stats().rounds - roundsBefore);
       }
     }
-    EXPECT_EQ(testing::readFile(plainDir / kCardFile), testing::readFile(recordedDir / kCardFile));
-    EXPECT_EQ(testing::readFile(plainDir / kTotalsFile),
-              testing::readFile(recordedDir / kTotalsFile));
     EXPECT_GT(passes, 20);
     EXPECT_GT(wholeRounds, 0) << "the clicks should put player 1 out at least once";
   }

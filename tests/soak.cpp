@@ -11,7 +11,6 @@
 #include <cstdint>
 #include <filesystem>
 #include <iostream>
-#include <map>
 #include <optional>
 #include <random>
 #include <ranges>
@@ -46,19 +45,13 @@ CardId heldBy(const GameState& st, int player, int place) {
   return {(*hands[k])[i], (*suits[k])[i], (*values[k])[i]};
 }
 
-// The cards off in `cards` against `deck`, as "7H.JPG x2 (deck x1)"; empty when none are.
-std::string notOnceEach(const std::vector<CardId>& cards, const Deck& deck) {
-  std::map<CardId, std::pair<int, int>> seen;  // card -> (times found, times in the deck)
-  for (const CardRecord& r : deck) ++seen[{r.picture, r.suit, r.value}].second;
-  for (const CardId& c : cards) ++seen[c].first;
-  std::string wrong;
-  for (const auto& [c, n] : seen) {
-    if (n.first != n.second) {
-      wrong += " " + std::get<0>(c) + " x" + std::to_string(n.first) + " (deck x" +
-               std::to_string(n.second) + ")";
-    }
-  }
-  return wrong;
+// Whether `cards` holds each card of `deck` as often as the deck does, and nothing else.
+bool onceEach(std::vector<CardId> cards, const Deck& deck) {
+  std::vector<CardId> want;
+  for (const CardRecord& r : deck) want.emplace_back(r.picture, r.suit, r.value);
+  std::sort(cards.begin(), cards.end());
+  std::sort(want.begin(), want.end());
+  return cards == want;
 }
 
 // The cards of a round under way: places 1..3 of every player still in, the discard pile and
@@ -106,8 +99,7 @@ std::vector<std::string> checkState(const GameState& st, const Table& table, con
   if (!piles || st.discardbase < 1) return faults;
   check(!holding || (heldBy(st, 1, 4) == deckAt(st, st.deckpos) && table[Picture4] == st.p1card[4]),
         "the card taken is not the one at deckpos and in place 4");
-  const std::string wrong = notOnceEach(cardsInPlay(st), deck);
-  check(wrong.empty(), "cards not once each in play:" + wrong);
+  check(onceEach(cardsInPlay(st), deck), "cards not once each in play");
   return faults;
 }
 
@@ -116,11 +108,10 @@ std::vector<std::string> checkState(const GameState& st, const Table& table, con
 std::vector<std::string> checkFiles(const fs::path& dir, const GameState& st, const Deck& deck,
                                     uint64_t games) {
   try {
-    std::vector<CardId> cards;
-    for (const CardRecord& r : readCardFile(dir / kCardFile))
-      cards.emplace_back(r.picture, r.suit, r.value);
+    const Deck read = readCardFile(dir / kCardFile);
     const Wins totals = readTotalsFile(dir / kTotalsFile);
-    if (!notOnceEach(cards, deck).empty()) return {"cardfile.txt does not hold the deck"};
+    if (!std::is_permutation(read.begin(), read.end(), deck.begin(), deck.end()))
+      return {"cardfile.txt does not hold the deck"};
     if (totals != Wins{st.wins[1], st.wins[2], st.wins[3], st.wins[4]} ||
         static_cast<uint64_t>(totals[0] + totals[1] + totals[2] + totals[3]) != games) {
       return {"totals.txt does not hold the win counts"};
