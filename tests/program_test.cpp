@@ -165,8 +165,7 @@ TEST(Faults, KilledAtRandomMomentsTheFilesStayWhole) {
     const std::size_t end = out.rfind('\n'), start = out.rfind('\n', end - 1);  // npos + 1 == 0
     const auto last = nlohmann::json::parse(out.substr(start + 1, end - start - 1));
     // A file that does not parse throws, which fails the test.
-    EXPECT_EQ(testing::sortedRecords(readCardFile(dir / kCardFile)),
-              testing::sortedRecords(standardDeck()));
+    EXPECT_TRUE(testing::holdsTheStandardDeck(dir / kCardFile));
     const Wins wins = readTotalsFile(dir / kTotalsFile);
     for (std::size_t k = 0; k < wins.size(); ++k) {
       EXPECT_GE(wins[k], std::max(int{floor[k]}, last["state"]["wins"][k].get<int>()))

@@ -6,7 +6,6 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <functional>
 #include <future>
 
 #include "game/gamedir.h"
@@ -15,7 +14,6 @@
 namespace korvo {
 namespace {
 
-using testing::readFile;
 using testing::TempDir;
 using testing::writeFile;
 
@@ -25,19 +23,15 @@ std::string standardText() {
   return text;
 }
 
+// The format the writer keeps, the golden games show; here the records at the edges of what
+// the reader takes (the longest names, the extreme values, a comma in a name) read back.
 TEST(RecordFile, WriterAndReaderAgree) {
   TempDir dir;
   Deck deck = standardDeck();
-  deck[0] = {"Hearts, with a comma", -7, "odd name.JPG"};
-  deck[1] = {std::string(2000, 's'), -32768, std::string(2000, 'p')};  // the longest names
-  deck[51] = {"", 32767, ""};
+  deck[0] = {"Hearts, with a comma", -32768, std::string(2000, 'p')};
+  deck[51] = {std::string(2000, 's'), 32767, ""};
   writeCardFile(dir / kCardFile, deck);
   EXPECT_EQ(readCardFile(dir / kCardFile), deck);
-  EXPECT_EQ(readFile(dir / kCardFile).substr(0, 42),
-            "\"Hearts, with a comma\",-7,\"odd name.JPG\"\r\n");
-  writeTotalsFile(dir / kTotalsFile, {3, 0, 12, 1});
-  EXPECT_EQ(readFile(dir / kTotalsFile), "3,0,12,1\r\n");
-  EXPECT_EQ(readTotalsFile(dir / kTotalsFile), (Wins{3, 0, 12, 1}));
 }
 
 // Mixed line ends, blanks, a byte-order mark and text after the 52nd record: the golden game
@@ -104,43 +98,22 @@ TEST(RecordFile, FaultsNameFileAndLine) {
   }
 }
 
-// A write into a missing directory fails; so does one over a directory (which even root
-// cannot replace), which stays as it was and is named as a directory when read.
-TEST(RecordFile, MissingDirectoriesAndDirectoriesInThePlaceOfAFile) {
-  TempDir dir;
-  EXPECT_THROW(writeCardFile(dir / "missing-dir" / kCardFile, standardDeck()), FileError);
-  std::filesystem::create_directory(dir / kTotalsFile);
-  writeFile(dir / kTotalsFile / "keep", "x");
-  EXPECT_THROW(writeTotalsFile(dir / kTotalsFile, {1, 2, 3, 4}), FileError);
-  EXPECT_EQ(readFile(dir / kTotalsFile / "keep"), "x");
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
-  try {
-    readTotalsFile(dir / kTotalsFile);
-    ADD_FAILURE() << "a directory was read as totals.txt";
-  } catch (const FileError& e) {
-    EXPECT_NE(std::string(e.what()).find("directory"), std::string::npos) << e.what();
-  }
-}
-
-// A named pipe or a device in the place of a game file is refused at once, naming the file; a
-// reader that waited on the pipe would hang here until the test, after 5 s, writes nothing to
-// it and lets it end.
+// A named pipe, a device or a directory in the place of a game file is refused at once, naming
+// the file; a reader that waited on the pipe would hang here until the test, after 5 s, writes
+// nothing to it and lets it end.
 TEST(RecordFile, OnlyRegularFilesAreRead) {
   TempDir dir;
   ASSERT_EQ(::mkfifo((dir / kCardFile).c_str(), 0644), 0);
-  ASSERT_EQ(::mkfifo((dir / kTotalsFile).c_str(), 0644), 0);
   std::filesystem::create_symlink("/dev/null", dir / "null.txt");
-  const std::pair<const char*, std::function<void(const std::filesystem::path&)>> reads[] = {
-      {kCardFile, [](const auto& f) { readCardFile(f); }},
-      {kTotalsFile, [](const auto& f) { readTotalsFile(f); }},
-      {"null.txt", [](const auto& f) { readCardFile(f); }},
-  };
-  for (const auto& [name, read] : reads) {
-    SCOPED_TRACE(name);
+  std::filesystem::create_directory(dir / kTotalsFile);
+  const std::string notRegular = "is not a regular file (a named pipe or a device); it is not read";
+  for (const auto& [name, fault] : {std::pair<const char*, std::string>(kCardFile, notRegular),
+                                    {"null.txt", notRegular},
+                                    {kTotalsFile, "is a directory, not a file"}}) {
     const auto file = dir / name;
-    auto message = std::async(std::launch::async, [&, read = read] {
+    auto message = std::async(std::launch::async, [&file] {
       try {
-        read(file);
+        (void)readTotalsFile(file);
       } catch (const FileError& e) {
         return std::string(e.what());
       }
@@ -150,8 +123,7 @@ TEST(RecordFile, OnlyRegularFilesAreRead) {
       ADD_FAILURE() << "the reader waits on the pipe";
       ::close(::open(file.c_str(), O_WRONLY | O_NONBLOCK));
     }
-    EXPECT_EQ(message.get(),
-              file.string() + ": is not a regular file (a named pipe or a device); it is not read");
+    EXPECT_EQ(message.get(), file.string() + ": " + fault);
   }
 }
 

@@ -1,17 +1,13 @@
 #include "tests/test_support.h"
 
-#include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <random>
 #include <sstream>
 #include <stdexcept>
-#include <tuple>
 
 #include "game/gamedir.h"
 
@@ -20,10 +16,9 @@ namespace korvo::testing {
 namespace fs = std::filesystem;
 
 TempDir::TempDir(const fs::path& base) {
-  static std::atomic<unsigned> counter{0};
-  std::random_device device;
-  path_ = base / ("korvo-test-" + std::to_string(device()) + "-" + std::to_string(counter++));
-  fs::create_directories(path_);
+  std::string name = (base / "korvo-test-XXXXXX").string();
+  if (::mkdtemp(name.data()) == nullptr) throw std::runtime_error("cannot make " + name);
+  path_ = name;
 }
 
 TempDir::~TempDir() {
@@ -75,18 +70,9 @@ void writeFile(const fs::path& file, const std::string& contents) {
   if (!out) throw std::runtime_error("cannot write " + file.string());
 }
 
-Card card(const std::string& name) {
-  for (const StandardCard& c : standardCards()) {
-    if (c.record.picture == name + ".JPG") return {c.record.picture, c.record.suit, c.record.value};
-  }
-  throw std::invalid_argument("no card named " + name);
-}
-
-std::vector<std::string> sortedRecords(const Deck& deck) {
-  std::vector<std::string> records;
-  for (const auto& card : deck) records.push_back(formatCardRecord(card));
-  std::sort(records.begin(), records.end());
-  return records;
+bool holdsTheStandardDeck(const fs::path& file) {
+  const Deck read = readCardFile(file), deck = standardDeck();
+  return std::is_permutation(read.begin(), read.end(), deck.begin(), deck.end());
 }
 
 }  // namespace korvo::testing

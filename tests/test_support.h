@@ -1,11 +1,9 @@
-// Helpers shared by the tests: a temporary game directory and a deck built to order.
+// Helpers shared by the tests: temporary and game directories, files in and out.
 #pragma once
 
 #include <filesystem>
 #include <string>
-#include <vector>
 
-#include "game/evaluate.h"
 #include "game/recordfile.h"
 #include "game/state.h"
 
@@ -50,10 +48,7 @@ class UnwritableDir {
 
 std::string readFile(const std::filesystem::path& file);
 void writeFile(const std::filesystem::path& file, const std::string& contents);
-
-// A card of the standard deck by its short name: "AS", "10H", "2C", "KD".
-Card card(const std::string& name);
-// The records of a deck, sorted: two decks of the same cards in any order give the same.
-std::vector<std::string> sortedRecords(const Deck& deck);
+// Whether `file` holds the cards of the standard deck, in any order.
+bool holdsTheStandardDeck(const std::filesystem::path& file);
 
 }  // namespace korvo::testing
