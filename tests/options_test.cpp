@@ -25,7 +25,7 @@ TEST(Options, CommandLines) {
       // clang-format off
       {"", Window}, {"--dir x", Window}, {"--init x", Init}, {"--help", Help},
       {"--version", Version}, {"--headless --seed 12", Headless},
-      {"--headless --random-file @r.txt", Headless}, {"--screenshot a.png", Script},
+{"--screenshot a.png", Script},
       {"--script c.txt --screenshot a.png --seed 1", Script},
       {"--seed twelve", {}, "--seed"},
       {"--seed -1", {}, "--seed"}, {"--seed", {}, "needs"}, {"--script c.txt", {}, "--screenshot"},

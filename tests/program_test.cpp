@@ -11,7 +11,6 @@
 #include <chrono>
 #include <fstream>
 #include <nlohmann/json.hpp>
-#include <optional>
 #include <random>
 #include <string>
 #include <thread>
@@ -28,20 +27,18 @@ namespace {
 namespace fs = std::filesystem;
 
 // The built program with `args`, without XDG_RUNTIME_DIR (as in an ssh or cron shell); its
-// standard input the file `input` or else a pipe the test writes (`in`), its output and error
-// output on pipes.
+// standard input, output and error output on pipes.
 struct Process {
   pid_t pid = -1;
   int in = -1, out = -1, err = -1;
 
-  explicit Process(const std::vector<std::string>& args,
-                   const std::optional<fs::path>& input = std::nullopt) {
+  explicit Process(const std::vector<std::string>& args) {
     int p[3][2];
     for (auto& fds : p) {
       if (::pipe2(fds, O_CLOEXEC) != 0) return;
     }
-    // Room for all the output of the longest wait before a kill: the program never blocks.
-    ::fcntl(p[1][0], F_SETPIPE_SZ, 1 << 20);
+    // Room for all the clicks of a run and the output of the longest wait before a kill.
+    for (int fd : {p[0][1], p[1][0]}) ::fcntl(fd, F_SETPIPE_SZ, 1 << 20);
     pid = ::fork();
     if (pid == 0) {
       ::unsetenv("XDG_RUNTIME_DIR");
@@ -49,9 +46,7 @@ struct Process {
       std::vector<char*> argv{const_cast<char*>(KORVO_BINARY)};
       for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
       argv.push_back(nullptr);
-      const int stdinFd = input ? ::open(input->c_str(), O_RDONLY) : p[0][0];
-      if (stdinFd >= 0 && ::dup2(stdinFd, 0) >= 0 && ::dup2(p[1][1], 1) >= 0 &&
-          ::dup2(p[2][1], 2) >= 0) {
+      if (::dup2(p[0][0], 0) >= 0 && ::dup2(p[1][1], 1) >= 0 && ::dup2(p[2][1], 2) >= 0) {
         ::execv(KORVO_BINARY, argv.data());
       }
       ::_exit(127);
@@ -89,9 +84,8 @@ struct Process {
   }
 };
 
-Process headless(const fs::path& dir, const std::string& seed = "3",
-                 const std::optional<fs::path>& input = std::nullopt) {
-  return Process({"--headless", "--dir", dir.string(), "--seed", seed}, input);
+Process headless(const fs::path& dir, const std::string& seed = "3") {
+  return Process({"--headless", "--dir", dir.string(), "--seed", seed});
 }
 
 // A second Korvo in every mode, --init too: status 4, the holder named, not a byte of output,
@@ -142,17 +136,16 @@ TEST(Faults, KilledAtRandomMomentsTheFilesStayWhole) {
   initGameFiles(dir.path());
   // Player 1 knocks at every chance, or takes and throws back the top card when somebody has
   // knocked; he is soon out, and then one Deal plays out the rest of the game, deal after deal.
-  testing::TempDir scratch;
   std::string clicks;
   for (int i = 0; i < 2000; ++i) clicks += "Command1\nCommand2\nPicture14\nPicture4\n";
-  testing::writeFile(scratch / "clicks", clicks);
 
   std::mt19937 rng(7031);
   std::uniform_int_distribution<int> delayUs(0, 40000);  // after the first click is answered
   Wins floor{};
   for (int kill = 0; kill < 200 && !HasFailure(); ++kill) {
     SCOPED_TRACE("run " + std::to_string(kill));
-    Process p = headless(dir.path(), std::to_string(kill), scratch / "clicks");
+    Process p = headless(dir.path(), std::to_string(kill));
+    p.send(clicks);
     std::string out;
     const bool running = p.readLine(out);
     std::this_thread::sleep_for(std::chrono::microseconds(delayUs(rng)));

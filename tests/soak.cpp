@@ -13,7 +13,6 @@
 #include <iostream>
 #include <optional>
 #include <random>
-#include <ranges>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -132,18 +131,21 @@ bool mustRefuse(const GameState& st, Control c) {
   return true;  // no handler
 }
 
-// Deal and the card places often, the draw pile more than the discard pile and far more than
-// Knock, so that the draw pile runs down; the controls without a handler now and then.
-std::vector<std::pair<Control, double>> clickWeights() {
-  std::vector<std::pair<Control, double>> w = {
-      {Command1, 12}, {Command2, 0.7}, {Picture14, 22}, {Picture15, 6},
-      {Picture1, 8},  {Picture2, 8},   {Picture3, 8},   {Picture4, 8},
-  };
-  for (int n = 5; n <= 13; ++n) w.emplace_back(pictureBox(n), 0.5);
-  for (Control c : {Text1, Text2, Text3, Text4, Label1, Label2, total1, total2, total3, total4})
-    w.emplace_back(c, 0.3);
-  for (int n = 1; n <= 5; ++n) w.emplace_back(image(n), 0.3);
-  return w;
+// How often the random human clicks each control: Deal and the card places often, the draw
+// pile more than the discard pile and far more than Knock, so that the draw pile runs down;
+// the controls without a handler now and then.
+std::discrete_distribution<std::size_t> clickWeights() {
+  std::vector<double> w(kControlCount, 0.3);
+  for (const auto& [c, weight] : {std::pair(Command1, 12.0),
+                                  {Command2, 0.7},
+                                  {Picture14, 22.0},
+                                  {Picture15, 6.0},
+                                  {Picture1, 8.0},
+                                  {Picture2, 8.0},
+                                  {Picture3, 8.0},
+                                  {Picture4, 8.0}})
+    w[static_cast<std::size_t>(c)] = weight;
+  return std::discrete_distribution<std::size_t>(w.begin(), w.end());
 }
 
 }  // namespace
@@ -159,9 +161,7 @@ int main(int argc, char** argv) {
   const fs::path dir = (fs::is_directory("/dev/shm") ? "/dev/shm" : fs::temp_directory_path()) /
                        ("korvo-soak-" + std::to_string(::getpid()));
   std::cout << "soak: " << clicks << " clicks from seed " << seed << std::endl;
-  const auto weights = clickWeights();
-  const auto w = std::views::values(weights);
-  std::discrete_distribution<std::size_t> pick(w.begin(), w.end());
+  auto pick = clickWeights();
   for (uint64_t block = seed, done = 0; done < clicks; ++block) {
     fs::remove_all(dir);
     fs::create_directories(dir);
@@ -181,7 +181,7 @@ int main(int argc, char** argv) {
       violations += faults.size();
     };
     while (game.stats().games < 20 && done++ < clicks) {
-      const Control c = weights[pick(human)].first;
+      const auto c = static_cast<Control>(pick(human));
       const bool refuse = mustRefuse(st, c), wasIn = anyoneIn(st);
       const auto before = refuse
                               ? std::optional(std::tuple(st, game.table(), game.random().drawn()))
