@@ -52,7 +52,7 @@ TEST(RecordFile, FaultsNameFileAndLine) {
     for (int i = 0; i < n; ++i) pos = full.find("\r\n", pos) + 2;
     return full.substr(0, pos);
   };
-  const std::string png = "\x89PNG\r\n\x1A\n\0\0\0\rIHDR", blankLines(10 << 20, '\n');
+  const std::string blankLines(10 << 20, '\n');
   const struct {
     bool totals;
     std::string text;
@@ -64,21 +64,15 @@ TEST(RecordFile, FaultsNameFileAndLine) {
       {false, "\"♦\",\"7\",\"7D.JPG\"\r\n", 1, "not a whole number"},
       {false, lines(9) + "\"♦\",7,\"7D.JPG\r\n", 10, "no closing quote"},
       {false, lines(4) + "\"♦\",7\r\n", 5, "has 2 fields"},
-      {false, "\"♦\",7,\"7D.JPG\",1\r\n", 1, "has 4 fields"},
       {false, "\"♦\"x,7,\"7D.JPG\"\r\n", 1, "after a closing quote"},
       {false, std::string(1 << 20, 'x'), 1, "longer than"},
       // Written back with its quotes, such a suit would make a line too long to read.
       {false, lines(1) + std::string(2001, 's') + ",7,7D.JPG\r\n", 2, "longer than 2000"},
       {false, blankLines, (1 << 20) + 1, "over 1 MB"},
-      {false, png, 1, "has 1 fields"},
       {false, lines(3) + std::string("\"♦\",7\0,\"7D.JPG\"\r\n", 17), 4, "not a whole number"},
       {true, "", 0, "empty"},
       {true, "\r\n1,two,3,4\r\n", 2, "not a whole number"},
       {true, "1,2,3,99999\r\n", 1, "outside"},
-      {true, "\"1,2,3,4\r\n", 1, "no closing quote"},
-      {true, std::string("1,2,\0,4\r\n", 9), 1, "not a whole number"},
-      {true, png, 1, "holds 1 numbers"},
-      {true, blankLines, (1 << 20) + 1, "over 1 MB"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.fault);
