@@ -11,8 +11,12 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
+#include <sstream>
 #include <vector>
 
+#include "game/game.h"
+#include "game/gamedir.h"
 #include "tests/test_support.h"
 
 namespace korvo {
@@ -58,6 +62,24 @@ TEST(Golden, GamesReplayTheirTranscripts) {
     EXPECT_EQ(testing::readFile(entry.path() / "transcript"), text);
   }
   EXPECT_GE(games, 8);
+}
+
+// The notice the transcripts do not show: in the game wins-at-limit, a winner whose count is at
+// its limit is told that the win was not counted, and the count stays.
+TEST(Golden, AWinCountAtItsLimitStaysThereAndThePlayerIsTold) {
+  const fs::path game = fs::path(KORVO_GOLDEN_DIR) / "wins-at-limit";
+  testing::TempDir dir;
+  fs::copy(game / "files", dir.path());
+  SeededRandom random(11);
+  Game korvo(dir.path(), random);
+  std::istringstream clicks(testing::readFile(game / "clicks"));
+  std::optional<std::string> notice;
+  for (std::string name; !notice && std::getline(clicks, name);) {
+    if (const auto control = controlFromName(name)) notice = korvo.click(*control).notice;
+  }
+  ASSERT_TRUE(notice) << "no win at the limit";
+  EXPECT_NE(notice->find("has won 32767"), std::string::npos) << *notice;
+  EXPECT_EQ(testing::readFile(dir / kTotalsFile), "32767,32767,12,32767\r\n");
 }
 
 }  // namespace

@@ -44,50 +44,22 @@ TEST(RecordFile, TheReaderStopsAtThe52ndRecord) {
   EXPECT_EQ(readCardFile(dir / kCardFile), standardDeck());
 }
 
-// Each fault names the file, the line (0 for none) and carries a word of the message.
+// The faults of a record, each with its line, the golden games reader-* show; here the files
+// over 1 MB they cannot carry: a line longer than any record, and blank lines without end.
 TEST(RecordFile, FaultsNameFileAndLine) {
-  const std::string full = standardText();
-  const auto lines = [&](int n) {
-    std::size_t pos = 0;
-    for (int i = 0; i < n; ++i) pos = full.find("\r\n", pos) + 2;
-    return full.substr(0, pos);
-  };
-  const std::string blankLines(10 << 20, '\n');
-  const struct {
-    bool totals;
-    std::string text;
-    int line;
-    const char* fault;
-  } cases[] = {
-      {false, "", 0, "no cards"},
-      {false, lines(2) + "\"♦\",32768,\"7D.JPG\"\r\n", 3, "outside"},
-      {false, "\"♦\",\"7\",\"7D.JPG\"\r\n", 1, "not a whole number"},
-      {false, lines(9) + "\"♦\",7,\"7D.JPG\r\n", 10, "no closing quote"},
-      {false, lines(4) + "\"♦\",7\r\n", 5, "has 2 fields"},
-      {false, "\"♦\"x,7,\"7D.JPG\"\r\n", 1, "after a closing quote"},
-      {false, std::string(1 << 20, 'x'), 1, "longer than"},
-      // Written back with its quotes, such a suit would make a line too long to read.
-      {false, lines(1) + std::string(2001, 's') + ",7,7D.JPG\r\n", 2, "longer than 2000"},
-      {false, blankLines, (1 << 20) + 1, "over 1 MB"},
-      {false, lines(3) + std::string("\"♦\",7\0,\"7D.JPG\"\r\n", 17), 4, "not a whole number"},
-      {true, "", 0, "empty"},
-      {true, "\r\n1,two,3,4\r\n", 2, "not a whole number"},
-      {true, "1,2,3,99999\r\n", 1, "outside"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.fault);
-    TempDir dir;
-    const auto file = dir / (c.totals ? kTotalsFile : kCardFile);
-    writeFile(file, c.text);
+  TempDir dir;
+  const auto file = dir / kCardFile;
+  for (const auto& [text, line, fault] :
+       {std::tuple<std::string, int, const char*>(std::string(1 << 20, 'x'), 1, "longer than"),
+        {std::string(10 << 20, '\n'), (1 << 20) + 1, "over 1 MB"}}) {
+    writeFile(file, text);
     try {
-      c.totals ? (void)readTotalsFile(file) : (void)readCardFile(file);
+      (void)readCardFile(file);
       ADD_FAILURE() << "accepted";
     } catch (const FileError& e) {
-      const std::string message = e.what();
-      EXPECT_EQ(e.file(), file);
-      EXPECT_EQ(e.line(), c.line) << message;
-      EXPECT_NE(message.find(c.fault), std::string::npos) << message;
-      EXPECT_NE(message.find(file.string()), std::string::npos) << message;
+      EXPECT_EQ(e.line(), line) << e.what();
+      EXPECT_EQ(std::string(e.what()).find(file.string() + ", line " + std::to_string(line)), 0);
+      EXPECT_NE(std::string(e.what()).find(fault), std::string::npos) << e.what();
     }
   }
 }
