@@ -28,6 +28,14 @@ namespace fs = std::filesystem;
 using enum Control;
 using CardId = std::tuple<std::string, std::string, Value>;
 
+uint64_t seed = 0, violations = 0;  // the seed of the game under way
+
+void check(bool ok, const std::string& what) {
+  if (ok) return;
+  std::cout << "VIOLATION seed " << seed << ": " << what << "\n";
+  ++violations;
+}
+
 bool anyoneIn(const GameState& st) {
   return std::any_of(st.honor.begin() + 1, st.honor.end(), [](int16_t h) { return h >= 1; });
 }
@@ -36,27 +44,15 @@ CardId deckAt(const GameState& st, int pos) {
   return {st.deckcard[pos], st.decksuit[pos], st.deckvalue[pos]};
 }
 
-CardId heldBy(const GameState& st, int player, int place) {
-  const std::array hands{&st.p1card, &st.p2card, &st.p3card, &st.p4card};
-  const std::array suits{&st.p1suit, &st.p2suit, &st.p3suit, &st.p4suit};
-  const std::array values{&st.p1value, &st.p2value, &st.p3value, &st.p4value};
-  const auto k = static_cast<std::size_t>(player - 1), i = static_cast<std::size_t>(place);
-  return {(*hands[k])[i], (*suits[k])[i], (*values[k])[i]};
-}
-
-// Whether `cards` holds each card of `deck` as often as the deck does, and nothing else.
-bool onceEach(std::vector<CardId> cards, const Deck& deck) {
-  std::vector<CardId> want;
-  for (const CardRecord& r : deck) want.emplace_back(r.picture, r.suit, r.value);
-  std::sort(cards.begin(), cards.end());
-  std::sort(want.begin(), want.end());
-  return cards == want;
+CardId heldBy(GameState& st, int player, int place) {
+  const HandRef hand = st.hand(player);
+  return {hand.card[place], hand.suit[place], hand.value[place]};
 }
 
 // The cards of a round under way: places 1..3 of every player still in, the discard pile and
 // the draw pile (discardbase..52). In the discard phase the card just taken lies at deckpos
 // and in player 1's place 4: it is counted once, from the hand.
-std::vector<CardId> cardsInPlay(const GameState& st) {
+std::vector<CardId> cardsInPlay(GameState& st) {
   const bool holding = st.turnphase == kDiscardPhase;
   std::vector<CardId> in;
   for (int k = 1; k <= kPlayers; ++k) {
@@ -69,12 +65,18 @@ std::vector<CardId> cardsInPlay(const GameState& st) {
   return in;
 }
 
-// Each fault of the game between two clicks; `deck` is the deck of the game directory.
-std::vector<std::string> checkState(const GameState& st, const Table& table, const Deck& deck) {
-  std::vector<std::string> faults;
-  const auto check = [&faults](bool ok, const std::string& what) {
-    if (!ok) faults.push_back(what);
-  };
+// Whether `cards` holds each card of `deck` as often as the deck does, and nothing else.
+bool onceEach(std::vector<CardId> cards, const Deck& deck) {
+  std::vector<CardId> want;
+  for (const CardRecord& r : deck) want.emplace_back(r.picture, r.suit, r.value);
+  std::sort(cards.begin(), cards.end());
+  std::sort(want.begin(), want.end());
+  return cards == want;
+}
+
+// What must hold between two clicks; `deck` is the deck of the game directory. (The hands are
+// read through the state's own accessor, which wants it mutable.)
+void checkState(GameState& st, const Table& table, const Deck& deck) {
   const bool piles = st.discardbase <= st.deckpos && st.deckpos <= kDeckSize;
   check(st.dealt == 0 || st.dealt == 1, "dealt is " + std::to_string(st.dealt));
   check(st.turnphase >= kTakePhase && st.turnphase <= kClosedPhase, "turnphase out of range");
@@ -91,34 +93,30 @@ std::vector<std::string> checkState(const GameState& st, const Table& table, con
   check(st.dealt == 1 ? holding == shown : !holding, "place 4 against the discard phase");
   check(st.turnphase != kClosedPhase || st.knocked[1] == kYes || st.honor[1] < 1,
         "turnphase 2 while player 1 has neither knocked nor gone out");
-  if (st.dealt != 1) return faults;
+  if (st.dealt != 1) return;
   // A round under way waits for player 1, who is in and may act.
   check(st.honor[1] >= 1 && st.turnphase != kClosedPhase, "a round waits for player 1 in vain");
   check(!piles || st.discardbase >= 1, "a round under way without a discard pile");
-  if (!piles || st.discardbase < 1) return faults;
-  check(!holding || (heldBy(st, 1, 4) == deckAt(st, st.deckpos) && table[Picture4] == st.p1card[4]),
-        "the card taken is not the one at deckpos and in place 4");
+  if (!piles || st.discardbase < 1) return;
+  // With the cards once each, the card taken is also the one at deckpos.
+  check(!holding || table[Picture4] == st.p1card[4], "place 4 is not the card taken");
   check(onceEach(cardsInPlay(st), deck), "cards not once each in play");
-  return faults;
 }
 
 // After a Deal or a game end: cardfile.txt holds `deck`, totals.txt the win counts, `games`
 // wins in all.
-std::vector<std::string> checkFiles(const fs::path& dir, const GameState& st, const Deck& deck,
-                                    uint64_t games) {
+void checkFiles(const fs::path& dir, const GameState& st, const Deck& deck, uint64_t games) {
   try {
     const Deck read = readCardFile(dir / kCardFile);
     const Wins totals = readTotalsFile(dir / kTotalsFile);
-    if (!std::is_permutation(read.begin(), read.end(), deck.begin(), deck.end()))
-      return {"cardfile.txt does not hold the deck"};
-    if (totals != Wins{st.wins[1], st.wins[2], st.wins[3], st.wins[4]} ||
-        static_cast<uint64_t>(totals[0] + totals[1] + totals[2] + totals[3]) != games) {
-      return {"totals.txt does not hold the win counts"};
-    }
+    check(std::is_permutation(read.begin(), read.end(), deck.begin(), deck.end()),
+          "cardfile.txt does not hold the deck");
+    check(totals == Wins{st.wins[1], st.wins[2], st.wins[3], st.wins[4]} &&
+              static_cast<uint64_t>(totals[0] + totals[1] + totals[2] + totals[3]) == games,
+          "totals.txt does not hold the win counts");
   } catch (const FileError& e) {
-    return {std::string("a game file does not read back: ") + e.what()};
+    check(false, std::string("a game file does not read back: ") + e.what());
   }
-  return {};
 }
 
 // Whether the rules refuse this click now: then it must change nothing at all.
@@ -153,33 +151,29 @@ std::discrete_distribution<std::size_t> clickWeights() {
 
 int main(int argc, char** argv) {
   using namespace korvo;
-  uint64_t clicks = 1000000, seed = std::random_device()(), breakAt = UINT64_MAX, violations = 0;
+  uint64_t clicks = 1000000, first = std::random_device()(), breakAt = UINT64_MAX;
   for (int i = 1; i + 1 < argc; i += 2) {
     const std::string arg = argv[i];
-    (arg == "--clicks" ? clicks : arg == "--seed" ? seed : breakAt) = std::stoull(argv[i + 1]);
+    (arg == "--clicks" ? clicks : arg == "--seed" ? first : breakAt) = std::stoull(argv[i + 1]);
   }
   const fs::path dir = (fs::is_directory("/dev/shm") ? "/dev/shm" : fs::temp_directory_path()) /
                        ("korvo-soak-" + std::to_string(::getpid()));
-  std::cout << "soak: " << clicks << " clicks from seed " << seed << std::endl;
+  std::cout << "soak: " << clicks << " clicks from seed " << first << std::endl;
   auto pick = clickWeights();
-  for (uint64_t block = seed, done = 0; done < clicks; ++block) {
+  uint64_t done = 0;
+  for (seed = first; done < clicks; ++seed) {
     fs::remove_all(dir);
     fs::create_directories(dir);
     Deck deck = standardDeck();
-    if (block % 3 == 2) {  // no hand passes 22: the computers seldom knock
+    if (seed % 3 == 2) {  // no hand passes 22: the computers seldom knock
       for (CardRecord& c : deck) c.value = (c.value + 1) / 2 + 2;
     }
     writeCardFile(dir / kCardFile, deck);
     writeTotalsFile(dir / kTotalsFile, Wins{0, 0, 0, 0});
-    SeededRandom random(block);
+    SeededRandom random(seed);
     Game game(dir, random);
-    std::mt19937_64 human(block);
-    const GameState& st = game.state();
-    const auto report = [&](const std::vector<std::string>& faults) {
-      for (const std::string& f : faults)
-        std::cout << "VIOLATION seed " << block << ": " << f << "\n";
-      violations += faults.size();
-    };
+    std::mt19937_64 human(seed);
+    GameState& st = game.mutableState();  // changed only by --break-at
     while (game.stats().games < 20 && done++ < clicks) {
       const auto c = static_cast<Control>(pick(human));
       const bool refuse = mustRefuse(st, c), wasIn = anyoneIn(st);
@@ -187,18 +181,17 @@ int main(int argc, char** argv) {
                               ? std::optional(std::tuple(st, game.table(), game.random().drawn()))
                               : std::nullopt;
       const ClickResult result = game.click(c);
-      if (result.error) report({"the click met a fault: " + *result.error});
-      if (refuse && *before != std::tuple(st, game.table(), game.random().drawn()))
-        report({"a refused click changed the game: " + std::string(controlName(c))});
+      check(!result.error, "the click met a fault: " + result.error.value_or(""));
+      check(!refuse || *before == std::tuple(st, game.table(), game.random().drawn()),
+            "a refused click changed the game: " + std::string(controlName(c)));
       if (done >= breakAt && st.dealt == 1) {
-        GameState& broken = game.mutableState();
-        std::tie(broken.p1card[1], broken.p1suit[1], broken.p1value[1]) =
+        std::tie(st.p1card[1], st.p1suit[1], st.p1value[1]) =
             std::tie(st.p1card[2], st.p1suit[2], st.p1value[2]);
         breakAt = UINT64_MAX;
       }
-      report(checkState(st, game.table(), deck));
+      checkState(st, game.table(), deck);
       if ((c == Command1 && !refuse) || (wasIn && !anyoneIn(st)))
-        report(checkFiles(dir, st, deck, game.stats().games));
+        checkFiles(dir, st, deck, game.stats().games);
     }
   }
   fs::remove_all(dir);
