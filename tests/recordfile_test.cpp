@@ -17,12 +17,6 @@ namespace {
 using testing::TempDir;
 using testing::writeFile;
 
-std::string standardText() {
-  std::string text;
-  for (const auto& card : standardDeck()) text += formatCardRecord(card);
-  return text;
-}
-
 // The format the writer keeps, the golden games show; here the records at the edges of what
 // the reader takes (the longest names, the extreme values, a comma in a name) read back.
 TEST(RecordFile, WriterAndReaderAgree) {
@@ -38,8 +32,9 @@ TEST(RecordFile, WriterAndReaderAgree) {
 // odd-files. Records after the 52nd are never read, however long the file goes on.
 TEST(RecordFile, TheReaderStopsAtThe52ndRecord) {
   TempDir dir;
-  std::string tail = standardText() + "garbage \"\n,,,\n";
-  while (tail.size() < (10u << 20)) tail += standardText();
+  std::string deck, tail;
+  for (const auto& card : standardDeck()) deck += formatCardRecord(card);
+  for (tail = deck + "garbage \"\n,,,\n"; tail.size() < (10u << 20);) tail += deck;
   writeFile(dir / kCardFile, tail);
   EXPECT_EQ(readCardFile(dir / kCardFile), standardDeck());
 }

@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -32,25 +31,18 @@ GameDir::GameDir(const fs::path& base) : TempDir(base) {
 
 UnwritableDir::UnwritableDir(fs::path dir) : dir_(std::move(dir)) {
   if (::geteuid() == 0) {
-    const std::string command = "chattr +i '" + dir_.string() + "' 2>/dev/null";
-    immutable_ = std::system(command.c_str()) == 0;
+    immutable_ = std::system(("chattr +i '" + dir_.string() + "' 2>/dev/null").c_str()) == 0;
   } else {
     fs::permissions(dir_, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                     fs::perm_options::remove);
   }
-  // Probe: can a file still be made here?
-  const fs::path probe = dir_ / ".probe";
-  {
-    std::ofstream out(probe);
-    ok_ = !out;
-  }
-  if (!ok_) fs::remove(probe);
+  ok_ = !std::ofstream(dir_ / ".probe");  // can a file still be made here?
+  if (!ok_) fs::remove(dir_ / ".probe");
 }
 
 UnwritableDir::~UnwritableDir() {
   if (immutable_) {
-    const std::string command = "chattr -i '" + dir_.string() + "' 2>/dev/null";
-    if (std::system(command.c_str()) != 0) std::fprintf(stderr, "could not undo chattr +i\n");
+    (void)!std::system(("chattr -i '" + dir_.string() + "'").c_str());
   } else {
     fs::permissions(dir_, fs::perms::owner_write, fs::perm_options::add);
   }
