@@ -4,7 +4,7 @@
 #include <signal.h>
 #include <sys/resource.h>
 
-#include <memory>
+#include <optional>
 #include <tuple>
 #include <utility>
 
@@ -38,12 +38,6 @@ struct FileSizeLimit {
   bool ok_ = false;
 };
 
-template <typename Guard, typename Arg>
-std::shared_ptr<void> startFault(Arg arg) {
-  auto guard = std::make_shared<Guard>(arg);
-  return guard->ok() ? guard : nullptr;
-}
-
 // A won game whose win cannot be saved, on a full disk (4 bytes a file: the deck and the win
 // counts alike) and in a directory that refuses new files: no file changes, the win is kept
 // and written by the next Deal that works, and a Deal while the fault lasts changes nothing.
@@ -69,9 +63,10 @@ TEST(Faults, AFailedWriteChangesNoFileAndTheWinIsSavedAtTheNextGameStart) {
     st.discardbase = st.deckpos = 7;
     const std::string deck = readFile(dir / kCardFile);
     {
-      const auto fault = fullDisk ? startFault<FileSizeLimit>(rlim_t{4})
-                                  : startFault<testing::UnwritableDir>(dir.path());
-      if (!fault) GTEST_SKIP() << "this system lets no directory refuse new files";
+      std::optional<FileSizeLimit> fullFiles;
+      std::optional<testing::UnwritableDir> locked;
+      if (!(fullDisk ? fullFiles.emplace(4).ok() : locked.emplace(dir.path()).ok()))
+        GTEST_SKIP() << "this system lets no directory refuse new files";
       auto honor = st.honor;
       for (const auto& [click, file] :
            {std::pair(Control::Picture3, kTotalsFile), std::pair(Control::Command1, kCardFile)}) {
