@@ -26,16 +26,15 @@ struct FileSizeLimit {
   explicit FileSizeLimit(rlim_t bytes) {
     ::getrlimit(RLIMIT_FSIZE, &old);
     const rlimit lowered{bytes, old.rlim_max};
-    ok_ = ::setrlimit(RLIMIT_FSIZE, &lowered) == 0;
+    ok = ::setrlimit(RLIMIT_FSIZE, &lowered) == 0;
   }
   ~FileSizeLimit() {
     ::setrlimit(RLIMIT_FSIZE, &old);
     ::signal(SIGXFSZ, oldHandler);
   }
-  bool ok() const { return ok_; }
   sighandler_t oldHandler = ::signal(SIGXFSZ, SIG_IGN);
   rlimit old{};
-  bool ok_ = false;
+  bool ok = false;
 };
 
 // A won game whose win cannot be saved, on a full disk (4 bytes a file: the deck and the win
@@ -65,7 +64,7 @@ TEST(Faults, AFailedWriteChangesNoFileAndTheWinIsSavedAtTheNextGameStart) {
     {
       std::optional<FileSizeLimit> fullFiles;
       std::optional<testing::UnwritableDir> locked;
-      if (!(fullDisk ? fullFiles.emplace(4).ok() : locked.emplace(dir.path()).ok()))
+      if (!(fullDisk ? fullFiles.emplace(4).ok : locked.emplace(dir.path()).ok))
         GTEST_SKIP() << "this system lets no directory refuse new files";
       auto honor = st.honor;
       for (const auto& [click, file] :

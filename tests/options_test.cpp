@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
+#include <string>
+#include <vector>
 
 #include "game/gamedir.h"
 #include "tests/test_support.h"
@@ -14,26 +15,24 @@ namespace {
 // option-* show; here the modes and the mistakes of the other modes.
 TEST(Options, CommandLines) {
   using enum Options::Mode;
-  // Each row: a command line; the mode, or none ({}) for a mistake and a word of its one-line
+  // Each row: the arguments; the mode, or none ({}) for a mistake and a word of its one-line
   // message.
   const struct {
-    const char* line;
+    std::vector<std::string> args;
     std::optional<Options::Mode> mode;
     const char* errorWord = "";
   } cases[] = {
       // clang-format off
-      {"", Window}, {"--dir x", Window}, {"--init x", Init}, {"--help", Help},
-      {"--version", Version}, {"--headless --seed 12", Headless}, {"--screenshot a.png", Script},
-      {"--script c.txt --screenshot a.png --seed 1", Script}, {"--script c.txt", {}, "--screenshot"},
-      {"--headless --init x", {}, "exclude"},
+      {{}, Window}, {{"--dir", "x"}, Window}, {{"--init", "x"}, Init}, {{"--help"}, Help},
+      {{"--version"}, Version}, {{"--headless", "--seed", "12"}, Headless},
+      {{"--screenshot", "a.png"}, Script},
+      {{"--script", "c.txt", "--screenshot", "a.png", "--seed", "1"}, Script},
+      {{"--script", "c.txt"}, {}, "--screenshot"}, {{"--headless", "--init", "x"}, {}, "exclude"},
       // clang-format on
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.line);
-    std::vector<std::string> args;
-    std::istringstream words(c.line);
-    for (std::string w; words >> w;) args.push_back(w);
-    const auto parsed = parseOptions(args);
+    SCOPED_TRACE(::testing::PrintToString(c.args));
+    const auto parsed = parseOptions(c.args);
     if (const auto* error = std::get_if<OptionsError>(&parsed)) {
       EXPECT_FALSE(c.mode);
       EXPECT_NE(error->message.find(c.errorWord), std::string::npos) << error->message;

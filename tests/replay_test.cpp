@@ -29,8 +29,8 @@ TEST(Replay, RecordingFramesChangesNothingAndFollowsTheTurns) {
     int passes = 0, wholeRounds = 0;
     for (int i = 0; i < 400; ++i) {
       const Control c = kClicks[pick() % std::size(kClicks)];
-      const uint64_t roundsBefore = recorded.stats().rounds;
-      const uint64_t turnsBefore = recorded.stats().turns;
+      const auto [roundsBefore, turnsBefore] =
+          std::pair(recorded.stats().rounds, recorded.stats().turns);
       plain.click(c);
       recorded.click(c);
       ASSERT_EQ(plain.state(), recorded.state());

@@ -29,22 +29,22 @@ GameDir::GameDir(const fs::path& base) : TempDir(base) {
   initGameFiles(path());
 }
 
-UnwritableDir::UnwritableDir(fs::path dir) : dir_(std::move(dir)) {
+UnwritableDir::UnwritableDir(fs::path d) : dir(std::move(d)) {
   if (::geteuid() == 0) {
-    immutable_ = std::system(("chattr +i '" + dir_.string() + "' 2>/dev/null").c_str()) == 0;
+    immutable = std::system(("chattr +i '" + dir.string() + "' 2>/dev/null").c_str()) == 0;
   } else {
-    fs::permissions(dir_, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+    fs::permissions(dir, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                     fs::perm_options::remove);
   }
-  ok_ = !std::ofstream(dir_ / ".probe");  // can a file still be made here?
-  if (!ok_) fs::remove(dir_ / ".probe");
+  ok = !std::ofstream(dir / ".probe");  // can a file still be made here?
+  if (!ok) fs::remove(dir / ".probe");
 }
 
 UnwritableDir::~UnwritableDir() {
-  if (immutable_) {
-    (void)!std::system(("chattr -i '" + dir_.string() + "'").c_str());
+  if (immutable) {
+    (void)!std::system(("chattr -i '" + dir.string() + "'").c_str());
   } else {
-    fs::permissions(dir_, fs::perms::owner_write, fs::perm_options::add);
+    fs::permissions(dir, fs::perms::owner_write, fs::perm_options::add);
   }
 }
 

@@ -31,19 +31,13 @@ class GameDir : public TempDir {
 };
 
 // Makes a directory refuse new files while the object lives: chmod for an ordinary user,
-// `chattr +i` for root, whom permissions do not stop. ok() is false where neither works.
-class UnwritableDir {
- public:
+// `chattr +i` for root, whom permissions do not stop. `ok` is false where neither works.
+struct UnwritableDir {
   explicit UnwritableDir(std::filesystem::path dir);
   ~UnwritableDir();
   UnwritableDir(const UnwritableDir&) = delete;
-  UnwritableDir& operator=(const UnwritableDir&) = delete;
-  bool ok() const { return ok_; }
-
- private:
-  std::filesystem::path dir_;
-  bool immutable_ = false;
-  bool ok_ = false;
+  std::filesystem::path dir;
+  bool immutable = false, ok = false;
 };
 
 std::string readFile(const std::filesystem::path& file);
