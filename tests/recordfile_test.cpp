@@ -14,13 +14,10 @@
 namespace korvo {
 namespace {
 
-using testing::TempDir;
-using testing::writeFile;
-
 // The format the writer keeps, the golden games show; here the records at the edges of what
 // the reader takes (the longest names, the extreme values, a comma in a name) read back.
 TEST(RecordFile, WriterAndReaderAgree) {
-  TempDir dir;
+  testing::TempDir dir;
   Deck deck = standardDeck();
   deck[0] = {"Hearts, with a comma", -32768, std::string(2000, 'p')};
   deck[51] = {std::string(2000, 's'), 32767, ""};
@@ -31,23 +28,23 @@ TEST(RecordFile, WriterAndReaderAgree) {
 // Mixed line ends, blanks, a byte-order mark and text after the 52nd record: the golden game
 // odd-files. Records after the 52nd are never read, however long the file goes on.
 TEST(RecordFile, TheReaderStopsAtThe52ndRecord) {
-  TempDir dir;
+  testing::TempDir dir;
   std::string deck, tail;
   for (const auto& card : standardDeck()) deck += formatCardRecord(card);
   for (tail = deck + "garbage \"\n,,,\n"; tail.size() < (10u << 20);) tail += deck;
-  writeFile(dir / kCardFile, tail);
+  testing::writeFile(dir / kCardFile, tail);
   EXPECT_EQ(readCardFile(dir / kCardFile), standardDeck());
 }
 
 // The faults of a record, each with its line, the golden games reader-* show; here the files
 // over 1 MB they cannot carry: a line longer than any record, and blank lines without end.
 TEST(RecordFile, FaultsNameFileAndLine) {
-  TempDir dir;
+  testing::TempDir dir;
   const auto file = dir / kCardFile;
   for (const auto& [text, line, fault] :
        {std::tuple<std::string, int, const char*>(std::string(1 << 20, 'x'), 1, "longer than"),
         {std::string(10 << 20, '\n'), (1 << 20) + 1, "over 1 MB"}}) {
-    writeFile(file, text);
+    testing::writeFile(file, text);
     try {
       (void)readCardFile(file);
       ADD_FAILURE() << "accepted";
@@ -63,7 +60,7 @@ TEST(RecordFile, FaultsNameFileAndLine) {
 // the file; a reader that waited on the pipe would hang here until the test, after 5 s, writes
 // nothing to it and lets it end.
 TEST(RecordFile, OnlyRegularFilesAreRead) {
-  TempDir dir;
+  testing::TempDir dir;
   ASSERT_EQ(::mkfifo((dir / kCardFile).c_str(), 0644), 0);
   std::filesystem::create_symlink("/dev/null", dir / "null.txt");
   std::filesystem::create_directory(dir / kTotalsFile);

@@ -25,7 +25,7 @@ TempDir::~TempDir() {
   fs::remove_all(path_, ec);
 }
 
-GameDir::GameDir(const fs::path& base) : TempDir(base) {
+GameDir::GameDir() {
   initGameFiles(path());
 }
 

@@ -25,9 +25,8 @@ class TempDir {
 };
 
 // A game directory with the standard deck and totals 0,0,0,0.
-class GameDir : public TempDir {
- public:
-  explicit GameDir(const std::filesystem::path& base = std::filesystem::temp_directory_path());
+struct GameDir : TempDir {
+  GameDir();
 };
 
 // Makes a directory refuse new files while the object lives: chmod for an ordinary user,
