@@ -1,8 +1,6 @@
 // Writes of the game's two files that fail: a directory that refuses new files, a file that may
 // not grow.
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 
 #include <optional>
 #include <tuple>
@@ -18,24 +16,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::readFile;
-
-// Makes every file of this process stop growing at `bytes`, as a full disk does, while the
-// object lives: write() fails with EFBIG once SIGXFSZ is ignored. Only the soft limit is
-// lowered, so that it can be raised again without privileges.
-struct FileSizeLimit {
-  explicit FileSizeLimit(rlim_t bytes) {
-    ::getrlimit(RLIMIT_FSIZE, &old);
-    const rlimit lowered{bytes, old.rlim_max};
-    ok = ::setrlimit(RLIMIT_FSIZE, &lowered) == 0;
-  }
-  ~FileSizeLimit() {
-    ::setrlimit(RLIMIT_FSIZE, &old);
-    ::signal(SIGXFSZ, oldHandler);
-  }
-  sighandler_t oldHandler = ::signal(SIGXFSZ, SIG_IGN);
-  rlimit old{};
-  bool ok = false;
-};
 
 // A won game whose win cannot be saved, on a full disk (4 bytes a file: the deck and the win
 // counts alike) and in a directory that refuses new files: no file changes, the win is kept
@@ -62,7 +42,7 @@ TEST(Faults, AFailedWriteChangesNoFileAndTheWinIsSavedAtTheNextGameStart) {
     st.discardbase = st.deckpos = 7;
     const std::string deck = readFile(dir / kCardFile);
     {
-      std::optional<FileSizeLimit> fullFiles;
+      std::optional<testing::FileSizeLimit> fullFiles;
       std::optional<testing::UnwritableDir> locked;
       if (!(fullDisk ? fullFiles.emplace(4).ok : locked.emplace(dir.path()).ok))
         GTEST_SKIP() << "this system lets no directory refuse new files";

@@ -1,6 +1,9 @@
 // Helpers shared by the tests: temporary and game directories, files in and out.
 #pragma once
 
+#include <signal.h>
+#include <sys/resource.h>
+
 #include <filesystem>
 #include <string>
 
@@ -37,6 +40,24 @@ struct UnwritableDir {
   UnwritableDir(const UnwritableDir&) = delete;
   std::filesystem::path dir;
   bool immutable = false, ok = false;
+};
+
+// Makes every file of this process stop growing at `bytes`, as a full disk does, while the
+// object lives: write() fails with EFBIG once SIGXFSZ is ignored. Only the soft limit is
+// lowered, so that it can be raised again without privileges.
+struct FileSizeLimit {
+  explicit FileSizeLimit(rlim_t bytes) {
+    ::getrlimit(RLIMIT_FSIZE, &old);
+    const rlimit lowered{bytes, old.rlim_max};
+    ok = ::setrlimit(RLIMIT_FSIZE, &lowered) == 0;
+  }
+  ~FileSizeLimit() {
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    ::signal(SIGXFSZ, oldHandler);
+  }
+  sighandler_t oldHandler = ::signal(SIGXFSZ, SIG_IGN);
+  rlimit old{};
+  bool ok = false;
 };
 
 std::string readFile(const std::filesystem::path& file);
