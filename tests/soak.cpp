@@ -152,8 +152,10 @@ std::discrete_distribution<std::size_t> clickWeights() {
 int main(int argc, char** argv) {
   using namespace korvo;
   uint64_t clicks = 1000000, first = std::random_device()(), breakAt = UINT64_MAX;
-  for (int i = 1; i + 1 < argc; i += 2) {
+  for (int i = 1; i < argc; i += 2) {
     const std::string arg = argv[i];
+    if (i + 1 == argc || (arg != "--clicks" && arg != "--seed" && arg != "--break-at"))
+      return std::cerr << "usage: soak [--clicks N] [--seed S] [--break-at N]\n", 2;
     (arg == "--clicks" ? clicks : arg == "--seed" ? first : breakAt) = std::stoull(argv[i + 1]);
   }
   const fs::path dir = (fs::is_directory("/dev/shm") ? "/dev/shm" : fs::temp_directory_path()) /
