@@ -14,18 +14,14 @@ namespace {
 using Kind = TableFrame::Kind;
 
 // Random clicks on two games of one seed, one recording frames: they must stay identical in
-// state, table, random numbers and files, while the recorded frames follow the turns.
+// state, table and random numbers, while the recorded frames follow the turns.
 TEST(Replay, RecordingFramesChangesNothingAndFollowsTheTurns) {
   constexpr Control kClicks[] = {Control::Command1,  Control::Command2, Control::Picture14,
                                  Control::Picture15, Control::Picture1, Control::Picture2,
                                  Control::Picture3,  Control::Picture4};
   for (uint64_t seed : {1u, 2u, 3u}) {
     SCOPED_TRACE(seed);
-    // In memory where there is a memory file system: every deal flushes the deck to disk.
-    const auto base = std::filesystem::is_directory("/dev/shm")
-                          ? std::filesystem::path("/dev/shm")
-                          : std::filesystem::temp_directory_path();
-    testing::GameDir plainDir(base), recordedDir(base);
+    testing::GameDir plainDir, recordedDir;
     SeededRandom plainRandom(seed), recordedRandom(seed);
     Game plain(plainDir.path(), plainRandom), recorded(recordedDir.path(), recordedRandom);
     recorded.setRecording(true);
@@ -33,8 +29,8 @@ TEST(Replay, RecordingFramesChangesNothingAndFollowsTheTurns) {
     int passes = 0, wholeRounds = 0;
     for (int i = 0; i < 400; ++i) {
       const Control c = kClicks[pick() % std::size(kClicks)];
-      const uint64_t roundsBefore = recorded.stats().rounds;
-      const uint64_t turnsBefore = recorded.stats().turns;
+      const auto [roundsBefore, turnsBefore] =
+          std::pair(recorded.stats().rounds, recorded.stats().turns);
       plain.click(c);
       recorded.click(c);
       ASSERT_EQ(plain.state(), recorded.state());
@@ -63,9 +59,6 @@ TEST(Replay, RecordingFramesChangesNothingAndFollowsTheTurns) {
         ASSERT_EQ(frames.size(), recorded.stats().rounds - roundsBefore);
       }
     }
-    EXPECT_EQ(testing::readFile(plainDir / kCardFile), testing::readFile(recordedDir / kCardFile));
-    EXPECT_EQ(testing::readFile(plainDir / kTotalsFile),
-              testing::readFile(recordedDir / kTotalsFile));
     EXPECT_GT(passes, 20);
     EXPECT_GT(wholeRounds, 0) << "the clicks should put player 1 out at least once";
   }

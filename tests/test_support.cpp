@@ -1,17 +1,12 @@
 #include "tests/test_support.h"
 
-#include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <atomic>
-#include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <random>
 #include <sstream>
 #include <stdexcept>
-#include <tuple>
 
 #include "game/gamedir.h"
 
@@ -20,10 +15,9 @@ namespace korvo::testing {
 namespace fs = std::filesystem;
 
 TempDir::TempDir(const fs::path& base) {
-  static std::atomic<unsigned> counter{0};
-  std::random_device device;
-  path_ = base / ("korvo-test-" + std::to_string(device()) + "-" + std::to_string(counter++));
-  fs::create_directories(path_);
+  std::string name = (base / "korvo-test-XXXXXX").string();
+  if (::mkdtemp(name.data()) == nullptr) throw std::runtime_error("cannot make " + name);
+  path_ = name;
 }
 
 TempDir::~TempDir() {
@@ -31,33 +25,26 @@ TempDir::~TempDir() {
   fs::remove_all(path_, ec);
 }
 
-GameDir::GameDir(const fs::path& base) : TempDir(base) {
+GameDir::GameDir() {
   initGameFiles(path());
 }
 
-UnwritableDir::UnwritableDir(fs::path dir) : dir_(std::move(dir)) {
+UnwritableDir::UnwritableDir(fs::path d) : dir(std::move(d)) {
   if (::geteuid() == 0) {
-    const std::string command = "chattr +i '" + dir_.string() + "' 2>/dev/null";
-    immutable_ = std::system(command.c_str()) == 0;
+    immutable = std::system(("chattr +i '" + dir.string() + "' 2>/dev/null").c_str()) == 0;
   } else {
-    fs::permissions(dir_, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+    fs::permissions(dir, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                     fs::perm_options::remove);
   }
-  // Probe: can a file still be made here?
-  const fs::path probe = dir_ / ".probe";
-  {
-    std::ofstream out(probe);
-    ok_ = !out;
-  }
-  if (!ok_) fs::remove(probe);
+  ok = !std::ofstream(dir / ".probe");  // can a file still be made here?
+  if (!ok) fs::remove(dir / ".probe");
 }
 
 UnwritableDir::~UnwritableDir() {
-  if (immutable_) {
-    const std::string command = "chattr -i '" + dir_.string() + "' 2>/dev/null";
-    if (std::system(command.c_str()) != 0) std::fprintf(stderr, "could not undo chattr +i\n");
+  if (immutable) {
+    (void)!std::system(("chattr -i '" + dir.string() + "'").c_str());
   } else {
-    fs::permissions(dir_, fs::perms::owner_write, fs::perm_options::add);
+    fs::permissions(dir, fs::perms::owner_write, fs::perm_options::add);
   }
 }
 
@@ -75,18 +62,9 @@ void writeFile(const fs::path& file, const std::string& contents) {
   if (!out) throw std::runtime_error("cannot write " + file.string());
 }
 
-Card card(const std::string& name) {
-  for (const StandardCard& c : standardCards()) {
-    if (c.record.picture == name + ".JPG") return {c.record.picture, c.record.suit, c.record.value};
-  }
-  throw std::invalid_argument("no card named " + name);
-}
-
-std::vector<std::string> sortedRecords(const Deck& deck) {
-  std::vector<std::string> records;
-  for (const auto& card : deck) records.push_back(formatCardRecord(card));
-  std::sort(records.begin(), records.end());
-  return records;
+bool holdsTheStandardDeck(const fs::path& file) {
+  const Deck read = readCardFile(file), deck = standardDeck();
+  return std::is_permutation(read.begin(), read.end(), deck.begin(), deck.end());
 }
 
 }  // namespace korvo::testing

@@ -1,11 +1,12 @@
-// Helpers shared by the tests: a temporary game directory and a deck built to order.
+// Helpers shared by the tests: temporary and game directories, files in and out.
 #pragma once
+
+#include <signal.h>
+#include <sys/resource.h>
 
 #include <filesystem>
 #include <string>
-#include <vector>
 
-#include "game/evaluate.h"
 #include "game/recordfile.h"
 #include "game/state.h"
 
@@ -27,33 +28,41 @@ class TempDir {
 };
 
 // A game directory with the standard deck and totals 0,0,0,0.
-class GameDir : public TempDir {
- public:
-  explicit GameDir(const std::filesystem::path& base = std::filesystem::temp_directory_path());
+struct GameDir : TempDir {
+  GameDir();
 };
 
 // Makes a directory refuse new files while the object lives: chmod for an ordinary user,
-// `chattr +i` for root, whom permissions do not stop. ok() is false where neither works.
-class UnwritableDir {
- public:
+// `chattr +i` for root, whom permissions do not stop. `ok` is false where neither works.
+struct UnwritableDir {
   explicit UnwritableDir(std::filesystem::path dir);
   ~UnwritableDir();
   UnwritableDir(const UnwritableDir&) = delete;
-  UnwritableDir& operator=(const UnwritableDir&) = delete;
-  bool ok() const { return ok_; }
+  std::filesystem::path dir;
+  bool immutable = false, ok = false;
+};
 
- private:
-  std::filesystem::path dir_;
-  bool immutable_ = false;
-  bool ok_ = false;
+// Makes every file of this process stop growing at `bytes`, as a full disk does, while the
+// object lives: write() fails with EFBIG once SIGXFSZ is ignored. Only the soft limit is
+// lowered, so that it can be raised again without privileges.
+struct FileSizeLimit {
+  explicit FileSizeLimit(rlim_t bytes) {
+    ::getrlimit(RLIMIT_FSIZE, &old);
+    const rlimit lowered{bytes, old.rlim_max};
+    ok = ::setrlimit(RLIMIT_FSIZE, &lowered) == 0;
+  }
+  ~FileSizeLimit() {
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    ::signal(SIGXFSZ, oldHandler);
+  }
+  sighandler_t oldHandler = ::signal(SIGXFSZ, SIG_IGN);
+  rlimit old{};
+  bool ok = false;
 };
 
 std::string readFile(const std::filesystem::path& file);
 void writeFile(const std::filesystem::path& file, const std::string& contents);
-
-// A card of the standard deck by its short name: "AS", "10H", "2C", "KD".
-Card card(const std::string& name);
-// The records of a deck, sorted: two decks of the same cards in any order give the same.
-std::vector<std::string> sortedRecords(const Deck& deck);
+// Whether `file` holds the cards of the standard deck, in any order.
+bool holdsTheStandardDeck(const std::filesystem::path& file);
 
 }  // namespace korvo::testing
