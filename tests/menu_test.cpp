@@ -25,11 +25,15 @@ void showActive(QWidget& window) {
   ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
 }
 
-// The same clicks, once by the buttons and once by the menu's keys with the focus in a
-// read-only text box, leave the same game after every step, refused steps included.
-TEST(MenuTest, DealAndKnockKeysAreTheButtonsClicks) {
+// The same clicks, once by the buttons of a script-mode table and once by the menu's keys
+// with the focus in a read-only text box, leave the same game after every step, refused steps
+// included, and the table under the menu bar is the script-mode table pixel for pixel. F1
+// opens the rules and Ctrl+Q closes the window.
+TEST(MenuTest, TheMenuKeysAreTheButtonsClicksOnTheScriptModeTable) {
   Played byButton, byKey;
   Form1 form(byButton.game);
+  form.setAttribute(Qt::WA_DontShowOnScreen);
+  form.show();
   MainWindow window(byKey.game, QStringLiteral("1.2.3"), byKey.settings);
   showActive(window);
   window.table().control(Control::Text1)->setFocus();
@@ -51,25 +55,11 @@ TEST(MenuTest, DealAndKnockKeysAreTheButtonsClicks) {
     EXPECT_EQ(byKey.game.table(), byButton.game.table());
     EXPECT_EQ(byKey.game.state(), byButton.game.state());
     EXPECT_EQ(byKey.game.table() != before || byKey.random.drawn() != draws, takes);
+    const QRect table(window.table().mapTo(&window, QPoint(0, 0)), window.table().size());
+    EXPECT_EQ(table, QRect(0, window.menuBar()->geometry().bottom() + 1, 722, 550));
+    EXPECT_TRUE(samePixels(window.grab().toImage().copy(table), form.grab().toImage()));
   }
-}
-
-// After the same click, the table inside the window is pixel for pixel what script mode
-// draws; F1 opens the rules and Ctrl+Q closes the window.
-TEST(MenuTest, TheWindowIsTheScriptModeTableWithRulesAndQuit) {
-  Played inWindow, scripted;
-  MainWindow window(inWindow.game, QStringLiteral("1.2.3"), inWindow.settings);
-  Form1 form(scripted.game);
-  form.setAttribute(Qt::WA_DontShowOnScreen);
-  form.show();
-  showActive(window);
-  window.dealAction()->trigger();
-  form.clickControl(Control::Command1);
-  QCoreApplication::processEvents();
   EXPECT_GT(window.menuBar()->height(), 0);
-  const QRect table(window.table().mapTo(&window, QPoint(0, 0)), window.table().size());
-  EXPECT_EQ(table, QRect(0, window.menuBar()->geometry().bottom() + 1, 722, 550));
-  EXPECT_TRUE(samePixels(window.grab().toImage().copy(table), form.grab().toImage()));
 
   ASSERT_EQ(window.rulesWindow(), nullptr);
   QTest::keyClick(&window, Qt::Key_F1);
@@ -85,12 +75,14 @@ TEST(MenuTest, TheWindowIsTheScriptModeTableWithRulesAndQuit) {
 }
 
 // The turns of a click come one at a time on a timer, in the order they were played, and the
-// table ends where the click left it; the click itself returns at once. The pace chosen is
-// the one the next window starts with.
-TEST(ReplayTest, TheComputerTurnsShowInTurnOrderAtTheRememberedPace) {
+// table ends where the click left it; the click itself returns at once. A click on the table
+// or a Deal or Knock key during a replay only finishes it: the game does not move, and the
+// table shows where the click ended. The pace chosen is the one the next window starts with.
+TEST(ReplayTest, TheComputerTurnsShowInTurnOrderUntilAClickAtTheRememberedPace) {
   Played played("");
   {
     MainWindow window(played.game, QStringLiteral("1.2.3"), played.settings);
+    showActive(window);
     Form1& form = window.table();
     EXPECT_TRUE(window.paceAction(MainWindow::Pace::Brisk)->isChecked()) << "the default";
     EXPECT_EQ(form.pace(), 300ms);
@@ -105,35 +97,30 @@ TEST(ReplayTest, TheComputerTurnsShowInTurnOrderAtTheRememberedPace) {
     ASSERT_EQ(recorded.size(), 4u) << "the deal, then Wenna, Tobin and Oma";
     EXPECT_EQ(seen, recorded);
     EXPECT_EQ(showing(form), named(played.game.table()));
+
     window.paceAction(MainWindow::Pace::Relaxed)->trigger();
+    for (int way = 0; way < 3; ++way) {
+      SCOPED_TRACE(way);
+      if (played.game.state().dealt == 0) window.dealAction()->trigger();  // the round is over
+      if (!form.replaying()) {
+        form.clickControl(Control::Picture14);  // after a replay a click is a move again
+        ASSERT_EQ(played.game.state().turnphase, kDiscardPhase);
+        form.clickControl(Control::Picture4);  // a throw the computers answer
+      }
+      ASSERT_TRUE(form.replaying());
+      const GameState thrown = played.game.state();
+      const uint64_t draws = played.random.drawn();
+      if (way == 0) form.clickControl(Control::Picture14);
+      if (way > 0) QTest::keyClick(&window, way == 1 ? Qt::Key_K : Qt::Key_D, Qt::ControlModifier);
+      EXPECT_FALSE(form.replaying());
+      EXPECT_EQ(played.game.state(), thrown);
+      EXPECT_EQ(played.random.drawn(), draws);
+      EXPECT_EQ(showing(form), named(played.game.table()));
+    }
   }
   MainWindow again(played.game, QStringLiteral("1.2.3"), played.settings);
   EXPECT_TRUE(again.paceAction(MainWindow::Pace::Relaxed)->isChecked());
   EXPECT_EQ(again.table().pace(), 800ms);
-}
-
-// During a replay a click on the table or a Deal or Knock key only finishes it: the game
-// does not move, and the table shows where the click ended.
-TEST(ReplayTest, InputDuringAReplayOnlyFinishesIt) {
-  for (int way = 0; way < 3; ++way) {
-    SCOPED_TRACE(way);
-    Played played("relaxed");
-    MainWindow window(played.game, QStringLiteral("1.2.3"), played.settings);
-    showActive(window);
-    Form1& form = window.table();
-    window.dealAction()->trigger();
-    ASSERT_TRUE(form.replaying());
-    const GameState dealt = played.game.state();
-    const uint64_t draws = played.random.drawn();
-    if (way == 0) form.clickControl(Control::Picture14);
-    if (way > 0) QTest::keyClick(&window, way == 1 ? Qt::Key_K : Qt::Key_D, Qt::ControlModifier);
-    EXPECT_FALSE(form.replaying());
-    EXPECT_EQ(played.game.state(), dealt);
-    EXPECT_EQ(played.random.drawn(), draws);
-    EXPECT_EQ(showing(form), named(played.game.table()));
-    form.clickControl(Control::Picture14);  // after the replay a click is a move again
-    EXPECT_EQ(played.game.state().turnphase, kDiscardPhase);
-  }
 }
 
 // Every control at its designed place times the zoom, give or take the rounding of its edges,
@@ -187,6 +174,16 @@ TEST(Zoom, BiggerSmallerAndActualSizeScaleTheWholeTable) {
   }
   EXPECT_EQ(tabOrder(form), order);
 
+  // The size chosen last is the next window's, as far as the off-screen test screen of
+  // 800 x 600 holds it.
+  for (const auto& [stored, shown] : {std::pair{0.0, 0.75}, {3.0, 1.0}}) {
+    if (stored > 0) played.settings.setValue(QStringLiteral("size"), stored);
+    MainWindow again(played.game, QStringLiteral("1.2.3"), played.settings);
+    again.show();
+    QTest::qWait(50);
+    EXPECT_DOUBLE_EQ(again.table().zoom(), shown) << stored;
+  }
+
   // A window of another shape: the table as large as fits, centred on felt.
   window.resize(1400, 700 + window.menuBar()->height());
   QTest::qWait(50);
@@ -194,19 +191,6 @@ TEST(Zoom, BiggerSmallerAndActualSizeScaleTheWholeTable) {
   EXPECT_NEAR(form.geometry().center().x(), 700, 1);
   expectDesignTimes(form, form.zoom(), points);
   EXPECT_TRUE(allPixels(window.grab(QRect(0, 100, 100, 100)).toImage(), kFeltGreen));
-}
-
-TEST(Zoom, TheSizeIsRememberedAsFarAsTheScreenHoldsIt) {
-  Played played;
-  for (const auto& [stored, shown] : {std::pair{0.75, 0.75}, {1.0, 1.0}, {3.0, 1.0}}) {
-    SCOPED_TRACE(stored);
-    played.settings.setValue(QStringLiteral("size"), stored);
-    MainWindow window(played.game, QStringLiteral("1.2.3"), played.settings);
-    window.show();
-    QTest::qWait(50);
-    // The off-screen test screen is 800 x 600: a larger table does not fit on it.
-    EXPECT_DOUBLE_EQ(window.table().zoom(), shown);
-  }
 }
 
 }  // namespace

@@ -1,8 +1,9 @@
 // The window over a real game directory, off screen: rounds played through the real widgets
 // by mouse and keyboard, what each control shows and says to a screen reader, file faults in
-// a message box, and the picture cache's bounds.
+// a message box, the picture cache's bounds, and the pictures `korvo --init` draws.
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -11,6 +12,7 @@
 #include <QImageWriter>
 #include <QTest>
 #include <chrono>
+#include <csignal>
 #include <future>
 #include <set>
 #include <vector>
@@ -18,6 +20,7 @@
 #include "game/gamedir.h"
 #include "tests/window_support.h"
 #include "window/art.h"
+#include "window/initdir.h"
 #include "window/picturecache.h"
 #include "window/speech.h"
 
@@ -27,10 +30,12 @@ namespace {
 // One QApplication for every test of the window test program.
 const auto* const kQtEnvironment = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
 
-// What a control says: its accessible name, and a text box its text.
-QString said(QWidget* w) {
-  QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w);
-  return iface->text(QAccessible::Name) + u'|' + iface->text(QAccessible::Value);
+QString said(QWidget* w, QAccessible::Text what = QAccessible::Name) {
+  return QAccessible::queryAccessibleInterface(w)->text(what);
+}
+// All that a control tells a screen reader.
+QString told(QWidget* w) {
+  return said(w) + u'|' + said(w, QAccessible::Value) + u'|' + said(w, QAccessible::Description);
 }
 QString words(Value value, const std::string& suit) {
   return QString::number(value) + u' ' + QString::fromStdString(suit);
@@ -48,22 +53,22 @@ class WindowTest : public ::testing::Test {
   ~WindowTest() override { setSpeechObserver({}); }
   QWidget* widget(Control c) { return form_.control(c); }
 
-  // A click as a person makes it, on the control given the focus: the mouse, or Space. Each
-  // control whose words change is heard changing, and each picture shown is decoded once.
+  // A click as a person makes it, on the control given the focus: the mouse, or Space. A
+  // screen reader hears each control whose words change, and each picture shown is decoded
+  // once.
   void press(Control c, bool byKey = false) {
     widget(c)->setFocus();
     ASSERT_EQ(QApplication::focusWidget(), widget(c)) << controlName(c);
     std::vector<QString> before;
-    for (Control each : kControls) before.push_back(said(widget(each)));
+    for (Control each : kControls) before.push_back(told(widget(each)));
     heard_.clear();
     if (byKey) QTest::keyClick(widget(c), Qt::Key_Space);
     if (!byKey) QTest::mouseClick(widget(c), Qt::LeftButton);
     for (Control each : kControls) {
-      const auto heard = std::ranges::count_if(heard_, [&](const SpokenChange& change) {
-        return change.widget == widget(each) && change.event != QAccessible::DescriptionChanged;
-      });
-      EXPECT_EQ(heard, said(widget(each)) != before[static_cast<std::size_t>(each)])
-          << controlName(each) << " says " << said(widget(each)).toStdString();
+      const bool heard = std::ranges::any_of(
+          heard_, [&](const SpokenChange& change) { return change.widget == widget(each); });
+      EXPECT_TRUE(heard || told(widget(each)) == before[static_cast<std::size_t>(each)])
+          << controlName(each) << " says " << told(widget(each)).toStdString();
       const auto* picture = dynamic_cast<const ShownPicture*>(widget(each));
       if (picture && !picture->pictureName().isEmpty()) decoded_.insert(picture->pictureName());
     }
@@ -80,7 +85,7 @@ class WindowTest : public ::testing::Test {
       const QString expected = table[c] == kCardBack     ? QStringLiteral("face down")
                                : table[c] == kEmptyPlace ? QStringLiteral("empty")
                                                          : what;
-      EXPECT_TRUE(said(widget(c)).endsWith(QStringLiteral(": ") + expected + u'|'))
+      EXPECT_TRUE(said(widget(c)).endsWith(QStringLiteral(": ") + expected))
           << said(widget(c)).toStdString();
     };
     for (int k = 1; k <= kPlayers; ++k) {
@@ -96,22 +101,12 @@ class WindowTest : public ::testing::Test {
       says(Control::Picture15, words(st.deckvalue[st.deckpos], st.decksuit[st.deckpos]));
     }
     says(Control::Image5, QString::number(st.pot));
-    const QString news = lastNews();
+    // The news of the click, in the focused control's description.
+    const QString news = said(QApplication::focusWidget(), QAccessible::Description);
     EXPECT_TRUE(news.startsWith(QString::fromStdString(table[Control::Text1])))
         << news.toStdString();
     EXPECT_EQ(news.contains(u"Oma's card 1: "), st.dealt == 0) << news.toStdString();
     EXPECT_FALSE(news.contains(u".JPG")) << news.toStdString();
-  }
-
-  // The description the focused control was last given.
-  QString lastNews() const {
-    for (auto it = heard_.rbegin(); it != heard_.rend(); ++it) {
-      if (it->event == QAccessible::DescriptionChanged && !it->text.isEmpty()) {
-        EXPECT_EQ(it->widget, QApplication::focusWidget());
-        return it->text;
-      }
-    }
-    return {};
   }
 
   Played played_;
@@ -125,8 +120,8 @@ class WindowTest : public ::testing::Test {
 // Whole rounds as a person plays them, first by mouse, then by keyboard: Deal, then draw and
 // throw the card drawn until the round ends.
 TEST_F(WindowTest, RoundsPlayedByMouseAndKeyboardShowAndSayTheGame) {
-  EXPECT_EQ(said(widget(Control::Picture2)), QStringLiteral("Your card 2: empty|"));
-  EXPECT_EQ(said(widget(Control::Image1)), QStringLiteral("Your honor points: 4|"));
+  EXPECT_EQ(said(widget(Control::Picture2)), QStringLiteral("Your card 2: empty"));
+  EXPECT_EQ(said(widget(Control::Image1)), QStringLiteral("Your honor points: 4"));
   for (bool byKey : {false, true}) {
     SCOPED_TRACE(byKey ? "keyboard" : "mouse");
     press(Control::Command1, byKey);
@@ -227,6 +222,86 @@ TEST(PictureCache, DecodesTheShownPartAndStandsInForWhatItCannotLoad) {
       EXPECT_TRUE(warnings.back().contains(file)) << warnings.back().toStdString();
     }
   }
+}
+
+// `korvo --init`: the pictures drawn for a fresh game directory, and a write that fails.
+std::set<std::string> entries(const std::filesystem::path& dir) {
+  std::set<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(dir))
+    names.insert(entry.path().filename());
+  return names;
+}
+
+// The mean difference of two pictures of one size, over the three colours, per pixel.
+int meanDifference(const QImage& a, const QImage& b) {
+  long long difference = 0;
+  for (int y = 0; y < a.height(); ++y) {
+    for (int x = 0; x < a.width(); ++x) {
+      const QColor p = a.pixelColor(x, y), q = b.pixelColor(x, y);
+      difference += std::abs(p.red() - q.red()) + std::abs(p.green() - q.green()) +
+                    std::abs(p.blue() - q.blue());
+    }
+  }
+  return static_cast<int>(difference / (a.width() * a.height()));
+}
+
+TEST(Init, WritesEveryPictureAndItsTwinUnderItsNameAndKeepsThePlayersOwn) {
+  testing::TempDir dir;
+  testing::writeFile(dir / "AS.JPG", "the player's own ace of spades");
+  initGameDir(dir.path());
+
+  std::set<std::string> pictures = {"down1.JPG", "gone.JPG"};
+  for (const auto& c : standardCards()) pictures.insert(c.record.picture);
+  for (int points = 0; points <= 12; ++points) pictures.insert(honorPicture(points));
+  std::set<std::string> expected = {"cardfile.txt", "totals.txt"};
+  for (const std::string& name : pictures) {
+    const QString picture = QString::fromStdString(name);
+    expected.insert(name);
+    if (name == "AS.JPG") continue;  // the player's own ace gets no twin
+    expected.insert(finerTwinName(picture).toStdString());
+    const QImage base(QString::fromStdString((dir / name).string()));
+    const QImage twin(
+        QString::fromStdString((dir / finerTwinName(picture).toStdString()).string()));
+    EXPECT_EQ(base.size(), name.starts_with("hundred") ? QSize(100, 100) : QSize(73, 98)) << name;
+    ASSERT_EQ(twin.size(), base.size() * 2) << name;
+    // The twin is the same picture, finer: seen from afar (both shrunk to a quarter), the two
+    // differ only by the blur of shrinking and of JPEG.
+    const auto afar = [&](const QImage& image) {
+      return image.scaled(base.size() / 4, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    };
+    EXPECT_LT(meanDifference(afar(base), afar(twin)), 24) << name;
+  }
+  EXPECT_EQ(entries(dir.path()), expected) << "a name is wrong or a temporary file stayed";
+  EXPECT_EQ(testing::readFile(dir / "AS.JPG"), "the player's own ace of spades");
+  // A picture holds the card its name stands for: the ten of hearts is red, not the spades'.
+  const QColor mean = QImage(QString::fromStdString((dir / "10H.JPG").string()))
+                          .scaled(1, 1, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                          .pixelColor(0, 0);
+  EXPECT_GT(mean.red(), mean.green() + 20) << mean.name().toStdString();
+}
+
+TEST(Init, AFailedWriteNamesTheFileAndLeavesNoBrokenPicture) {
+  testing::TempDir dir;
+  testing::writeFile(dir / kCardFile, "kept");
+  testing::writeFile(dir / kTotalsFile, "0,0,0,0\r\n");
+  // Every picture is bigger than the file-size limit allows, as on a full disk.
+  rlimit old{};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
+  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit tiny = old;
+  tiny.rlim_cur = 64;
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tiny), 0);
+  try {
+    initGameDir(dir.path());
+    ADD_FAILURE() << "no error";
+  } catch (const FileError& e) {
+    EXPECT_EQ(e.file().parent_path(), dir.path());
+    EXPECT_NE(e.fault().find("cannot be"), std::string::npos) << e.fault();
+  }
+  ::setrlimit(RLIMIT_FSIZE, &old);
+  std::signal(SIGXFSZ, oldHandler);
+  EXPECT_EQ(entries(dir.path()), (std::set<std::string>{"cardfile.txt", "totals.txt"}));
+  EXPECT_THROW(initGameDir(dir / "cardfile.txt" / "game"), FileError) << "not a directory";
 }
 
 }  // namespace
