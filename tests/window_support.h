@@ -23,10 +23,7 @@ namespace korvo {
 // static objects still exist.
 class QtEnvironment : public ::testing::Environment {
  public:
-  void SetUp() override {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    app_ = std::make_unique<QApplication>(argc_, argv_);
-  }
+  void SetUp() override { app_ = std::make_unique<QApplication>(argc_, argv_); }
   void TearDown() override { app_.reset(); }
 
  private:
@@ -35,6 +32,7 @@ class QtEnvironment : public ::testing::Environment {
   char* argv_[2] = {name_, nullptr};
   std::unique_ptr<QApplication> app_;
 };
+inline const auto* const kQtEnvironment = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
 
 struct GameDirWithPictures : testing::TempDir {
   GameDirWithPictures() { initGameDir(path()); }
