@@ -19,106 +19,93 @@ namespace {
 
 using namespace std::chrono_literals;
 
-void showActive(QWidget& window) {
-  window.show();
-  window.activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-}
-
-// The same clicks, once by the buttons of a script-mode table and once by the menu's keys
-// with the focus in a read-only text box, leave the same game after every step, refused steps
-// included, and the table under the menu bar is the script-mode table pixel for pixel. F1
-// opens the rules and Ctrl+Q closes the window.
-TEST(MenuTest, TheMenuKeysAreTheButtonsClicksOnTheScriptModeTable) {
+// One game in the window a player opens. The same clicks, once by the buttons of a script-mode
+// table and once by the menu's keys with the focus in a read-only text box, leave the same
+// game after every step, refused steps included, and the table under the menu bar is the
+// script-mode table pixel for pixel. At a pace, the computer turns of a click come one at a
+// time on a timer, in the order played, and end where the click left the table; a click on
+// the table or a Deal or Knock key during a replay only finishes it. F1 opens the rules,
+// Ctrl+Q closes the window, and the pace chosen is the next window's.
+TEST(MainWindowTest, MenuKeysReplaysAndRulesOnOneGame) {
   Played byButton, byKey;
   Form1 form(byButton.game);
   form.setAttribute(Qt::WA_DontShowOnScreen);
   form.show();
-  MainWindow window(byKey.game, QStringLiteral("1.2.3"), byKey.settings);
-  showActive(window);
-  window.table().control(Control::Text1)->setFocus();
-  const std::tuple<Control, Qt::Key, bool> steps[] = {
-      // The button, its key, and whether the click is taken at this moment.
-      {Control::Command2, Qt::Key_K, false},  // knock before a deal
-      {Control::Command1, Qt::Key_D, true},   // deal
-      {Control::Command1, Qt::Key_D, false},  // deal while the round goes on
-      {Control::Command2, Qt::Key_K, true},   // knock: the round ends
-      {Control::Command2, Qt::Key_K, false},  // knock after the show-down
-      {Control::Command1, Qt::Key_D, true},   // the next round
-  };
-  for (const auto& [button, key, takes] : steps) {
-    SCOPED_TRACE(controlName(button));
-    const Table before = byKey.game.table();
-    const uint64_t draws = byKey.random.drawn();
-    form.clickControl(button);
-    QTest::keyClick(QApplication::focusWidget(), key, Qt::ControlModifier);
-    EXPECT_EQ(byKey.game.table(), byButton.game.table());
-    EXPECT_EQ(byKey.game.state(), byButton.game.state());
-    EXPECT_EQ(byKey.game.table() != before || byKey.random.drawn() != draws, takes);
-    const QRect table(window.table().mapTo(&window, QPoint(0, 0)), window.table().size());
-    EXPECT_EQ(table, QRect(0, window.menuBar()->geometry().bottom() + 1, 722, 550));
-    EXPECT_TRUE(samePixels(window.grab().toImage().copy(table), form.grab().toImage()));
-  }
-  EXPECT_GT(window.menuBar()->height(), 0);
-
-  ASSERT_EQ(window.rulesWindow(), nullptr);
-  QTest::keyClick(&window, Qt::Key_F1);
-  ASSERT_NE(window.rulesWindow(), nullptr);
-  EXPECT_TRUE(window.rulesWindow()->isVisible());
-  const QString rules = window.rulesWindow()->findChild<QTextBrowser*>()->toPlainText();
-  for (const char* topic : {"31 in one suit", "Knock", "pays", "honor points", "totals.txt"}) {
-    EXPECT_TRUE(rules.contains(QString::fromUtf8(topic))) << topic;
-  }
-  showActive(window);
-  QTest::keyClick(&window, Qt::Key_Q, Qt::ControlModifier);
-  EXPECT_FALSE(window.isVisible());
-}
-
-// The turns of a click come one at a time on a timer, in the order they were played, and the
-// table ends where the click left it; the click itself returns at once. A click on the table
-// or a Deal or Knock key during a replay only finishes it: the game does not move, and the
-// table shows where the click ended. The pace chosen is the one the next window starts with.
-TEST(ReplayTest, TheComputerTurnsShowInTurnOrderUntilAClickAtTheRememberedPace) {
-  Played played("");
   {
-    MainWindow window(played.game, QStringLiteral("1.2.3"), played.settings);
-    showActive(window);
-    Form1& form = window.table();
-    EXPECT_TRUE(window.paceAction(MainWindow::Pace::Brisk)->isChecked()) << "the default";
-    EXPECT_EQ(form.pace(), 300ms);
-    form.setPace(20ms);
-    std::vector<std::vector<QString>> seen, recorded;
-    QObject::connect(&form, &Form1::frameShown, [&] { seen.push_back(showing(form)); });
-    window.dealAction()->trigger();
-    ASSERT_TRUE(form.replaying());
-    EXPECT_EQ(seen.size(), 1u) << "the first frame shows at once, the rest on the timer";
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !form.replaying(); }, 5000));
-    for (const TableFrame& frame : played.game.frames()) recorded.push_back(named(frame.table));
-    ASSERT_EQ(recorded.size(), 4u) << "the deal, then Wenna, Tobin and Oma";
-    EXPECT_EQ(seen, recorded);
-    EXPECT_EQ(showing(form), named(played.game.table()));
+    MainWindow window(byKey.game, QStringLiteral("1.2.3"), byKey.settings);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    Form1& table = window.table();
+    EXPECT_EQ(table.pace(), 300ms) << "the default";
+    window.paceAction(MainWindow::Pace::Off)->trigger();
+    table.control(Control::Text1)->setFocus();
+    const std::tuple<Control, Qt::Key, bool> steps[] = {
+        // The button, its key, and whether the click is taken at this moment.
+        {Control::Command2, Qt::Key_K, false},  // knock before a deal
+        {Control::Command1, Qt::Key_D, true},   // deal
+        {Control::Command1, Qt::Key_D, false},  // deal while the round goes on
+        {Control::Command2, Qt::Key_K, true},   // knock: the round ends
+        {Control::Command2, Qt::Key_K, false},  // knock after the show-down
+        {Control::Command1, Qt::Key_D, true},   // the next round
+    };
+    for (const auto& [button, key, takes] : steps) {
+      SCOPED_TRACE(controlName(button));
+      const Table before = byKey.game.table();
+      const uint64_t draws = byKey.random.drawn();
+      form.clickControl(button);
+      QTest::keyClick(QApplication::focusWidget(), key, Qt::ControlModifier);
+      EXPECT_EQ(byKey.game.table(), byButton.game.table());
+      EXPECT_EQ(byKey.game.state(), byButton.game.state());
+      EXPECT_EQ(byKey.game.table() != before || byKey.random.drawn() != draws, takes);
+      const QRect under(table.mapTo(&window, QPoint(0, 0)), table.size());
+      EXPECT_EQ(under, QRect(0, window.menuBar()->geometry().bottom() + 1, 722, 550));
+      EXPECT_TRUE(samePixels(window.grab().toImage().copy(under), form.grab().toImage()));
+    }
+    EXPECT_GT(window.menuBar()->height(), 0);
 
     window.paceAction(MainWindow::Pace::Relaxed)->trigger();
-    for (int way = 0; way < 3; ++way) {
+    table.setPace(20ms);
+    std::vector<std::vector<QString>> seen, recorded;
+    QObject::connect(&table, &Form1::frameShown, [&] { seen.push_back(showing(table)); });
+    for (int way = 0; way < 4; ++way) {  // to its end on the timer, a click, Knock, Deal
       SCOPED_TRACE(way);
-      if (played.game.state().dealt == 0) window.dealAction()->trigger();  // the round is over
-      if (!form.replaying()) {
-        form.clickControl(Control::Picture14);  // after a replay a click is a move again
-        ASSERT_EQ(played.game.state().turnphase, kDiscardPhase);
-        form.clickControl(Control::Picture4);  // a throw the computers answer
+      seen.clear();
+      if (byKey.game.state().dealt == 0) window.dealAction()->trigger();  // the round is over
+      if (!table.replaying()) {
+        table.clickControl(Control::Picture14);  // after a replay a click is a move again
+        ASSERT_EQ(byKey.game.state().turnphase, kDiscardPhase);
+        table.clickControl(Control::Picture4);  // a throw the computers answer
       }
-      ASSERT_TRUE(form.replaying());
-      const GameState thrown = played.game.state();
-      const uint64_t draws = played.random.drawn();
-      if (way == 0) form.clickControl(Control::Picture14);
-      if (way > 0) QTest::keyClick(&window, way == 1 ? Qt::Key_K : Qt::Key_D, Qt::ControlModifier);
-      EXPECT_FALSE(form.replaying());
-      EXPECT_EQ(played.game.state(), thrown);
-      EXPECT_EQ(played.random.drawn(), draws);
-      EXPECT_EQ(showing(form), named(played.game.table()));
+      ASSERT_TRUE(table.replaying());
+      EXPECT_EQ(seen.size(), 1u) << "the first frame shows at once, the rest on the timer";
+      const GameState played = byKey.game.state();
+      if (way == 0) {
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !table.replaying(); }, 5000));
+        for (const TableFrame& frame : byKey.game.frames()) recorded.push_back(named(frame.table));
+        EXPECT_EQ(seen, recorded) << "the frames recorded, in the order played";
+      }
+      if (way == 1) table.clickControl(Control::Picture14);
+      if (way > 1) QTest::keyClick(&window, way == 2 ? Qt::Key_K : Qt::Key_D, Qt::ControlModifier);
+      EXPECT_FALSE(table.replaying());
+      EXPECT_EQ(byKey.game.state(), played);
+      EXPECT_EQ(showing(table), named(byKey.game.table()));
     }
+
+    ASSERT_EQ(window.rulesWindow(), nullptr);
+    QTest::keyClick(&window, Qt::Key_F1);
+    ASSERT_NE(window.rulesWindow(), nullptr);
+    EXPECT_TRUE(window.rulesWindow()->isVisible());
+    const QString rules = window.rulesWindow()->findChild<QTextBrowser*>()->toPlainText();
+    for (const char* topic : {"31 in one suit", "Knock", "pays", "honor points", "totals.txt"}) {
+      EXPECT_TRUE(rules.contains(QString::fromUtf8(topic))) << topic;
+    }
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(window.isVisible());
   }
-  MainWindow again(played.game, QStringLiteral("1.2.3"), played.settings);
+  MainWindow again(byKey.game, QStringLiteral("1.2.3"), byKey.settings);
   EXPECT_TRUE(again.paceAction(MainWindow::Pace::Relaxed)->isChecked());
   EXPECT_EQ(again.table().pace(), 800ms);
 }

@@ -40,10 +40,6 @@ struct GameDirWithPictures : testing::TempDir {
 
 // A seeded game over drawn pictures, with the player's settings file in its directory.
 struct Played {
-  // `pace`: the player's stored choice, "" for none.
-  explicit Played(const char* pace = "off") {
-    if (*pace) settings.setValue(QStringLiteral("pace"), QString::fromUtf8(pace));
-  }
   GameDirWithPictures dir;
   SeededRandom random{7};
   Game game{dir.path(), random};
