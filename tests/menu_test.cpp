@@ -128,14 +128,12 @@ TEST(MainWindowTest, MenuKeysReplaysZoomAndRulesOnOneGame) {
         {window.smallerAction(), 1.25}, {window.actualSizeAction(), 1},
         {window.smallerAction(), 0.75}, {window.smallerAction(), 0.75}};
     for (const auto& [action, zoom] : zooms) {
-      SCOPED_TRACE(action->text().toStdString() + " to " + std::to_string(zoom));
       action->trigger();
       QTest::qWait(50);
       expectDesignTimes(table, zoom, points);
     }
     EXPECT_EQ(tabOrder(table), order);
 
-    ASSERT_EQ(window.rulesWindow(), nullptr);
     QTest::keyClick(&window, Qt::Key_F1);
     ASSERT_NE(window.rulesWindow(), nullptr);
     EXPECT_TRUE(window.rulesWindow()->isVisible());

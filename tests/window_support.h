@@ -21,12 +21,9 @@ namespace korvo {
 
 // One QApplication for the whole test program, destroyed before exit while the toolkit's own
 // static objects still exist.
-class QtEnvironment : public ::testing::Environment {
- public:
+struct QtEnvironment : ::testing::Environment {
   void SetUp() override { app_ = std::make_unique<QApplication>(argc_, argv_); }
   void TearDown() override { app_.reset(); }
-
- private:
   int argc_ = 1;
   char name_[13] = "window_tests";
   char* argv_[2] = {name_, nullptr};
