@@ -35,6 +35,7 @@ QString said(QWidget* w, QAccessible::Text what = QAccessible::Name) {
 QString told(QWidget* w) {
   return said(w) + u'|' + said(w, QAccessible::Value) + u'|' + said(w, QAccessible::Description);
 }
+
 class WindowTest : public ::testing::Test {
  protected:
   WindowTest() {
@@ -74,12 +75,13 @@ class WindowTest : public ::testing::Test {
     const GameState& st = game_.state();
     const Table& table = game_.table();
     EXPECT_EQ(showing(form_), named(table));
-    const auto says = [&](Control c, const std::string& what) {
-      EXPECT_TRUE(said(widget(c)).endsWith(QString::fromStdString(": " + what)))
-          << said(widget(c)).toStdString();
+    const auto says = [&](Control control, const std::string& what) {
+      EXPECT_TRUE(said(widget(control)).endsWith(QString::fromStdString(": " + what)))
+          << said(widget(control)).toStdString();
     };
-    for (Control c : kControls) {  // the card places, by the deck as the deal read it
-      if (controlKind(c) == ControlKind::PictureBox) says(c, cardPlaceWords(st, table[c]));
+    for (Control place : kControls) {  // the card places, by the deck as the deal read it
+      if (controlKind(place) == ControlKind::PictureBox)
+        says(place, cardPlaceWords(st, table[place]));
     }
     for (int k = 1; k <= kPlayers; ++k) {
       says(honorImage(k), std::to_string(st.honor[k]));
@@ -133,6 +135,13 @@ TEST_F(WindowTest, RoundsPlayedByMouseAndKeyboardShowAndSayTheGame) {
     EXPECT_EQ(game_.state().dealt, 0);
   }
   EXPECT_EQ(errors_.size(), 1u);
+  for (const char* text : {"Pell Pays!", "", "Pell Pays!"}) {  // the same news twice is heard twice
+    game_.mutableTable().setText(Control::Text1, text);
+    press(Control::Picture5);  // a computer player's card: the game refuses the click
+  }
+  ASSERT_FALSE(heard_.empty());
+  EXPECT_EQ(heard_.back().event, QAccessible::DescriptionChanged);
+  EXPECT_EQ(heard_.back().text, QStringLiteral("Pell Pays!"));
 
   // Each card place paints its picture at its top-left corner, felt green around it. On a
   // dense screen, that is the picture's finer twin, or where it has none the picture scaled
@@ -237,11 +246,31 @@ int differenceFromAfar(const QImage& a, const QImage& b, QSize size) {
   return static_cast<int>(difference / (size.width() * size.height()));
 }
 
+// `korvo --init` draws every picture and its finer twin under its name and keeps the
+// player's own. A write that fails, as on a full disk, names the file and leaves no broken
+// picture that the next --init would keep as the player's.
 TEST(Init, WritesEveryPictureAndItsTwinUnderItsNameAndKeepsThePlayersOwn) {
   testing::TempDir dir;
   testing::writeFile(dir / "AS.JPG", "the player's own ace of spades");
-  initGameDir(dir.path());
+  testing::writeFile(dir / kCardFile, "kept");
+  testing::writeFile(dir / kTotalsFile, "0,0,0,0\r\n");
+  rlimit old{};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
+  std::signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails instead of ending the test
+  const rlimit tiny{64, old.rlim_max};
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tiny), 0);
+  try {
+    initGameDir(dir.path());
+    ADD_FAILURE() << "no error";
+  } catch (const FileError& e) {
+    EXPECT_EQ(e.file().parent_path(), dir.path());
+    EXPECT_NE(e.fault().find("cannot be"), std::string::npos) << e.fault();
+  }
+  ::setrlimit(RLIMIT_FSIZE, &old);
+  EXPECT_EQ(entries(dir.path()), (std::set<std::string>{"AS.JPG", "cardfile.txt", "totals.txt"}));
+  EXPECT_THROW(initGameDir(dir / "cardfile.txt" / "game"), FileError) << "not a directory";
 
+  initGameDir(dir.path());
   std::set<std::string> pictures = {"down1.JPG", "gone.JPG"};
   for (const auto& c : standardCards()) pictures.insert(c.record.picture);
   for (int points = 0; points <= 12; ++points) pictures.insert(honorPicture(points));
@@ -265,28 +294,6 @@ TEST(Init, WritesEveryPictureAndItsTwinUnderItsNameAndKeepsThePlayersOwn) {
                           .scaled(1, 1, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                           .pixelColor(0, 0);
   EXPECT_GT(mean.red(), mean.green() + 20) << mean.name().toStdString();
-}
-
-TEST(Init, AFailedWriteNamesTheFileAndLeavesNoBrokenPicture) {
-  testing::TempDir dir;
-  testing::writeFile(dir / kCardFile, "kept");
-  testing::writeFile(dir / kTotalsFile, "0,0,0,0\r\n");
-  // Every picture is bigger than the file-size limit allows, as on a full disk.
-  rlimit old{};
-  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
-  std::signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails instead of ending the test
-  const rlimit tiny{64, old.rlim_max};
-  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tiny), 0);
-  try {
-    initGameDir(dir.path());
-    ADD_FAILURE() << "no error";
-  } catch (const FileError& e) {
-    EXPECT_EQ(e.file().parent_path(), dir.path());
-    EXPECT_NE(e.fault().find("cannot be"), std::string::npos) << e.fault();
-  }
-  ::setrlimit(RLIMIT_FSIZE, &old);
-  EXPECT_EQ(entries(dir.path()), (std::set<std::string>{"cardfile.txt", "totals.txt"}));
-  EXPECT_THROW(initGameDir(dir / "cardfile.txt" / "game"), FileError) << "not a directory";
 }
 
 }  // namespace
