@@ -89,7 +89,6 @@ TEST(MainWindowTest, MenuKeysReplaysZoomAndRulesOnOneGame) {
       EXPECT_EQ(under, QRect(0, window.menuBar()->geometry().bottom() + 1, 722, 550));
       EXPECT_TRUE(samePixels(window.grab().toImage().copy(under), form.grab().toImage()));
     }
-    EXPECT_GT(window.menuBar()->height(), 0);
 
     window.paceAction(MainWindow::Pace::Relaxed)->trigger();
     table.setPace(20ms);
@@ -151,7 +150,6 @@ TEST(MainWindowTest, MenuKeysReplaysZoomAndRulesOnOneGame) {
   MainWindow again(byKey.game, QStringLiteral("1.2.3"), byKey.settings);
   again.show();
   QTest::qWait(50);
-  EXPECT_TRUE(again.paceAction(MainWindow::Pace::Relaxed)->isChecked());
   EXPECT_EQ(again.table().pace(), 800ms);
   EXPECT_DOUBLE_EQ(again.table().zoom(), 0.75);
   again.resize(1400, 700 + again.menuBar()->height());

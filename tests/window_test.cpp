@@ -66,9 +66,8 @@ class WindowTest : public ::testing::Test {
       EXPECT_TRUE(heard || told(widget(each)) == before[static_cast<std::size_t>(each)])
           << controlName(each) << " says " << told(widget(each)).toStdString();
     }
-    for (const QString& shown : showing(form_)) {
-      if (shown.endsWith(u".JPG")) decoded_.insert(shown);
-    }
+    std::ranges::copy_if(showing(form_), std::inserter(decoded_, decoded_.end()),
+                         [](const QString& shown) { return shown.endsWith(u".JPG"); });
     EXPECT_EQ(form_.pictures().decodes(), static_cast<int>(decoded_.size())) << controlName(c);
     // Every control shows what the game's table names and says what the game holds, and the
     // click's news is the focused control's description, with the hands at the show-down.
@@ -113,7 +112,6 @@ TEST_F(WindowTest, RoundsPlayedByMouseAndKeyboardShowAndSayTheGame) {
   form_.clickControl(Control::Command1);
   ASSERT_EQ(errors_.size(), 1u);
   EXPECT_TRUE(errors_[0].contains(QStringLiteral("cardfile.txt"))) << errors_[0].toStdString();
-  for (const QString& entry : named(game_.table())) EXPECT_FALSE(entry.contains(u"cardfile"));
   EXPECT_EQ(showing(form_), named(game_.table()));
   ASSERT_TRUE(QFile::rename(cardFile + ".aside", cardFile));
   const bool dense = form_.devicePixelRatioF() > 1;  // the test dense_screen
@@ -264,7 +262,6 @@ TEST(Init, WritesEveryPictureAndItsTwinUnderItsNameAndKeepsThePlayersOwn) {
     ADD_FAILURE() << "no error";
   } catch (const FileError& e) {
     EXPECT_EQ(e.file().parent_path(), dir.path());
-    EXPECT_NE(e.fault().find("cannot be"), std::string::npos) << e.fault();
   }
   ::setrlimit(RLIMIT_FSIZE, &old);
   EXPECT_EQ(entries(dir.path()), (std::set<std::string>{"AS.JPG", "cardfile.txt", "totals.txt"}));
