@@ -1,53 +1,80 @@
-// What the window tests share: the one QApplication, a game directory with drawn pictures,
-// and pixel comparisons.
+// What the window tests share: the one QApplication, a game over a directory with drawn
+// pictures and the player's settings, what the table shows, and pixel comparisons.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QImage>
+#include <QSettings>
 #include <memory>
+#include <vector>
 
+#include "game/game.h"
+#include "game/random.h"
 #include "tests/test_support.h"
+#include "window/form1.h"
 #include "window/initdir.h"
+#include "window/picturebox.h"
 
 namespace korvo {
 
 // One QApplication for the whole test program, destroyed before exit while the toolkit's own
 // static objects still exist.
-class QtEnvironment : public ::testing::Environment {
- public:
-  void SetUp() override {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    app_ = std::make_unique<QApplication>(argc_, argv_);
-  }
+struct QtEnvironment : ::testing::Environment {
+  void SetUp() override { app_ = std::make_unique<QApplication>(argc_, argv_); }
   void TearDown() override { app_.reset(); }
-
- private:
   int argc_ = 1;
   char name_[13] = "window_tests";
   char* argv_[2] = {name_, nullptr};
   std::unique_ptr<QApplication> app_;
 };
+inline const auto* const kQtEnvironment = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
 
 struct GameDirWithPictures : testing::TempDir {
   GameDirWithPictures() { initGameDir(path()); }
 };
 
+// A seeded game over drawn pictures, with the player's settings file in its directory.
+struct Played {
+  GameDirWithPictures dir;
+  SeededRandom random{7};
+  Game game{dir.path(), random};
+  QSettings settings{QString::fromStdString((dir / "settings.conf").string()),
+                     QSettings::IniFormat};
+};
+
+inline const auto kControls = [] {
+  std::array<Control, kControlCount> all{};
+  for (std::size_t i = 0; i < all.size(); ++i) all[i] = static_cast<Control>(i);
+  return all;
+}();
+
+// What each control shows, in control order: its picture's file name or its text; and what
+// each entry of a table names, to compare with.
+inline std::vector<QString> showing(const Form1& form) {
+  std::vector<QString> all;
+  for (Control c : kControls) {
+    const QWidget* w = form.control(c);
+    const auto* picture = dynamic_cast<const ShownPicture*>(w);
+    all.push_back(picture ? picture->pictureName() : w->property("text").toString());
+  }
+  return all;
+}
+inline std::vector<QString> named(const Table& table) {
+  std::vector<QString> all;
+  for (Control c : kControls) all.push_back(QString::fromStdString(table[c]));
+  return all;
+}
+
 inline bool samePixels(const QImage& a, const QImage& b) {
   return a.convertToFormat(QImage::Format_RGB32) == b.convertToFormat(QImage::Format_RGB32);
 }
 
-inline qsizetype countPixels(const QImage& image, QColor color) {
-  const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
-  qsizetype n = 0;
-  for (int y = 0; y < rgb.height(); ++y) {
-    for (int x = 0; x < rgb.width(); ++x) n += rgb.pixelColor(x, y) == color;
-  }
-  return n;
-}
 inline bool allPixels(const QImage& image, QColor color) {
-  return countPixels(image, color) == qsizetype{image.width()} * image.height();
+  QImage filled(image.size(), QImage::Format_RGB32);
+  filled.fill(color);
+  return samePixels(image, filled);
 }
 
 }  // namespace korvo

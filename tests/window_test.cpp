@@ -1,260 +1,296 @@
-// The window over a real game directory, off screen: clicks through the real widgets, the
-// pictures the engine's table names, file faults in a message box, and the picture cache's
-// bounds.
+// The window over a real game directory, off screen: rounds played through the real widgets
+// by mouse and keyboard, what each control shows and says to a screen reader, file faults in
+// a message box, the picture cache's bounds, and the pictures `korvo --init` draws.
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QApplication>
+#include <QAccessible>
 #include <QFile>
 #include <QImageWriter>
-#include <QKeyEvent>
-#include <QMouseEvent>
+#include <QTest>
 #include <chrono>
+#include <csignal>
 #include <future>
-#include <memory>
 #include <set>
-#include <tuple>
 #include <vector>
 
-#include "game/game.h"
 #include "game/gamedir.h"
-#include "game/random.h"
-#include "tests/test_support.h"
+#include "game/spoken.h"
 #include "tests/window_support.h"
 #include "window/art.h"
-#include "window/form1.h"
 #include "window/initdir.h"
-#include "window/picturebox.h"
 #include "window/picturecache.h"
+#include "window/speech.h"
 
 namespace korvo {
 namespace {
 
-// One QApplication for every test of the window test program.
-const auto* const kQtEnvironment = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
-
-const auto kControls = [] {
-  std::array<Control, kControlCount> all{};
-  for (std::size_t i = 0; i < all.size(); ++i) all[i] = static_cast<Control>(i);
-  return all;
-}();
-bool isPicture(Control c) {
-  return controlKind(c) == ControlKind::PictureBox || controlKind(c) == ControlKind::Image;
+QString said(QWidget* w, QAccessible::Text what = QAccessible::Name) {
+  return QAccessible::queryAccessibleInterface(w)->text(what);
 }
-// The picture a picture box or image control shows; std::bad_cast for any other control.
-const ShownPicture& shown(QWidget* w) {
-  return dynamic_cast<const ShownPicture&>(*w);
-}
-
-QString textOf(QWidget* w) {
-  return w->property("text").toString();
+// All that a control tells a screen reader.
+QString told(QWidget* w) {
+  return said(w) + u'|' + said(w, QAccessible::Value) + u'|' + said(w, QAccessible::Description);
 }
 
 class WindowTest : public ::testing::Test {
  protected:
   WindowTest() {
     form_.setErrorSink([this](const QString& message) { errors_.push_back(message); });
+    setSpeechObserver([this](const SpokenChange& change) { heard_.push_back(change); });
+    form_.show();  // the keyboard focus needs the window shown and active
+    form_.activateWindow();
+    QCoreApplication::processEvents();
   }
+  ~WindowTest() override { setSpeechObserver({}); }
   QWidget* widget(Control c) { return form_.control(c); }
 
-  // Every control shows what the engine's table says.
-  void expectInLineWithTable() {
-    for (Control c : kControls) {
-      const QString entry = QString::fromStdString(game_.table()[c]);
-      EXPECT_EQ(isPicture(c) ? shown(widget(c)).pictureName() : textOf(widget(c)), entry)
-          << controlName(c);
+  // A click as a person makes it, on the control given the focus: the mouse, or Space. A
+  // screen reader hears each control whose words change, and each picture shown is decoded
+  // once.
+  void press(Control c, bool byKey = false) {
+    const bool dealt = game_.state().dealt == 1;
+    widget(c)->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), widget(c)) << controlName(c);
+    std::vector<QString> before;
+    for (Control each : kControls) before.push_back(told(widget(each)));
+    heard_.clear();
+    if (byKey) QTest::keyClick(widget(c), Qt::Key_Space);
+    if (!byKey) QTest::mouseClick(widget(c), Qt::LeftButton);
+    for (Control each : kControls) {
+      const bool heard = std::ranges::any_of(
+          heard_, [&](const SpokenChange& change) { return change.widget == widget(each); });
+      EXPECT_TRUE(heard || told(widget(each)) == before[static_cast<std::size_t>(each)])
+          << controlName(each) << " says " << told(widget(each)).toStdString();
     }
+    std::ranges::copy_if(showing(form_), std::inserter(decoded_, decoded_.end()),
+                         [](const QString& shown) { return shown.endsWith(u".JPG"); });
+    EXPECT_EQ(form_.pictures().decodes(), static_cast<int>(decoded_.size())) << controlName(c);
+    // Every control shows what the game's table names and says what the game holds, and the
+    // click's news is the focused control's description, with the hands at the show-down.
+    const GameState& st = game_.state();
+    const Table& table = game_.table();
+    EXPECT_EQ(showing(form_), named(table));
+    const auto says = [&](Control control, const std::string& what) {
+      EXPECT_TRUE(said(widget(control)).endsWith(QString::fromStdString(": " + what)))
+          << said(widget(control)).toStdString();
+    };
+    for (Control place : kControls) {  // the card places, by the deck as the deal read it
+      if (controlKind(place) == ControlKind::PictureBox)
+        says(place, cardPlaceWords(st, table[place]));
+    }
+    for (int k = 1; k <= kPlayers; ++k) {
+      says(honorImage(k), std::to_string(st.honor[k]));
+      says(totalLabel(k), std::to_string(st.wins[k]));
+    }
+    says(Control::Image5, std::to_string(st.pot));
+    // The news of the click, in the focused control's description.
+    const QString news = said(QApplication::focusWidget(), QAccessible::Description);
+    EXPECT_TRUE(news.startsWith(QString::fromStdString(table[Control::Text1])))
+        << news.toStdString();
+    EXPECT_EQ(news.contains(u"Oma's card 1: "), dealt && st.dealt == 0) << news.toStdString();
+    EXPECT_FALSE(news.contains(u".JPG")) << news.toStdString();
   }
 
-  // A click as a person makes it: the mouse, or Space on the control given the focus.
-  void press(Control c, bool byKey) {
-    QWidget* w = widget(c);
-    const QPointF at(w->width() / 2.0, w->height() / 2.0);
-    QMouseEvent mouseDown(QEvent::MouseButtonPress, at, w->mapToGlobal(at), Qt::LeftButton,
-                          Qt::LeftButton, Qt::NoModifier);
-    QMouseEvent mouseUp(QEvent::MouseButtonRelease, at, w->mapToGlobal(at), Qt::LeftButton,
-                        Qt::NoButton, Qt::NoModifier);
-    QKeyEvent keyDown(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
-    QKeyEvent keyUp(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
-    if (byKey) {
-      w->setFocus();
-      ASSERT_EQ(QApplication::focusWidget(), w) << controlName(c);
-    }
-    QApplication::sendEvent(w, byKey ? static_cast<QEvent*>(&keyDown) : &mouseDown);
-    QApplication::sendEvent(w, byKey ? static_cast<QEvent*>(&keyUp) : &mouseUp);
-    for (Control c : kControls) {  // each picture the table names is decoded once
-      if (isPicture(c) && !game_.table()[c].empty()) named_.insert(game_.table()[c]);
-    }
-    EXPECT_EQ(form_.pictures().decodes(), static_cast<int>(named_.size())) << controlName(c);
-  }
-
-  GameDirWithPictures dir_;
-  SeededRandom random_{7};
-  Game game_{dir_.path(), random_};
+  Played played_;
+  Game& game_ = played_.game;
   Form1 form_{game_};
   std::vector<QString> errors_;
-  std::set<std::string> named_;  // every picture the table has named so far
+  std::vector<SpokenChange> heard_;
+  std::set<QString> decoded_;  // every picture shown so far
 };
 
 // Whole rounds as a person plays them, first by mouse, then by keyboard: Deal, then draw and
-// throw the card drawn until the round ends.
-TEST_F(WindowTest, DealAndWholeRoundsPlayByMouseAndByKeyboard) {
-  form_.show();  // keyboard focus needs the window shown and active
-  form_.activateWindow();
-  QCoreApplication::processEvents();
-  for (bool byKey : {false, true}) {
-    SCOPED_TRACE(byKey ? "keyboard" : "mouse");
-    const uint64_t rounds = game_.stats().rounds;
-    press(Control::Command1, byKey);
-    ASSERT_EQ(game_.stats().rounds, rounds + 1);
-    ASSERT_EQ(game_.state().dealt, 1) << "the seed should leave the round under way";
-    // Each card place paints its file unscaled at its top-left corner, felt green around it.
-    for (Control c :
-         {Control::Picture1, Control::Picture2, Control::Picture14, Control::Picture15}) {
-      SCOPED_TRACE(controlName(c));
-      const QImage file(QString::fromStdString((dir_ / game_.table()[c]).string()));
-      ASSERT_EQ(file.size(), QSize(73, 98));
-      const QImage drawn = widget(c)->grab().toImage();
-      EXPECT_TRUE(samePixels(drawn.copy(0, 0, 73, 98), file));
-      EXPECT_TRUE(allPixels(drawn.copy(73, 0, drawn.width() - 73, drawn.height()), kFeltGreen));
-      EXPECT_TRUE(allPixels(drawn.copy(0, 98, drawn.width(), drawn.height() - 98), kFeltGreen));
-    }
-    if (byKey) {
-      const Table before = game_.table();
-      press(Control::Picture5, true);  // a computer player's card has no click
-      EXPECT_EQ(game_.table(), before);
-      widget(Control::Picture14)->setFocus();  // the focused card place alone is marked
-      EXPECT_GT(countPixels(widget(Control::Picture14)->grab().toImage(), {255, 255, 0}), 0);
-      EXPECT_EQ(countPixels(widget(Control::Picture5)->grab().toImage(), {255, 255, 0}), 0);
-    }
-    for (int turn = 0; turn < 200 && game_.state().dealt == 1; ++turn) {
-      if (game_.state().turnphase == kClosedPhase) break;
-      press(Control::Picture14, byKey);
-      ASSERT_EQ(game_.state().turnphase, kDiscardPhase);
-      EXPECT_NE(game_.table()[Control::Picture4], kEmptyPlace);
-      press(Control::Picture4, byKey);
-      ASSERT_NE(game_.state().turnphase, kDiscardPhase);
-      expectInLineWithTable();
-    }
-    if (game_.state().dealt == 1) press(Control::Command2, byKey);  // still going: knock
-    EXPECT_EQ(game_.state().dealt, 0);
-    EXPECT_TRUE(errors_.empty());
-    expectInLineWithTable();
-  }
-  form_.hide();
-}
-
-TEST_F(WindowTest, AFileFaultShowsAMessageAndTheWindowStaysUsable) {
-  const QString cardFile = QString::fromStdString((dir_ / kCardFile).string());
+// throw the card drawn until the round ends. Before them, a file fault shows its message,
+// in a message box and not in a text box, and the window stays usable.
+TEST_F(WindowTest, RoundsPlayedByMouseAndKeyboardShowAndSayTheGame) {
+  const QString cardFile = QString::fromStdString((played_.dir / kCardFile).string());
   ASSERT_TRUE(QFile::rename(cardFile, cardFile + ".aside"));
   form_.clickControl(Control::Command1);
   ASSERT_EQ(errors_.size(), 1u);
   EXPECT_TRUE(errors_[0].contains(QStringLiteral("cardfile.txt"))) << errors_[0].toStdString();
-  // The message goes to the message sink only, never into the table and so no text box.
-  for (Control c : kControls) {
-    EXPECT_EQ(game_.table()[c].find("cardfile"), std::string::npos) << controlName(c);
-  }
-  expectInLineWithTable();
-
+  EXPECT_EQ(showing(form_), named(game_.table()));
   ASSERT_TRUE(QFile::rename(cardFile + ".aside", cardFile));
-  form_.clickControl(Control::Command1);
+  const bool dense = form_.devicePixelRatioF() > 1;  // the test dense_screen
+  for (const auto& entry : std::filesystem::directory_iterator(played_.dir.path())) {
+    const std::string name = entry.path().filename();  // the red cards have no twins
+    if (dense && (name.ends_with("D@2x.JPG") || name.ends_with("H@2x.JPG"))) remove(entry.path());
+  }
+  for (bool byKey : {false, true}) {
+    SCOPED_TRACE(byKey ? "keyboard" : "mouse");
+    press(Control::Command1, byKey);
+    ASSERT_EQ(game_.state().dealt, 1) << "the seed should leave the round under way";
+    while (game_.state().dealt == 1 && game_.state().turnphase != kClosedPhase) {
+      press(Control::Picture14, byKey);
+      ASSERT_EQ(game_.state().turnphase, kDiscardPhase);
+      press(Control::Picture4, byKey);
+      ASSERT_NE(game_.state().turnphase, kDiscardPhase);
+    }
+    if (game_.state().dealt == 1) press(Control::Command2, byKey);  // still going: knock
+    EXPECT_EQ(game_.state().dealt, 0);
+  }
   EXPECT_EQ(errors_.size(), 1u);
-  EXPECT_EQ(game_.state().dealt, 1);
-  expectInLineWithTable();
-}
-
-// Noise over a gradient, with some transparency: every decoder's rounding and chroma handling
-// shows in it.
-QImage testPicture(int width, int height) {
-  QImage image(width, height, QImage::Format_ARGB32);
-  quint32 noise = 12345;
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) {
-      noise = noise * 1664525u + 1013904223u;
-      const int n = static_cast<int>(noise >> 27);
-      image.setPixelColor(
-          x, y,
-          QColor((x * 2 + n) % 256, (y * 3 + n) % 256, (x + y) % 256, x % 7 == 0 ? 128 : 255));
-    }
+  for (const char* text : {"Pell Pays!", "", "Pell Pays!"}) {  // the same news twice is heard twice
+    game_.mutableTable().setText(Control::Text1, text);
+    press(Control::Picture5);  // a computer player's card: the game refuses the click
   }
-  return image;
-}
+  ASSERT_FALSE(heard_.empty());
+  EXPECT_EQ(heard_.back().event, QAccessible::DescriptionChanged);
+  EXPECT_EQ(heard_.back().text, QStringLiteral("Pell Pays!"));
 
-// Only the top-left part a place shows is kept, and it is exactly that part of the whole
-// picture as it decodes, whatever the format and whether it is larger or smaller than a place.
-TEST(PictureCache, TheShownPartIsThatPartOfTheWholePicture) {
-  testing::TempDir dir;
-  const QSize shown(100, 101);
-  struct Case {
-    const char* file;
-    const char* format;
-    QSize size;
-    bool progressive;
-  };
-  const Case cases[] = {
-      {"photo.JPG", "jpeg", {640, 480}, false}, {"progressive.JPG", "jpeg", {640, 480}, true},
-      {"alpha.png", "png", {300, 200}, false},  {"small.ppm", "ppm", {50, 60}, false},
-      {"wide.bmp", "bmp", {400, 80}, false},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.file);
-    const QString file = QString::fromStdString((dir / c.file).string());
-    QImageWriter writer(file, c.format);
-    writer.setProgressiveScanWrite(c.progressive);
-    ASSERT_TRUE(writer.write(testPicture(c.size.width(), c.size.height())));
-    QString fault;
-    const QImage part = PictureCache::readShownPart(dir / c.file, shown, fault);
-    ASSERT_FALSE(part.isNull()) << fault.toStdString();
-    const QImage whole = QImage(file).copy(QRect(QPoint(0, 0), shown.boundedTo(c.size)));
-    EXPECT_EQ(part.size(), whole.size());
-    EXPECT_EQ(part.convertToFormat(QImage::Format_ARGB32),
-              whole.convertToFormat(QImage::Format_ARGB32));
+  // Each card place paints its picture at its top-left corner, felt green around it. On a
+  // dense screen, that is the picture's finer twin, or where it has none the picture scaled
+  // smoothly: never each pixel doubled.
+  int twins = 0;
+  for (Control c : {Control::Picture1, Control::Picture2, Control::Picture3, Control::Picture15}) {
+    SCOPED_TRACE(controlName(c));
+    const QString file = QString::fromStdString((played_.dir / game_.table()[c]).string());
+    const QImage picture(file), twin(finerTwinName(file));
+    const QSize size = picture.size() * form_.devicePixelRatioF();
+    const QImage drawn = widget(c)->grab().toImage();
+    EXPECT_TRUE(samePixels(
+        drawn.copy(QRect(QPoint(0, 0), size)),
+        !dense          ? picture
+        : twin.isNull() ? picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                        : twin));
+    EXPECT_TRUE(
+        allPixels(drawn.copy(size.width(), 0, drawn.width() - size.width(), 1), kFeltGreen));
+    twins += !twin.isNull();
   }
+  EXPECT_TRUE(!dense || (twins > 0 && twins < 4)) << "both a twin and a scaled picture drawn";
+
+  // The focused card place alone is marked.
+  const QImage drawPile = widget(Control::Picture14)->grab().toImage(),
+               card = widget(Control::Picture1)->grab().toImage();
+  widget(Control::Picture14)->setFocus();
+  EXPECT_FALSE(samePixels(widget(Control::Picture14)->grab().toImage(), drawPile));
+  EXPECT_TRUE(samePixels(widget(Control::Picture1)->grab().toImage(), card));
 }
 
-// Refused with the stand-in, at once and without decoding: a named pipe (a reader that
-// waited on it would hang until the test gives up and opens it), and pictures larger than may
-// be decoded whole, in a format that cannot decode just a part or as a progressive JPEG. The
-// same size as a plain JPEG decodes only its top and loads.
-TEST(PictureCache, APipeOrAPictureTooLargeToDecodeWholeIsRefused) {
-  testing::TempDir dir;
+// Only the top-left part a place shows is decoded and kept, exactly that part of the whole
+// picture, whatever the format and size. Refused at once and without decoding, with an empty
+// place that names the file in its stead: a missing file, a named pipe (a reader that waited
+// on it would hang until the test opens it), and pictures larger than may be decoded whole,
+// in a format that cannot decode just a part or as a progressive JPEG.
+TEST(PictureCache, DecodesTheShownPartAndStandsInForWhatItCannotLoad) {
+  GameDirWithPictures dir;  // its drawn cards, enlarged, make the pictures to read
   ASSERT_EQ(::mkfifo((dir / "pipe.JPG").c_str(), 0644), 0);
-  QImage huge(4100, 4100, QImage::Format_RGB32);  // 67 MB once decoded, a few kB as a file
-  huge.fill(Qt::white);
-  for (const auto& [name, format, progressive] : {std::tuple{"huge.png", "png", false},
-                                                  {"huge.JPG", "jpeg", false},
-                                                  {"progressive.JPG", "jpeg", true}}) {
-    QImageWriter writer(QString::fromStdString((dir / name).string()), format);
-    writer.setProgressiveScanWrite(progressive);
-    ASSERT_TRUE(writer.write(huge)) << name;
-  }
-  const std::pair<const char*, const char*> cases[] = {
-      {"pipe.JPG", "it is not a regular file"},
-      {"huge.png",
-       "it is 4100 x 4100 pixels, more than the 16 megapixels that a picture in the "
-       "png format may have"},
-      {"progressive.JPG",
-       "it is 4100 x 4100 pixels, more than the 16 megapixels that a "
-       "progressive JPEG may have"},
-      {"huge.JPG", "loaded"},
+  const QSize shown(100, 101), huge(4100, 4100);  // huge: 67 MB once decoded
+  const std::tuple<const char*, const char*, QSize, bool, const char*> cases[] = {
+      {"photo.JPG", "jpeg", {640, 480}, false, ""},
+      {"progressive.JPG", "jpeg", {640, 480}, true, ""},
+      {"small.ppm", "ppm", {50, 60}, false, ""},
+      {"huge.JPG", "jpeg", huge, false, ""},  // a plain JPEG decodes only its top
+      {"huge.png", "png", huge, false,
+       "it is 4100 x 4100 pixels, more than the 16 megapixels that a picture in the png format"},
+      {"huge-progressive.JPG", "jpeg", huge, true,
+       "it is 4100 x 4100 pixels, more than the 16 megapixels that a progressive JPEG"},
+      {"pipe.JPG", nullptr, {}, false, "it is not a regular file"},
+      {"missing.JPG", nullptr, {}, false, "No such file"},
   };
-  for (const auto& [name, fault] : cases) {
+  std::vector<QString> warnings;
+  PictureCache cache(dir.path(), shown, [&](const QString& line) { warnings.push_back(line); });
+  for (const auto& [name, format, size, progressive, refusal] : cases) {
     SCOPED_TRACE(name);
-    const auto file = dir / name;
-    auto result = std::async(std::launch::async, [file] {
-      QString why;
-      const bool loaded = !PictureCache::readShownPart(file, QSize(100, 101), why).isNull();
-      return loaded ? QStringLiteral("loaded") : why;
-    });
-    if (result.wait_for(std::chrono::seconds(5)) == std::future_status::timeout) {
-      ADD_FAILURE() << "the reader waits on the pipe";
-      ::close(::open(file.c_str(), O_WRONLY | O_NONBLOCK));
+    const QString file = QString::fromStdString((dir / name).string());
+    if (format != nullptr) {
+      QImageWriter writer(file, format);
+      writer.setProgressiveScanWrite(progressive);
+      ASSERT_TRUE(writer.write(QImage(QString::fromStdString((dir / "QH.JPG").string()))
+                                   .scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
     }
-    const QString why = result.get();
-    EXPECT_TRUE(why.startsWith(QString::fromUtf8(fault))) << why.toStdString();
+    auto refused = std::async(std::launch::async, [&, name = name] {
+      QString fault;
+      return PictureCache::readShownPart(dir / name, shown, fault).isNull();
+    });
+    if (refused.wait_for(std::chrono::seconds(5)) == std::future_status::timeout) {
+      ::close(::open(file.toLocal8Bit().constData(), O_WRONLY | O_NONBLOCK));
+      FAIL() << "the reader waits on the pipe";
+    }
+    EXPECT_EQ(refused.get(), *refusal != '\0');
+    const std::size_t warned = warnings.size();
+    const QImage kept = cache.picture(QString::fromUtf8(name)).toImage();
+    ASSERT_EQ(warnings.size(), warned + (*refusal != '\0'));
+    if (*refusal == '\0') {
+      EXPECT_TRUE(samePixels(kept, QImage(file).copy(QRect(QPoint(0, 0), shown.boundedTo(size)))));
+    } else {
+      EXPECT_TRUE(samePixels(kept, PictureCache::placeholder(QString::fromUtf8(name))));
+      EXPECT_TRUE(warnings.back().contains(file + ": " + refusal)) << warnings.back().toStdString();
+    }
   }
+}
+
+// `korvo --init`: the pictures drawn for a fresh game directory, and a write that fails.
+std::set<std::string> entries(const std::filesystem::path& dir) {
+  std::set<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(dir))
+    names.insert(entry.path().filename());
+  return names;
+}
+
+// How far apart two pictures look from afar, both shrunk to `size`: the mean difference in
+// grey per pixel.
+int differenceFromAfar(const QImage& a, const QImage& b, QSize size) {
+  const QImage p = a.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  const QImage q = b.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  long long difference = 0;
+  for (int y = 0; y < size.height(); ++y) {
+    for (int x = 0; x < size.width(); ++x)
+      difference += std::abs(qGray(p.pixel(x, y)) - qGray(q.pixel(x, y)));
+  }
+  return static_cast<int>(difference / (size.width() * size.height()));
+}
+
+// `korvo --init` draws every picture and its finer twin under its name and keeps the
+// player's own. A write that fails, as on a full disk, names the file and leaves no broken
+// picture that the next --init would keep as the player's.
+TEST(Init, WritesEveryPictureAndItsTwinUnderItsNameAndKeepsThePlayersOwn) {
+  testing::TempDir dir;
+  testing::writeFile(dir / "AS.JPG", "the player's own ace of spades");
+  testing::writeFile(dir / kCardFile, "kept");
+  testing::writeFile(dir / kTotalsFile, "0,0,0,0\r\n");
+  rlimit old{};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
+  std::signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails instead of ending the test
+  const rlimit tiny{64, old.rlim_max};
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tiny), 0);
+  try {
+    initGameDir(dir.path());
+    ADD_FAILURE() << "no error";
+  } catch (const FileError& e) {
+    EXPECT_EQ(e.file().parent_path(), dir.path());
+  }
+  ::setrlimit(RLIMIT_FSIZE, &old);
+  EXPECT_EQ(entries(dir.path()), (std::set<std::string>{"AS.JPG", "cardfile.txt", "totals.txt"}));
+  EXPECT_THROW(initGameDir(dir / "cardfile.txt" / "game"), FileError) << "not a directory";
+
+  initGameDir(dir.path());
+  std::set<std::string> pictures = {"down1.JPG", "gone.JPG"};
+  for (const auto& c : standardCards()) pictures.insert(c.record.picture);
+  for (int points = 0; points <= 12; ++points) pictures.insert(honorPicture(points));
+  std::set<std::string> expected = {"cardfile.txt", "totals.txt"};
+  for (const std::string& name : pictures) {
+    expected.insert(name);
+    if (name == "AS.JPG") continue;  // the player's own ace gets no twin
+    const QString file = QString::fromStdString((dir / name).string());
+    const QImage base(file), twin(finerTwinName(file));
+    expected.insert(finerTwinName(QString::fromStdString(name)).toStdString());
+    EXPECT_EQ(base.size(), name.starts_with("hundred") ? QSize(100, 100) : QSize(73, 98)) << name;
+    ASSERT_EQ(twin.size(), base.size() * 2) << name;
+    // The twin is the same picture, finer: seen from afar (both shrunk to a quarter), the two
+    // differ only by the blur of shrinking and of JPEG.
+    EXPECT_LT(differenceFromAfar(base, twin, base.size() / 4), 8) << name;
+  }
+  EXPECT_EQ(entries(dir.path()), expected) << "a name is wrong or a temporary file stayed";
+  EXPECT_EQ(testing::readFile(dir / "AS.JPG"), "the player's own ace of spades");
+  // A picture holds the card its name stands for: the ten of hearts is red, not the spades'.
+  const QColor mean = QImage(QString::fromStdString((dir / "10H.JPG").string()))
+                          .scaled(1, 1, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                          .pixelColor(0, 0);
+  EXPECT_GT(mean.red(), mean.green() + 20) << mean.name().toStdString();
 }
 
 }  // namespace
