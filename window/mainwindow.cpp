@@ -87,14 +87,20 @@ MainWindow::MainWindow(Game& game, const QString& version, QSettings& settings, 
   setCentralWidget(view_);
   buildMenus();
 
-  // The size of the last run, as far as the screen holds it.
+  // The size of the last run where the screen holds it, else the largest step it holds.
   double zoom = std::clamp(settings_.value(QString::fromUtf8(kSizeKey), 1.0).toDouble(),
                            kZoomSteps.front(), kZoomSteps.back());
   if (const QScreen* screen = this->screen()) {
     const QSize room = screen->availableSize() - QSize(0, menuBar()->sizeHint().height());
-    while (zoom > 1 && !(TableView::designed(zoom).width() <= room.width() &&
-                         TableView::designed(zoom).height() <= room.height())) {
-      zoom = std::max(1.0, zoom - 0.25);
+    const auto fits = [&](double z) {
+      const QSize table = TableView::designed(z);
+      return table.width() <= room.width() && table.height() <= room.height();
+    };
+    if (!fits(zoom)) {
+      zoom = kZoomSteps.front();
+      for (double step : kZoomSteps) {
+        if (fits(step)) zoom = step;
+      }
     }
   }
   view_->setWanted(zoom);
