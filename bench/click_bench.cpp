@@ -49,12 +49,6 @@ struct Clicks {
   std::size_t size() const { return ms.size(); }
 };
 
-double threadCpuMs() {
-  timespec t{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-  return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
-}
-
 void printClickRow(const char* measure, const Clicks& clicks, const char* what = " clicks") {
   const korvo::bench::Spread s = korvo::bench::spreadOf(clicks.ms);
   const korvo::bench::Spread cpu = korvo::bench::spreadOf(clicks.cpuMs);
@@ -103,12 +97,12 @@ int main(int argc, char** argv) {
   long unpainted = 0;
   const auto timedClick = [&](Control c, Clicks& into) {
     const long paints = counter.paints;
-    const double cpuStart = threadCpuMs();
+    const double cpuStart = korvo::bench::threadCpuMs();
     const auto start = std::chrono::steady_clock::now();
     form.clickControl(c);
     form.repaint();
     into.ms.push_back(korvo::bench::msSince(start));
-    into.cpuMs.push_back(threadCpuMs() - cpuStart);
+    into.cpuMs.push_back(korvo::bench::threadCpuMs() - cpuStart);
     if (counter.paints == paints) ++unpainted;
   };
 
@@ -172,13 +166,13 @@ int main(int argc, char** argv) {
     const int grow = step < 50 ? step : 100 - step;  // 0..50..0
     const QSize size(start.width() + grow * 722 / 50, start.height() + grow * 550 / 50);
     const double zoom = window.table().zoom();
-    const double cpuStart = threadCpuMs();
+    const double cpuStart = korvo::bench::threadCpuMs();
     const auto begin = std::chrono::steady_clock::now();
     window.resize(size);
     QCoreApplication::sendPostedEvents();
     window.repaint();
     resizes.ms.push_back(korvo::bench::msSince(begin));
-    resizes.cpuMs.push_back(threadCpuMs() - cpuStart);
+    resizes.cpuMs.push_back(korvo::bench::threadCpuMs() - cpuStart);
     if (window.table().zoom() == zoom && grow != 0 && grow != 50) ++unscaled;
   }
   if (unscaled != 0) {

@@ -184,10 +184,10 @@ int main(int argc, char** argv) {
               heavy.seconds);
   std::printf("%-34s %9.2fx %9.2fx\n", "photos / drawn (goal 1.5x, 5x)", memoryRatio, timeRatio);
   const std::string runs = "300 clicks, best of " + std::to_string(kRuns);
-  korvo::bench::printRow({"pictures: photo deck peak memory / drawn deck", memoryRatio,
-                          korvo::bench::format("%.1f MB vs %.1f MB", heavy.peakKb / 1024.0,
-                                               base.peakKb / 1024.0),
-                          kMemoryGoal, memoryRatio, false, runs});
+  korvo::bench::printRow(
+      {"pictures: photo deck peak memory / drawn deck", memoryRatio,
+       korvo::bench::format("%.1f MB vs %.1f MB", heavy.peakKb / 1024.0, base.peakKb / 1024.0),
+       kMemoryGoal, memoryRatio, false, runs});
   korvo::bench::printRow({"pictures: photo deck time / drawn deck", timeRatio,
                           korvo::bench::format("%.2f s vs %.2f s", heavy.seconds, base.seconds),
                           kTimeGoal, timeRatio, false, runs});

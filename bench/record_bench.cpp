@@ -22,12 +22,6 @@ namespace {
 std::size_t allocated = 0;
 bool counting = false;
 
-double threadCpuMs() {
-  timespec t{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-  return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
-}
-
 struct Measured {
   std::vector<double> cpuMs, bytes;
 };
@@ -37,9 +31,9 @@ void wholeGame(korvo::Game& game, Measured& into) {
   game.mutableState().dealt = 0;
   allocated = 0;
   counting = true;
-  const double start = threadCpuMs();
+  const double start = korvo::bench::threadCpuMs();
   game.click(korvo::Control::Command1);
-  into.cpuMs.push_back(threadCpuMs() - start);
+  into.cpuMs.push_back(korvo::bench::threadCpuMs() - start);
   counting = false;
   into.bytes.push_back(static_cast<double>(allocated));
 }

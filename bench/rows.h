@@ -1,4 +1,4 @@
-// What the measuring programs of bench/ share: a stopwatch, the median and extremes of a set of
+// What the measuring programs of bench/ share: stopwatches, the median and extremes of a set of
 // timings, and the row they print for bench/run, one JSON object a line:
 //   {"measure": ..., "ratio": ..., "range": ..., "goal": ..., "judged": ..., "judged_on": ...,
 //    "detail": ...}
@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <ctime>
 #include <optional>
 #include <string>
 #include <vector>
@@ -18,6 +19,13 @@ namespace korvo::bench {
 
 // One 60 Hz frame, the budget of a click.
 inline constexpr double kFrameMs = 1000.0 / 60.0;
+
+// Milliseconds of CPU this thread has used: with the wall-clock time, what was spent waiting.
+inline double threadCpuMs() {
+  timespec t{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+  return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
+}
 
 inline double msSince(std::chrono::steady_clock::time_point start) {
   return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)

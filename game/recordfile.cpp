@@ -89,44 +89,31 @@ class LineReader {
   std::size_t read_ = 0;
 };
 
-// The whole of a game file, read through one descriptor: opened without waiting and checked
-// to be a regular file before a byte is read, so that a named pipe or a device in its place
-// is refused at once instead of holding the game up. A file over kMaxRead is read only far
+// The whole of a game file, read through one descriptor. A file over kMaxRead is read only far
 // enough for the line reader to see that it goes on.
 std::istringstream readWhole(const fs::path& file) {
-  const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) {
-    const int err = errno;
-    throw FileError(file, 0, std::string("cannot be opened: ") + std::strerror(err));
+  const OpenedFile opened = openRegularFile(file);
+  if (opened.error != 0) {
+    throw FileError(file, 0, std::string("cannot be opened: ") + std::strerror(opened.error));
   }
-  struct stat st {};
-  const int statResult = ::fstat(fd, &st);
-  const int statErr = errno;
+  if (opened.directory) throw FileError(file, 0, "is a directory, not a file");
+  if (opened.fd < 0) {
+    throw FileError(file, 0, "is not a regular file (a named pipe or a device); it is not read");
+  }
   std::string contents;
-  try {
-    if (statResult != 0) {
-      throw FileError(file, 0, std::string("cannot be opened: ") + std::strerror(statErr));
+  char buf[65536];
+  while (contents.size() <= kMaxRead + 3) {
+    const ssize_t n = ::read(opened.fd, buf, sizeof buf);
+    if (n == 0) break;
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      const int err = errno;
+      ::close(opened.fd);
+      throw FileError(file, 0, std::string("cannot be read: ") + std::strerror(err));
     }
-    if (S_ISDIR(st.st_mode)) throw FileError(file, 0, "is a directory, not a file");
-    if (!S_ISREG(st.st_mode)) {
-      throw FileError(file, 0, "is not a regular file (a named pipe or a device); it is not read");
-    }
-    char buf[65536];
-    while (contents.size() <= kMaxRead + 3) {
-      const ssize_t n = ::read(fd, buf, sizeof buf);
-      if (n == 0) break;
-      if (n < 0) {
-        if (errno == EINTR) continue;
-        const int err = errno;
-        throw FileError(file, 0, std::string("cannot be read: ") + std::strerror(err));
-      }
-      contents.append(buf, static_cast<std::size_t>(n));
-    }
-  } catch (...) {
-    ::close(fd);
-    throw;
+    contents.append(buf, static_cast<std::size_t>(n));
   }
-  ::close(fd);
+  ::close(opened.fd);
   return std::istringstream(std::move(contents), std::ios::binary);
 }
 
@@ -237,6 +224,20 @@ FileError::FileError(fs::path file, int line, const std::string& fault)
       file_(std::move(file)),
       line_(line),
       fault_(fault) {}
+
+OpenedFile openRegularFile(const fs::path& file) {
+  const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return {-1, errno};
+  struct stat st {};
+  if (::fstat(fd, &st) != 0) {
+    const int err = errno;
+    ::close(fd);
+    return {-1, err};
+  }
+  if (S_ISREG(st.st_mode)) return {fd};
+  ::close(fd);
+  return {-1, 0, S_ISDIR(st.st_mode)};
+}
 
 Deck readCardFile(const fs::path& file) {
   auto in = readWhole(file);

@@ -60,6 +60,17 @@ void writeTotalsFile(const std::filesystem::path& file, const Wins& wins);
 std::string formatCardRecord(const CardRecord& card);
 std::string formatTotals(const Wins& wins);
 
+// A file of the game directory opened for reading: without waiting on it, and checked on the
+// descriptor to be a regular file before a byte is read, so that a named pipe or a device in
+// its place is refused at once instead of holding the game up (checking the name first would
+// race with its replacement).
+struct OpenedFile {
+  int fd = -1;    // the descriptor, for the caller to close; -1 when refused
+  int error = 0;  // the errno of a failed open or fstat; 0 when the file is no regular file
+  bool directory = false;
+};
+OpenedFile openRegularFile(const std::filesystem::path& file);
+
 // Writes `contents` to `file` through a temporary file beside it and a rename.
 void replaceFileAtomically(const std::filesystem::path& file, const std::string& contents);
 

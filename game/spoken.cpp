@@ -25,12 +25,10 @@ std::optional<int> honorPointsOf(std::string_view picture) {
   if (!picture.starts_with(kStart) || !picture.ends_with(kEnd)) return std::nullopt;
   const std::string_view digits =
       picture.substr(kStart.size(), picture.size() - kStart.size() - kEnd.size());
-  int points = 0;
-  const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), points);
-  if (digits.empty() || ec != std::errc() || end != digits.data() + digits.size()) {
-    return std::nullopt;
-  }
-  // Only the names honorPicture writes: no sign, no leading zero.
+  // Only the names honorPicture writes (no sign, no leading zero, nothing after the number):
+  // whatever the number reads as, the name must be the one written for it.
+  int points = -1;
+  std::from_chars(digits.data(), digits.data() + digits.size(), points);
   if (points < 0 || honorPicture(points) != picture) return std::nullopt;
   return points;
 }

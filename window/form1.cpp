@@ -269,18 +269,26 @@ void Form1::layoutControls() {
   setFixedSize(scaled(kClientWidth), scaled(kClientHeight));
   // The pictures the window draws itself, at the density they are shown at.
   const double scale = zoom_ * pixelRatio_;
-  const auto drawn = [&](const QImage& image, int width, int height) {
-    QImage sized = image.scaled(qRound(width * scale), qRound(height * scale),
-                                Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    sized.setDevicePixelRatio(pixelRatio_);
-    return QPixmap::fromImage(sized);
+  const auto drawn = [&](QImage image, int width, int height) {
+    if (image.isNull()) {  // plain felt
+      image = QImage(qRound(width * scale), qRound(height * scale), QImage::Format_RGB32);
+      image.fill(kFeltGreen);
+    } else {
+      image = image.scaled(qRound(width * scale), qRound(height * scale), Qt::IgnoreAspectRatio,
+                           Qt::SmoothTransformation);
+    }
+    image.setDevicePixelRatio(pixelRatio_);
+    return QPixmap::fromImage(image);
   };
   const int finer = static_cast<int>(std::ceil(scale));
-  emptyCardPlace_ = drawn(emptyPlace(), kCardWidth, kCardHeight);
+  emptyCardPlace_ = drawn({}, kCardWidth, kCardHeight);
   startupHonor_ = drawn(startupBanknotes(finer), kHonorSize, kHonorSize);
-  emptyPot_ = drawn(emptyPlace(), kHonorSize, kHonorSize);
+  emptyPot_ = drawn({}, kHonorSize, kHonorSize);
 
+  // Style sheets are set again only when their border changes: each one restyles its widget.
   const int border = std::max(1, qRound(2 * zoom_));
+  const bool restyle = border != border_;
+  border_ = border;
   for (std::size_t i = 0; i < kControlCount; ++i) {
     const auto c = static_cast<Control>(i);
     QWidget* widget = controls_[i];
@@ -294,6 +302,7 @@ void Form1::layoutControls() {
     widget->setFont(font);
     switch (controlKind(c)) {
       case ControlKind::TextBox:
+        if (!restyle) break;
         widget->setStyleSheet(
             QStringLiteral("QLineEdit { color: %1; background-color: %2; border: %4px inset %3;"
                            " selection-color: %2; selection-background-color: %1; }")
@@ -301,6 +310,7 @@ void Form1::layoutControls() {
                 .arg(border));
         break;
       case ControlKind::Button:
+        if (!restyle) break;
         widget->setStyleSheet(buttonStyle(c == Control::Command1 ? kDealFace : kKnockFace, border));
         break;
       case ControlKind::PictureBox:

@@ -113,6 +113,7 @@ class Form1 : public QWidget {
   std::array<QFont, kControlCount> designFonts_{};
   double zoom_ = 1;
   double pixelRatio_ = 1;
+  int border_ = 0;  // the border width of the style sheets set, in pixels
   // What each control shows now; nullopt until it was first brought in line.
   std::array<std::optional<std::string>, kControlCount> shown_{};
   // The control whose description holds the latest news of the table.

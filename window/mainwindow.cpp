@@ -2,8 +2,6 @@
 
 #include <QAction>
 #include <QActionGroup>
-#include <QApplication>
-#include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
@@ -42,9 +40,6 @@ class TableView : public QWidget {
     return QSize(qRound(Form1::kDesignedSize.width() * zoom),
                  qRound(Form1::kDesignedSize.height() * zoom));
   }
-  // The size that shows the table at `zoom` with no felt around it.
-  void setWanted(double zoom) { wanted_ = designed(zoom); }
-  QSize sizeHint() const override { return wanted_; }
 
   std::function<void(double)> zoomed;
 
@@ -64,7 +59,6 @@ class TableView : public QWidget {
 
  private:
   Form1* form_;
-  QSize wanted_ = designed(1);
 };
 
 std::chrono::milliseconds MainWindow::turnTime(Pace pace) {
@@ -103,7 +97,6 @@ MainWindow::MainWindow(Game& game, const QString& version, QSettings& settings, 
       }
     }
   }
-  view_->setWanted(zoom);
   resize(TableView::designed(zoom) + QSize(0, menuBar()->sizeHint().height()));
   view_->zoomed = [this](double z) { settings_.setValue(QString::fromUtf8(kSizeKey), z); };
 }
@@ -111,7 +104,6 @@ MainWindow::MainWindow(Game& game, const QString& version, QSettings& settings, 
 void MainWindow::zoomTo(double zoom) {
   // The window takes the table's new size; a maximized window first returns to its own size.
   if (isMaximized() || isFullScreen()) showNormal();
-  view_->setWanted(zoom);
   resize(size() + (TableView::designed(zoom) - view_->size()));
 }
 

@@ -1,7 +1,5 @@
 #include "window/picturecache.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QFile>
@@ -12,6 +10,7 @@
 #include <cstring>
 #include <iostream>
 
+#include "game/recordfile.h"
 #include "window/art.h"
 
 namespace korvo {
@@ -137,19 +136,17 @@ PictureCache::Source PictureCache::readSource(const QString& file, bool finer) {
 }
 
 QImage PictureCache::readShownPart(const std::filesystem::path& file, QSize shown, QString& fault) {
-  // Opened without waiting and checked on the descriptor, so that a named pipe or a device
-  // by the picture's name is refused instead of holding the window up.
-  const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) {
-    fault = QString::fromLocal8Bit(std::strerror(errno));
+  // A named pipe or a device by the picture's name is refused instead of holding the window up.
+  const OpenedFile opened = openRegularFile(file);
+  if (opened.fd < 0) {
+    fault = opened.error != 0 ? QString::fromLocal8Bit(std::strerror(opened.error))
+                              : QStringLiteral("it is not a regular file");
     return {};
   }
   QFile device;
-  struct stat st {};
-  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) ||
-      !device.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-    ::close(fd);
-    fault = QStringLiteral("it is not a regular file");
+  if (!device.open(opened.fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+    ::close(opened.fd);
+    fault = device.errorString();
     return {};
   }
 
@@ -162,7 +159,7 @@ QImage PictureCache::readShownPart(const std::filesystem::path& file, QSize show
   }
   const QRect part = QRect(QPoint(0, 0), shown).intersected(QRect(QPoint(0, 0), size));
   const bool clips = reader.supportsOption(QImageIOHandler::ClipRect);
-  const bool manyScans = clips && reader.format() == "jpeg" && jpegDecodesWhole(fd);
+  const bool manyScans = clips && reader.format() == "jpeg" && jpegDecodesWhole(opened.fd);
   if ((!clips || manyScans) &&
       std::int64_t{size.width()} * size.height() * 4 > kMaxWholeDecodeBytes) {
     fault = QStringLiteral(
