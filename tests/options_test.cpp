@@ -28,6 +28,12 @@ TEST(Options, CommandLines) {
       {{"--screenshot", "a.png"}, Script},
       {{"--script", "c.txt", "--screenshot", "a.png", "--seed", "1"}, Script},
       {{"--script", "c.txt"}, {}, "--screenshot"}, {{"--headless", "--init", "x"}, {}, "exclude"},
+      {{"-h"}, Help}, {{"-v"}, Version}, {{"--statistics"}, Statistics},
+      {{"--statistics", "--json", "--dir", "x"}, Statistics}, {{"--json"}, {}, "--statistics"},
+      {{"--statistics", "--seed", "1"}, {}, "takes no"}, {{"--init", "x", "--resume"}, {}, "takes no"},
+      {{"--statistics", "--headless"}, {}, "exclude"}, {{"--opponents", "weak"}, {}, "\"weak\""},
+      {{"--opponents"}, {}, "needs classic or strong"}, {{"--dir", ""}, {}, "needs a directory"},
+      {{"-x"}, {}, "\"-x\""}, {{"game"}, {}, "\"game\""}, {{"--headless=yes"}, {}, "--headless"},
       // clang-format on
   };
   for (const auto& c : cases) {
@@ -41,6 +47,44 @@ TEST(Options, CommandLines) {
       EXPECT_EQ(std::get<Options>(parsed).mode, c.mode);
     }
   }
+}
+
+// The opponents and the saved game, read for the modes that play; --seed=N as well as --seed N.
+TEST(Options, OpponentsAndResume) {
+  using enum Options::Opponents;
+  const struct {
+    std::vector<std::string> args;
+    Options::Opponents opponents;
+    bool resume;
+  } cases[] = {
+      {{"--headless"}, Classic, false},
+      {{"--headless", "--opponents", "strong", "--resume"}, Strong, true},
+      {{"--opponents=classic", "--seed=3"}, Classic, false},
+      {{"--opponents", "strong", "--opponents", "classic"}, Classic, false},  // the last wins
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::PrintToString(c.args));
+    const auto parsed = parseOptions(c.args);
+    const auto* o = std::get_if<Options>(&parsed);
+    ASSERT_NE(o, nullptr);
+    EXPECT_EQ(o->opponents, c.opponents);
+    EXPECT_EQ(o->resume, c.resume);
+  }
+}
+
+// --help gives every option a line of its own with a sentence after it.
+TEST(Options, HelpListsEveryOptionWithASentence) {
+  const std::string help = usageText();
+  for (const char* option :
+       {"--dir", "--seed", "--random-file", "--opponents", "--script", "--screenshot", "--init",
+        "--headless", "--resume", "--statistics", "--json", "-h, --help", "-v, --version"}) {
+    SCOPED_TRACE(option);
+    const auto at = help.find("\n  " + std::string(option));
+    ASSERT_NE(at, std::string::npos) << help;
+    const std::string line = help.substr(at + 1, help.find('\n', at + 1) - at - 1);
+    EXPECT_GT(line.size(), 40u) << line;
+  }
+  EXPECT_EQ(help.rfind("Usage: korvo", 0), 0u) << help;
 }
 
 // Where the program plays without --dir: the current directory when it holds a deck, else the
