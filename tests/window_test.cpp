@@ -223,6 +223,71 @@ TEST(PictureCache, DecodesTheShownPartAndStandsInForWhatItCannotLoad) {
   }
 }
 
+// A finer twin is told by what it shows, whatever the order its file and its picture's were
+// written in (a copy keeps no times): one of twice the size and the same drawing is drawn at
+// 2x; one of another size, another drawing (the picture replaced since), a broken file, a
+// directory or a named pipe is passed over without a word for the picture scaled smoothly.
+// The check is made once: other sizes of the same picture read nothing again.
+TEST(PictureCache, TwinsAreToldByWhatTheyShowNotByTheirTimes) {
+  GameDirWithPictures dir;
+  using namespace std::chrono_literals;
+  enum class Twin { Newer, Older, SameTime, FiveByFive, OtherDrawing, Broken, Directory, Pipe };
+  const std::tuple<const char*, Twin, bool> cases[] = {
+      // The picture, its twin, and whether the twin is drawn.
+      {"AS.JPG", Twin::Newer, true},         {"2C.JPG", Twin::Older, true},
+      {"down1.JPG", Twin::SameTime, true},   {"3D.JPG", Twin::FiveByFive, false},
+      {"QS.JPG", Twin::OtherDrawing, false}, {"4H.JPG", Twin::Broken, false},
+      {"5S.JPG", Twin::Directory, false},    {"6C.JPG", Twin::Pipe, false},
+  };
+  const QSize card(kCardWidth, kCardHeight);
+  for (const auto& [name, kind, drawn] : cases) {
+    SCOPED_TRACE(name);
+    const std::filesystem::path picture = dir / name,
+                                twin = dir / finerTwinName(QString::fromUtf8(name)).toStdString();
+    const auto pictureTime = std::filesystem::last_write_time(picture);
+    switch (kind) {
+      case Twin::Newer:
+      case Twin::Older:
+      case Twin::SameTime:
+        std::filesystem::last_write_time(twin, pictureTime + (kind == Twin::Newer   ? 1h
+                                                              : kind == Twin::Older ? -1h
+                                                                                    : 0h));
+        break;
+      case Twin::FiveByFive:
+        ASSERT_TRUE(QImage(QString::fromStdString(twin.string()))
+                        .scaled(5, 5)
+                        .save(QString::fromStdString(twin.string()), "JPEG"));
+        break;
+      case Twin::OtherDrawing:  // the player drew a red king over the queen, newer than the twin
+        std::filesystem::copy_file(dir / "KH.JPG", picture,
+                                   std::filesystem::copy_options::overwrite_existing);
+        std::filesystem::last_write_time(twin, pictureTime - 1h);
+        break;
+      case Twin::Broken:
+        testing::writeFile(twin, "not a picture");
+        break;
+      case Twin::Directory:
+        std::filesystem::remove(twin);
+        std::filesystem::create_directory(twin);
+        break;
+      case Twin::Pipe:
+        std::filesystem::remove(twin);
+        ASSERT_EQ(::mkfifo(twin.c_str(), 0644), 0);
+        break;
+    }
+    const QImage plain(QString::fromStdString(picture.string()));
+    const QImage expected =
+        drawn ? QImage(QString::fromStdString(twin.string()))
+              : plain.scaled(plain.size() * 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    std::vector<QString> warnings;
+    PictureCache cache(dir.path(), card, [&](const QString& line) { warnings.push_back(line); });
+    EXPECT_TRUE(samePixels(cache.picture(QString::fromUtf8(name), 1, 2).toImage(), expected));
+    cache.picture(QString::fromUtf8(name), 1.5, 2);
+    EXPECT_EQ(cache.decodes(), 1);
+    EXPECT_TRUE(warnings.empty()) << warnings.front().toStdString();
+  }
+}
+
 // `korvo --init`: the pictures drawn for a fresh game directory, and a write that fails.
 std::set<std::string> entries(const std::filesystem::path& dir) {
   std::set<std::string> names;
