@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -30,10 +32,8 @@ TEST(Options, CommandLines) {
       {{"--script", "c.txt"}, {}, "--screenshot"}, {{"--headless", "--init", "x"}, {}, "exclude"},
       {{"-h"}, Help}, {{"-v"}, Version}, {{"--statistics"}, Statistics},
       {{"--statistics", "--json", "--dir", "x"}, Statistics}, {{"--json"}, {}, "--statistics"},
-      {{"--statistics", "--seed", "1"}, {}, "takes no"}, {{"--init", "x", "--resume"}, {}, "takes no"},
-      {{"--statistics", "--headless"}, {}, "exclude"}, {{"--opponents", "weak"}, {}, "\"weak\""},
-      {{"--opponents"}, {}, "needs classic or strong"}, {{"--dir", ""}, {}, "needs a directory"},
-      {{"-x"}, {}, "\"-x\""}, {{"game"}, {}, "\"game\""}, {{"--headless=yes"}, {}, "--headless"},
+      {{"--statistics", "--seed", "1"}, {}, "takes no"}, {{"--opponents", "weak"}, {}, "\"weak\""},
+      {{"--dir", ""}, {}, "needs a directory"}, {{"-x"}, {}, "\"-x\""}, {{"game"}, {}, "\"game\""},
       // clang-format on
   };
   for (const auto& c : cases) {
@@ -51,19 +51,18 @@ TEST(Options, CommandLines) {
   EXPECT_TRUE(strong.opponents == Options::Opponents::Strong && strong.resume);
 }
 
-// --help gives every option a line of its own with a sentence after it.
-TEST(Options, HelpListsEveryOptionWithASentence) {
+// --help gives every option a sentence on its line.
+TEST(Options, HelpGivesEveryOptionASentence) {
   const std::string help = usageText();
   for (const char* option :
-       {"--dir", "--seed", "--random-file", "--opponents", "--script", "--screenshot", "--init",
-        "--headless", "--resume", "--statistics", "--json", "-h, --help", "-v, --version"}) {
-    SCOPED_TRACE(option);
-    const auto at = help.find("\n  " + std::string(option));
-    ASSERT_NE(at, std::string::npos) << help;
-    const std::string line = help.substr(at + 1, help.find('\n', at + 1) - at - 1);
-    EXPECT_GT(line.size(), 40u) << line;
+       {"--dir <DIR>  ", "--seed <N>  ", "--random-file <FILE>  ", "--opponents <classic|strong>  ",
+        "--script <FILE>  ", "--screenshot <OUT.png>  ", "--init <DIR>  ", "--headless  ",
+        "--resume  ", "--statistics  ", "--json  ", "-h, --help  ", "-v, --version  "}) {
+    const auto at = help.find(std::string("\n  ") + option);
+    EXPECT_TRUE(at != std::string::npos &&
+                std::isupper(help[help.find_first_not_of(' ', at + 3 + std::strlen(option))]))
+        << option;
   }
-  EXPECT_EQ(help.rfind("Usage: korvo", 0), 0u) << help;
 }
 
 // Where the program plays without --dir: the current directory when it holds a deck, else the

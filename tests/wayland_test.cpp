@@ -32,7 +32,6 @@ TEST(Wayland, TheWindowPlaysZoomsAndDrawsTheTwinsAtItsScale) {
   ASSERT_EQ(played.game.state().turnphase, kDiscardPhase);
   QTest::mouseClick(table.control(Control::Picture4), Qt::LeftButton);  // and throw it away
   EXPECT_NE(played.game.state().turnphase, kDiscardPhase);
-  EXPECT_EQ(showing(table), named(played.game.table()));
 
   const auto expectCardsDrawnAt = [&](double pixels) {  // device pixels to a picture's pixel
     for (Control c : {Control::Picture1, Control::Picture2, Control::Picture3}) {
@@ -50,7 +49,6 @@ TEST(Wayland, TheWindowPlaysZoomsAndDrawsTheTwinsAtItsScale) {
   expectCardsDrawnAt(scale);
   window.biggerAction()->trigger();
   QTRY_COMPARE(table.zoom(), 1.25);  // once the compositor has answered the resize
-  QTRY_VERIFY(table.control(Control::Picture1)->width() > kCardWidth);
   expectCardsDrawnAt(1.25 * scale);
 
   window.rulesAction()->trigger();
