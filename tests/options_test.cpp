@@ -56,7 +56,7 @@ TEST(Options, HelpGivesEveryOptionASentence) {
   for (const char* option :
        {"--dir", "--seed", "--random-file", "--opponents", "--script", "--screenshot", "--init",
         "--headless", "--resume", "--statistics", "--json", "-h, --help", "-v, --version"}) {
-    const std::regex line("\n  " + std::string(option) + "( <[^>]+>)?  +[A-Z][a-z]+ [a-z]+");
+    const std::regex line("\n  " + std::string(option) + "( <[^>]+>)?  +[A-Z][a-z]+ [^ ]+ [^ ]+");
     EXPECT_TRUE(std::regex_search(help, line)) << option;
   }
 }
