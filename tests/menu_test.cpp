@@ -207,8 +207,7 @@ TEST(Wayland, TheWindowPlaysZoomsAndDrawsTheTwinsAtItsScale) {
   expectCardsDrawnAt(1.25 * scale);
 
   window.rulesAction()->trigger();
-  ASSERT_NE(window.rulesWindow(), nullptr);
-  EXPECT_TRUE(QTest::qWaitForWindowExposed(window.rulesWindow()));
+  EXPECT_TRUE(window.rulesWindow() && QTest::qWaitForWindowExposed(window.rulesWindow()));
 }
 
 }  // namespace
