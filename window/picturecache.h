@@ -42,7 +42,8 @@ class PictureCache {
   // gives a placeholder that names it, and one warning; play goes on.
   const QPixmap& picture(const QString& file, double zoom = 1, double pixelRatio = 1);
 
-  // How many files have been read from disk so far (placeholders included).
+  // How many pictures have been read from disk so far (placeholders included; a picture read
+  // with its twin, to compare the two, counts once).
   int decodes() const { return decodes_; }
 
   // Card-sized felt green with `name` written on it.
