@@ -10,6 +10,7 @@
 #include "game/dirhold.h"
 #include "game/gamedir.h"
 #include "game/recordfile.h"
+#include "game/statistics.h"
 
 #ifdef KORVO_WINDOW
 #include "app/windowmode.h"
@@ -53,6 +54,24 @@ int main(int argc, char** argv) {
       break;
   }
 
+  if (options.mode == Options::Mode::Statistics) {
+    // Only reads: a directory without statistics shows zeros from today, and a file that
+    // cannot be used is left for the next game to set aside.
+    const std::filesystem::path dir = options.dir ? *options.dir : korvo::defaultGameDir();
+    const korvo::StatisticsRead read = korvo::readStatistics(dir);
+    if (read.fault) {
+      std::cerr << "korvo: " << (dir / korvo::kStatisticsFile).string() << ": " << *read.fault
+                << "; the next game here keeps it as " << korvo::kStatisticsBackup
+                << " and counts afresh" << std::endl;
+    }
+    if (options.json) {
+      std::cout << korvo::statisticsJson(read.statistics, false).dump(2) << "\n";
+    } else {
+      std::cout << korvo::statisticsTable(read.statistics);
+    }
+    return 0;
+  }
+
   // Every other mode plays in a game directory, made on first use, and holds it while it runs.
   const bool init = options.mode == Options::Mode::Init;
   const std::filesystem::path dir = init || options.dir ? *options.dir : korvo::defaultGameDir();
@@ -87,7 +106,9 @@ int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     auto random = options.makeRandom();
     korvo::Game game(dir, *random);
-    return korvo::runHeadless(game, std::cin, std::cout, std::cerr);
+    korvo::StatisticsKeeper statistics(dir);
+    if (const auto told = statistics.open()) std::cerr << "korvo: " << *told << std::endl;
+    return korvo::runHeadless(game, std::cin, std::cout, std::cerr, &statistics);
   }
 
 #ifdef KORVO_WINDOW

@@ -16,6 +16,7 @@ std::string usageText() {
          "F]\n"
          "       korvo --screenshot OUT.png [--dir DIR]\n"
          "       korvo --init DIR\n"
+         "       korvo --statistics [--dir DIR] [--json]\n"
          "       korvo --help | --version\n"
          "\n"
          "Play Korvo, the card game of 31, against three computer players.\n"
@@ -29,12 +30,14 @@ std::string usageText() {
          "                      one line of JSON per click\n"
          "  --script FILE       play the clicks of FILE on the window, without a screen\n"
          "  --screenshot OUT    save a PNG of the window (after the script, if any)\n"
-         "  --init DIR          make DIR a fresh game directory\n";
+         "  --init DIR          make DIR a fresh game directory\n"
+         "  --statistics        print what every player has played and won, counted\n"
+         "                      since the date shown (--json: as one JSON object)\n";
 }
 
 std::variant<Options, OptionsError> parseOptions(const std::vector<std::string>& args) {
   Options o;
-  bool headless = false, init = false, help = false, version = false;
+  bool headless = false, init = false, help = false, version = false, statistics = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     // The value that follows an option.
@@ -47,6 +50,10 @@ std::variant<Options, OptionsError> parseOptions(const std::vector<std::string>&
     };
     if (arg == "--headless") {
       headless = true;
+    } else if (arg == "--statistics") {
+      statistics = true;
+    } else if (arg == "--json") {
+      o.json = true;
     } else if (arg == "--help" || arg == "-h") {
       help = true;
     } else if (arg == "--version") {
@@ -97,9 +104,14 @@ std::variant<Options, OptionsError> parseOptions(const std::vector<std::string>&
     o.mode = Options::Mode::Version;
     return o;
   }
-  const int modes = int(headless) + int(init) + int(o.script || o.screenshot);
+  const int modes = int(headless) + int(init) + int(o.script || o.screenshot) + int(statistics);
   if (modes > 1) {
-    return OptionsError{"korvo: --headless, --init and --script/--screenshot exclude one another"};
+    return OptionsError{
+        "korvo: --headless, --init, --script/--screenshot and --statistics exclude one another"};
+  }
+  if (o.json && !statistics) return OptionsError{"korvo: --json goes with --statistics"};
+  if (statistics && (o.seed || o.randomFile)) {
+    return OptionsError{"korvo: --statistics takes no random numbers"};
   }
   if (o.script && !o.screenshot) {
     return OptionsError{"korvo: --script needs --screenshot OUT.png"};
@@ -117,6 +129,7 @@ std::variant<Options, OptionsError> parseOptions(const std::vector<std::string>&
   if (headless) o.mode = Options::Mode::Headless;
   if (init) o.mode = Options::Mode::Init;
   if (o.screenshot) o.mode = Options::Mode::Script;
+  if (statistics) o.mode = Options::Mode::Statistics;
   return o;
 }
 

@@ -14,7 +14,7 @@
 namespace korvo {
 
 struct Options {
-  enum class Mode { Window, Headless, Init, Script, Help, Version };
+  enum class Mode { Window, Headless, Init, Script, Help, Version, Statistics };
   Mode mode = Mode::Window;
   std::optional<std::filesystem::path> dir;  // --dir, or the directory of --init
   std::optional<uint64_t> seed;              // --seed
@@ -22,6 +22,7 @@ struct Options {
   std::vector<float> randomNumbers;             // the numbers of --random-file, read at parse time
   std::optional<std::filesystem::path> script;  // --script
   std::optional<std::filesystem::path> screenshot;  // --screenshot
+  bool json = false;  // --json: --statistics prints one JSON object instead of a table
 
   // The random source the options ask for.
   std::unique_ptr<Random> makeRandom() const;

@@ -8,6 +8,7 @@
 // Every click enters through click(), the one place where file faults are caught.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -54,6 +55,16 @@ struct TableFrame {
   Table table;
 };
 
+// What one show-down settled, for the statistics. Players count 1..4 (element 0 unused).
+struct RoundSettled {
+  std::array<bool, kPlayers + 1> played{};     // still in when the round was shown down
+  std::array<bool, kPlayers + 1> lostHonor{};  // paid honor points in it
+  int knocker = 0;                             // who knocked, 0 when the round ended on a 31
+  bool knockerPaidDouble = false;
+  int korvo = 0;   // who showed 31, 0 when the round ended on a knock
+  int winner = 0;  // who won the game with this round, 0 while the game goes on
+};
+
 class Game {
  public:
   Game(std::filesystem::path dir, Random& random);
@@ -69,6 +80,9 @@ class Game {
   // True while a win count could not be saved and waits to be written.
   bool totalsPending() const { return totalsPending_; }
   const PlayStats& stats() const { return stats_; }
+  // The rounds the last click settled, in the order they were shown down (a Deal while
+  // player 1 is out settles many). Also kept when the click was stopped by an exception.
+  const std::vector<RoundSettled>& settled() const { return settled_; }
 
   // While on, each click records the frames of its computer turns: a Start frame and one
   // per turn while player 1 is in; one per round end while he is out. Off by default: the
@@ -133,6 +147,7 @@ class Game {
   uint64_t turnsThisClick_ = 0;
   bool recording_ = false;
   std::vector<TableFrame> frames_;
+  std::vector<RoundSettled> settled_;
   std::optional<std::string> pendingMessage_;
   std::optional<std::string> pendingNotice_;
 };
