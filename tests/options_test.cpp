@@ -28,6 +28,8 @@ TEST(Options, CommandLines) {
       {{"--screenshot", "a.png"}, Script},
       {{"--script", "c.txt", "--screenshot", "a.png", "--seed", "1"}, Script},
       {{"--script", "c.txt"}, {}, "--screenshot"}, {{"--headless", "--init", "x"}, {}, "exclude"},
+      {{"--statistics", "--dir", "x", "--json"}, Statistics}, {{"--json"}, {}, "--statistics"},
+      {{"--statistics", "--headless"}, {}, "exclude"}, {{"--statistics", "--seed", "1"}, {}, "random"},
       // clang-format on
   };
   for (const auto& c : cases) {
