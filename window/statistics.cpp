@@ -79,6 +79,8 @@ StatisticsWindow::StatisticsWindow(StatisticsKeeper& keeper, QWidget* parent)
   table_->horizontalHeader()->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
   table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // The whole table in view: the window takes its size from the cells.
+  table_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
   reset_ = buttons->addButton(tr("&Reset Statistics…"), QDialogButtonBox::ResetRole);
@@ -90,6 +92,7 @@ StatisticsWindow::StatisticsWindow(StatisticsKeeper& keeper, QWidget* parent)
   layout->addWidget(since_);
   layout->addWidget(table_);
   layout->addWidget(buttons);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
 
   confirm = [this](const QString& text) {
     QMessageBox box(QMessageBox::Question, tr("Reset Statistics"), text, QMessageBox::NoButton,
@@ -148,12 +151,6 @@ void StatisticsWindow::refresh() {
   }
   table_->resizeColumnsToContents();
   table_->resizeRowsToContents();
-  // The whole table in view, without scroll bars.
-  const int width = table_->verticalHeader()->width() + table_->horizontalHeader()->length() +
-                    2 * table_->frameWidth();
-  const int height = table_->horizontalHeader()->height() + table_->verticalHeader()->length() +
-                     2 * table_->frameWidth();
-  table_->setMinimumSize(width, height);
 }
 
 void StatisticsWindow::askReset() {
