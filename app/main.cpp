@@ -11,6 +11,7 @@
 #include "game/gamedir.h"
 #include "game/recordfile.h"
 #include "game/statistics.h"
+#include "players/classic.h"
 
 #ifdef KORVO_WINDOW
 #include "app/windowmode.h"
@@ -105,7 +106,7 @@ int main(int argc, char** argv) {
   if (options.mode == Options::Mode::Headless) {
     std::ios::sync_with_stdio(false);
     auto random = options.makeRandom();
-    korvo::Game game(dir, *random);
+    korvo::Game game(dir, *random, korvo::classicSeats());
     korvo::StatisticsKeeper statistics(dir);
     if (const auto told = statistics.open()) std::cerr << "korvo: " << *told << std::endl;
     return korvo::runHeadless(game, std::cin, std::cout, std::cerr, &statistics);

@@ -13,6 +13,7 @@
 
 #include "app/headless.h"
 #include "game/gamedir.h"
+#include "players/classic.h"
 #include "tests/test_support.h"
 
 namespace korvo {
@@ -48,7 +49,7 @@ TEST(Statistics, SeededGamesCountWhatTheirLinesShow) {
     testing::TempDir dir(::access("/dev/shm", W_OK) == 0 ? "/dev/shm" : fs::temp_directory_path());
     initGameFiles(dir.path());
     SeededRandom random(seed);
-    Game game(dir.path(), random);
+    Game game(dir.path(), random, classicSeats());
     game.setRecording(true);  // one frame for each round played out without player 1
     StatisticsKeeper keeper(dir.path());
     ASSERT_FALSE(keeper.open());
