@@ -56,6 +56,7 @@ ClickResult Game::click(Control c) {
   pendingNotice_.reset();
   turnsThisClick_ = 0;
   frames_.clear();
+  settled_.clear();
   try {
     switch (c) {
       case kDealButton:

@@ -6,12 +6,15 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QSettings>
+#include <QTimer>
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <iostream>
 
 #include "window/art.h"
 #include "window/rules.h"
+#include "window/statistics.h"
 
 namespace korvo {
 
@@ -74,7 +77,11 @@ std::chrono::milliseconds MainWindow::turnTime(Pace pace) {
 }
 
 MainWindow::MainWindow(Game& game, const QString& version, QSettings& settings, QWidget* parent)
-    : QMainWindow(parent), form_(new Form1(game, this)), version_(version), settings_(settings) {
+    : QMainWindow(parent),
+      form_(new Form1(game, this)),
+      version_(version),
+      settings_(settings),
+      keeper_(game.dir()) {
   setObjectName(QStringLiteral("MainWindow"));
   setWindowTitle(form_->windowTitle());
   view_ = new TableView(form_, this);
@@ -99,6 +106,20 @@ MainWindow::MainWindow(Game& game, const QString& version, QSettings& settings, 
   }
   resize(TableView::designed(zoom) + QSize(0, menuBar()->sizeHint().height()));
   view_->zoomed = [this](double z) { settings_.setValue(QString::fromUtf8(kSizeKey), z); };
+
+  form_->setClickSink([this, &game] {
+    if (const auto warning = keeper_.record(game.settled())) {
+      std::cerr << "korvo: " << *warning << std::endl;
+    }
+    if (statisticsWindow_) statisticsWindow_->refresh();
+  });
+  if (const auto told = keeper_.open()) {
+    // Told once the window is up, above it.
+    QTimer::singleShot(0, this, [this, text = QString::fromStdString(*told)] {
+      QMessageBox::information(this, tr("Korvo Statistics"),
+                               tr("The statistics file could not be used.\n\n%1").arg(text));
+    });
+  }
 }
 
 void MainWindow::zoomTo(double zoom) {
@@ -134,6 +155,9 @@ void MainWindow::buildMenus() {
   knock_ = game->addAction(QStringLiteral("&Knock"), this,
                            [this] { form_->clickControl(Control::Command2); });
   knock_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
+  game->addSeparator();
+  statistics_ = game->addAction(tr("S&tatistics…"), this, &MainWindow::showStatistics);
+  statistics_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
   game->addSeparator();
   quit_ = game->addAction(QStringLiteral("&Quit"), this, &QWidget::close);
   // The desktop's own Quit key; Ctrl+Q where the desktop names none (Windows-like schemes).
@@ -182,7 +206,8 @@ void MainWindow::buildMenus() {
   about_->setMenuRole(QAction::AboutRole);
 
   // Shortcuts work wherever the focus is on the table, also in its read-only text boxes.
-  for (QAction* action : {deal_, knock_, quit_, rules_, bigger_, smaller_, actualSize_}) {
+  for (QAction* action :
+       {deal_, knock_, statistics_, quit_, rules_, bigger_, smaller_, actualSize_}) {
     action->setShortcutContext(Qt::WindowShortcut);
   }
 }
@@ -201,6 +226,21 @@ void MainWindow::showRules() {
   rulesWindow_->show();
   rulesWindow_->raise();
   rulesWindow_->activateWindow();
+}
+
+StatisticsWindow* MainWindow::statisticsWindow() const {
+  return statisticsWindow_;
+}
+
+void MainWindow::showStatistics() {
+  if (!statisticsWindow_) {
+    statisticsWindow_ = new StatisticsWindow(keeper_, this);
+    statisticsWindow_->setAttribute(Qt::WA_DeleteOnClose);
+  }
+  statisticsWindow_->refresh();
+  statisticsWindow_->show();
+  statisticsWindow_->raise();
+  statisticsWindow_->activateWindow();
 }
 
 void MainWindow::showAbout() {

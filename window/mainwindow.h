@@ -10,6 +10,7 @@
 #include <chrono>
 
 #include "game/game.h"
+#include "game/statistics.h"
 #include "window/form1.h"
 
 class QAction;
@@ -18,6 +19,8 @@ class QMenu;
 class QSettings;
 
 namespace korvo {
+
+class StatisticsWindow;
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
@@ -48,6 +51,11 @@ class MainWindow : public QMainWindow {
   // View > Pace: Off, Brisk, Relaxed.
   QAction* paceAction(Pace pace) const { return paceActions_[static_cast<int>(pace)]; }
 
+  // Game > Statistics, and its window once it has been opened.
+  QAction* statisticsAction() const { return statistics_; }
+  StatisticsWindow* statisticsWindow() const;
+  StatisticsKeeper& statistics() { return keeper_; }
+
   // The rules window, once it has been opened.
   QDialog* rulesWindow() const { return rulesWindow_; }
 
@@ -55,6 +63,7 @@ class MainWindow : public QMainWindow {
   void buildMenus();
   void showRules();
   void showAbout();
+  void showStatistics();
   void setPace(Pace pace);
   void zoomTo(double zoom);
   void zoomStep(int direction);
@@ -66,6 +75,7 @@ class MainWindow : public QMainWindow {
   QAction* quit_ = nullptr;
   QAction* rules_ = nullptr;
   QAction* about_ = nullptr;
+  QAction* statistics_ = nullptr;
   QMenu* viewMenu_ = nullptr;
   QAction* bigger_ = nullptr;
   QAction* smaller_ = nullptr;
@@ -74,6 +84,9 @@ class MainWindow : public QMainWindow {
   QSettings& settings_;
   std::array<QAction*, 3> paceActions_{};
   QPointer<QDialog> rulesWindow_;
+  // The statistics of this run: counted after every click, written when one settles a round.
+  StatisticsKeeper keeper_;
+  QPointer<StatisticsWindow> statisticsWindow_;
 };
 
 }  // namespace korvo

@@ -56,14 +56,16 @@ Click <b>Deal</b> to start the next round or the next game.</p>
 
 <h3>Keys</h3>
 <p>Tab moves between the cards, piles and buttons; Space plays the one with the focus.
-Ctrl+D deals, Ctrl+K knocks, F1 opens these rules and Ctrl+Q quits. Ctrl++ and Ctrl+- make
+Ctrl+D deals, Ctrl+K knocks, Ctrl+T shows the statistics, F1 opens these rules and Ctrl+Q
+quits. Ctrl++ and Ctrl+- make
 the table bigger and smaller, Ctrl+0 brings it back to its actual size. View &gt; Pace sets how
 fast you see the computer players move; a click shows the end of their moves at once.</p>
 
 <h3>The game directory</h3>
 <p>Korvo keeps its files in one directory: <b>cardfile.txt</b>, the deck, shuffled and rewritten
 at every deal so that the order carries over to the next run; <b>totals.txt</b>, the four win
-counts; and the pictures, one JPEG file per card as the deck names it, <b>down1.JPG</b> for a
+counts; <b>statistics.json</b>, what every player has played and won (Game &gt; Statistics);
+and the pictures, one JPEG file per card as the deck names it, <b>down1.JPG</b> for a
 card's back, <b>gone.JPG</b> for an empty place and <b>hundred0.JPG</b> to <b>hundred12.JPG</b>
 for the banknotes. You may put pictures of your own in their place.
 Korvo plays in the current directory if it holds a cardfile.txt, otherwise in
