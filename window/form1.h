@@ -6,7 +6,6 @@
 #include <QPointer>
 #include <QSize>
 #include <QString>
-#include <QTimer>
 #include <QWidget>
 #include <array>
 #include <chrono>
@@ -18,26 +17,20 @@
 #include "game/game.h"
 #include "game/table.h"
 #include "window/picturecache.h"
+#include "window/replay.h"
+#include "window/tabledesign.h"
 
 namespace korvo {
 
 // The window's caption: the title text ends in two blanks before the web address.
 inline constexpr const char* kWindowTitle = "Korvo by Vendrake at  korvo.example.org";
 
-// The designed place of a control, in twips from the top-left corner of the client area.
-struct TwipRect {
-  int left, top, width, height;
-};
-// Twips per pixel of the design.
-inline constexpr int kTwipsPerPixel = 12;
-TwipRect designedPlace(Control c);
-
 class Form1 : public QWidget {
   Q_OBJECT
 
  public:
   // The table's size as designed, at zoom 1.
-  static constexpr QSize kDesignedSize{722, 550};
+  static constexpr QSize kDesignedSize = kDesignedTableSize;
 
   // Receives the message of a click that met a fault.
   using ErrorSink = std::function<void(const QString&)>;
@@ -68,7 +61,7 @@ class Form1 : public QWidget {
   void setPace(std::chrono::milliseconds perTurn);
   std::chrono::milliseconds pace() const { return pace_; }
   // True while the table is showing the computer turns of the last click.
-  bool replaying() const { return !replay_.empty(); }
+  bool replaying() const { return replay_.active(); }
   // Shows at once the table the last click left.
   void finishReplay();
 
@@ -91,9 +84,6 @@ class Form1 : public QWidget {
   // accessible description. What a control says follows the entry shown, never the live game.
   void applyTable(const Table& table);
   void applyTable() { applyTable(game_.table()); }
-  // Starts showing the recorded frames of the click just played; false if there are none.
-  bool startReplay();
-  void showNextFrame();
   void report(const ClickResult& result);
   void showEntry(Control c, const std::string& entry);
   // What a control says for a Table entry: its accessible name, or for a text box its text.
@@ -122,13 +112,8 @@ class Form1 : public QWidget {
   ErrorSink exhaustedSink_;
   std::optional<QString> exhausted_;
   std::chrono::milliseconds pace_{0};
-  // The frames still to show of the last click, and its messages, held back until the table
-  // shows where it ended.
-  std::vector<Table> replay_;
-  std::size_t nextFrame_ = 0;
-  std::chrono::milliseconds frameTime_{0};
-  ClickResult heldBack_;
-  QTimer replayTimer_;
+  // The computer turns of the last click, shown one at a time.
+  Replay replay_;
 };
 
 }  // namespace korvo
