@@ -28,7 +28,8 @@ Form1::Form1(Game& game, QWidget* parent)
       errorSink_([this](const QString& message) {
         QMessageBox::warning(this, QStringLiteral("Korvo"), message);
       }),
-      replay_([this](const Table& table) { applyTable(table); }) {
+      replay_([this](const Table& table, int mover) { applyTable(table, mover, mover >= 0); },
+              this) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QString::fromUtf8(kWindowTitle));
   QPalette felt = palette();
@@ -37,10 +38,15 @@ Form1::Form1(Game& game, QWidget* parent)
   setAutoFillBackground(true);
 
   buildControls();
+  motion_ = new CardMotion(
+      this, [this](Control c) { return control(c)->geometry(); },
+      [this](Control c, const std::string& entry) { return pictureOf(c, entry); });
+  connect(motion_, &CardMotion::ended, this, &Form1::motionEnded);
+  replay_.setBusy([this] { return motion_->moving(); });
   layoutControls();
   applyTable();
   connect(&replay_, &Replay::frameShown, this, &Form1::frameShown);
-  connect(&replay_, &Replay::done, this, &Form1::finishReplay);
+  connect(&replay_, &Replay::done, this, &Form1::replayDone);
 }
 
 void Form1::buildControls() {
@@ -118,6 +124,8 @@ bool Form1::event(QEvent* event) {
 }
 
 void Form1::layoutControls() {
+  // Cards in the air land at once; the table is laid out anew beneath them.
+  if (motion_ != nullptr) motion_->finish();
   pixelRatio_ = devicePixelRatioF();
   setFixedSize(scaled(kClientWidth), scaled(kClientHeight));
   // The pictures the window draws itself, at the density they are shown at.
@@ -166,6 +174,7 @@ void Form1::layoutControls() {
         break;
     }
   }
+  if (motion_ != nullptr) motion_->setGeometry(rect());
 }
 
 const QPixmap& Form1::startupPicture(Control c) const {
@@ -177,13 +186,15 @@ void Form1::clickControl(Control c) {
   if (auto* button = qobject_cast<QAbstractButton*>(control(c))) button->click();
 }
 
-void Form1::setPace(std::chrono::milliseconds perTurn) {
+void Form1::setPace(std::chrono::milliseconds perTurn, std::chrono::milliseconds perMove) {
   pace_ = perTurn;
+  motion_->setMoveTime(perMove);
   game_.setRecording(perTurn.count() > 0);
 }
 
 void Form1::onClicked(Control c) {
-  // While the computer turns of a click are shown, a click only hurries them to the end.
+  // While the computer turns of a click are shown or cards move, a click only hurries them to
+  // the end.
   if (replaying()) {
     finishReplay();
     return;
@@ -198,7 +209,7 @@ void Form1::onClicked(Control c) {
     return;
   }
   if (replay_.start(game_.frames(), pace_, result)) return;
-  applyTable();
+  applyTable(game_.table(), 0, true);
   report(result);
 }
 
@@ -210,21 +221,47 @@ void Form1::report(const ClickResult& result) {
 
 void Form1::finishReplay() {
   if (!replaying()) return;
-  const ClickResult result = replay_.stop();
+  const bool replayed = replay_.active();
+  const ClickResult result = replayed ? replay_.stop() : ClickResult{};
+  // The news of the cards stopped in the air is told with the end table's, once.
+  finishing_ = true;
+  motion_->finish();
+  finishing_ = false;
   applyTable();
+  if (replayed) report(result);
+}
+
+void Form1::replayDone() {
+  const ClickResult result = replay_.stop();
+  applyTable(game_.table(), 0, true);
   report(result);
 }
 
-void Form1::applyTable(const Table& table) {
-  std::vector<Control> changed;
+void Form1::motionEnded() {
+  if (finishing_) return;
+  tellNews(std::exchange(untold_, {}));
+  replay_.resume();
+}
+
+void Form1::applyTable(const Table& table, int mover, bool animate) {
+  if (motion_->moving()) {  // cards still moving land at once, their news told with these
+    finishing_ = true;
+    motion_->finish();
+    finishing_ = false;
+  }
   for (std::size_t i = 0; i < kControlCount; ++i) {
     const auto c = static_cast<Control>(i);
     if (shown_[i] == table[c]) continue;
-    if (shown_[i]) changed.push_back(c);  // the start-up look is no news
+    // The start-up look is no news.
+    if (shown_[i] && std::find(untold_.begin(), untold_.end(), c) == untold_.end()) {
+      untold_.push_back(c);
+    }
     showEntry(c, table[c]);
     shown_[i] = table[c];
   }
-  tellNews(changed);
+  const Table before = std::exchange(onTable_, table);
+  if (animate && motion_->start(before, table, mover)) return;
+  tellNews(std::exchange(untold_, {}));
 }
 
 void Form1::showEntry(Control c, const std::string& entry) {
@@ -241,14 +278,16 @@ void Form1::showEntry(Control c, const std::string& entry) {
       static_cast<QLabel*>(widget)->setText(text);
       break;
     case ControlKind::PictureBox:
-    case ControlKind::Image: {
-      const QPixmap& picture =
-          entry.empty() ? startupPicture(c) : pictures_.picture(text, zoom_, pixelRatio_);
-      dynamic_cast<ShownPicture&>(*widget).setPicture(picture, text);
+    case ControlKind::Image:
+      dynamic_cast<ShownPicture&>(*widget).setPicture(pictureOf(c, entry), text);
       break;
-    }
   }
   sayName(widget, spoken(c, entry));
+}
+
+QPixmap Form1::pictureOf(Control c, const std::string& entry) {
+  if (entry.empty()) return startupPicture(c);
+  return pictures_.picture(QString::fromStdString(entry), zoom_, pixelRatio_);
 }
 
 QString Form1::spoken(Control c, const std::string& entry) const {

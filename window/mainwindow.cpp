@@ -73,6 +73,18 @@ std::chrono::milliseconds MainWindow::turnTime(Pace pace) {
   return std::chrono::milliseconds(0);
 }
 
+std::chrono::milliseconds MainWindow::moveTime(Pace pace) {
+  switch (pace) {
+    case Pace::Off:
+      return std::chrono::milliseconds(0);
+    case Pace::Brisk:
+      return std::chrono::milliseconds(180);
+    case Pace::Relaxed:
+      return std::chrono::milliseconds(350);
+  }
+  return std::chrono::milliseconds(0);
+}
+
 MainWindow::MainWindow(Game& game, const QString& version, QSettings& settings, QWidget* parent)
     : QMainWindow(parent), form_(new Form1(game, this)), version_(version), settings_(settings) {
   setObjectName(QStringLiteral("MainWindow"));
@@ -163,7 +175,7 @@ void MainWindow::buildMenus() {
     }
   }
   paceAction(chosen)->setChecked(true);
-  form_->setPace(turnTime(chosen));
+  form_->setPace(turnTime(chosen), moveTime(chosen));
 
   viewMenu_->addSeparator();
   bigger_ = viewMenu_->addAction(QStringLiteral("&Bigger"), this, [this] { zoomStep(+1); });
@@ -188,7 +200,7 @@ void MainWindow::buildMenus() {
 }
 
 void MainWindow::setPace(Pace pace) {
-  form_->setPace(turnTime(pace));
+  form_->setPace(turnTime(pace), moveTime(pace));
   settings_.setValue(QString::fromUtf8(kPaceKey),
                      QString::fromUtf8(kPaceNames[static_cast<std::size_t>(pace)]));
 }

@@ -26,6 +26,8 @@ class MainWindow : public QMainWindow {
   // How fast the computer players' moves are shown, in the View menu.
   enum class Pace { Off, Brisk, Relaxed };
   static std::chrono::milliseconds turnTime(Pace pace);
+  // How long a card takes from place to place at a pace.
+  static std::chrono::milliseconds moveTime(Pace pace);
 
   // `version` is shown in the About box; `settings` keeps the player's choices between runs.
   MainWindow(Game& game, const QString& version, QSettings& settings, QWidget* parent = nullptr);

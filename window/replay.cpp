@@ -6,8 +6,9 @@
 namespace korvo {
 
 Replay::Replay(Show show, QObject* parent) : QObject(parent), show_(std::move(show)) {
+  timer_.setParent(this);
   timer_.setSingleShot(true);
-  connect(&timer_, &QTimer::timeout, this, &Replay::showNextFrame);
+  connect(&timer_, &QTimer::timeout, this, &Replay::frameTimeUp);
 }
 
 bool Replay::start(const std::vector<TableFrame>& frames, std::chrono::milliseconds pace,
@@ -18,14 +19,29 @@ bool Replay::start(const std::vector<TableFrame>& frames, std::chrono::milliseco
     return f.kind == TableFrame::Kind::RoundEnd;
   });
   for (const TableFrame& frame : frames) {
-    if ((frame.kind == TableFrame::Kind::RoundEnd) == wholeRounds) frames_.push_back(frame.table);
+    if ((frame.kind == TableFrame::Kind::RoundEnd) == wholeRounds) frames_.push_back(frame);
   }
   if (frames_.empty()) return false;
   frameTime_ = wholeRounds ? 3 * pace : pace;
   nextFrame_ = 0;
+  waiting_ = false;
   heldBack_ = result;
   showNextFrame();
   return true;
+}
+
+void Replay::frameTimeUp() {
+  if (busy_ && busy_()) {
+    waiting_ = true;
+    return;
+  }
+  showNextFrame();
+}
+
+void Replay::resume() {
+  if (!active() || !waiting_) return;
+  waiting_ = false;
+  timer_.start(frameTime_ / 2);
 }
 
 void Replay::showNextFrame() {
@@ -33,13 +49,18 @@ void Replay::showNextFrame() {
     emit done();
     return;
   }
-  show_(frames_[nextFrame_++]);
+  const TableFrame& frame = frames_[nextFrame_++];
+  // Whole rounds are shown as they ended, without their cards moving.
+  show_(frame.table, frame.kind == TableFrame::Kind::Turn       ? frame.player
+                     : frame.kind == TableFrame::Kind::RoundEnd ? -1
+                                                                : 0);
   emit frameShown();
   timer_.start(frameTime_);
 }
 
 ClickResult Replay::stop() {
   timer_.stop();
+  waiting_ = false;
   frames_.clear();
   return std::exchange(heldBack_, {});
 }

@@ -19,8 +19,9 @@ class Replay : public QObject {
   Q_OBJECT
 
  public:
-  // Shows one recorded table.
-  using Show = std::function<void(const Table&)>;
+  // Shows one recorded table; `mover` is the computer player whose turn it ends, 0 for the
+  // start of the turns, -1 for a whole round's end.
+  using Show = std::function<void(const Table&, int mover)>;
 
   explicit Replay(Show show, QObject* parent = nullptr);
 
@@ -31,6 +32,10 @@ class Replay : public QObject {
   bool active() const { return !frames_.empty(); }
   // Stops at once and hands back the result held back.
   ClickResult stop();
+  // While `busy` says so (the cards of a frame are still moving), the next frame waits; then
+  // resume() shows it after half a frame's time, so the end of each move can be seen.
+  void setBusy(std::function<bool()> busy) { busy_ = std::move(busy); }
+  void resume();
 
  signals:
   // The table now shows one more of the recorded moments.
@@ -39,10 +44,13 @@ class Replay : public QObject {
   void done();
 
  private:
+  void frameTimeUp();
   void showNextFrame();
 
   Show show_;
-  std::vector<Table> frames_;
+  std::function<bool()> busy_;
+  bool waiting_ = false;
+  std::vector<TableFrame> frames_;
   std::size_t nextFrame_ = 0;
   std::chrono::milliseconds frameTime_{0};
   ClickResult heldBack_;
