@@ -287,7 +287,39 @@ void Form1::showEntry(Control c, const std::string& entry) {
 
 QPixmap Form1::pictureOf(Control c, const std::string& entry) {
   if (entry.empty()) return startupPicture(c);
-  return pictures_.picture(QString::fromStdString(entry), zoom_, pixelRatio_);
+  return pictures_.picture(fileOf(entry), zoom_, pixelRatio_);
+}
+
+QString Form1::fileOf(const std::string& entry) {
+  const QString file = QString::fromStdString(entry);
+  if (!fourColour_) return file;
+  if (const auto known = fileOf_.constFind(file); known != fileOf_.constEnd()) return *known;
+  // Only the standard faces have four-colour twins; one older than its face was drawn for a
+  // face since replaced by the player's own, and is passed over.
+  QString shown = file;
+  const auto& cards = standardCards();
+  if (std::any_of(cards.begin(), cards.end(),
+                  [&](const StandardCard& card) { return card.record.picture == entry; })) {
+    const std::filesystem::path face = game_.dir() / entry;
+    const std::filesystem::path twin = game_.dir() / fourColourName(file).toStdString();
+    std::error_code ec;
+    const auto faceTime = std::filesystem::last_write_time(face, ec);
+    if (!ec && std::filesystem::is_regular_file(twin, ec) &&
+        std::filesystem::last_write_time(twin, ec) >= faceTime && !ec) {
+      shown = fourColourName(file);
+    }
+  }
+  fileOf_.insert(file, shown);
+  return shown;
+}
+
+void Form1::setFourColour(bool on) {
+  fourColour_ = on;
+  fileOf_.clear();
+  for (std::size_t i = 0; i < kControlCount; ++i) {
+    const auto c = static_cast<Control>(i);
+    if (controlKind(c) == ControlKind::PictureBox && shown_[i]) showEntry(c, *shown_[i]);
+  }
 }
 
 QString Form1::spoken(Control c, const std::string& entry) const {

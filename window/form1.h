@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QFont>
+#include <QHash>
 #include <QPointer>
 #include <QSize>
 #include <QString>
@@ -70,6 +71,11 @@ class Form1 : public QWidget {
   // The moving cards over the table.
   CardMotion& motion() { return *motion_; }
 
+  // Shows the faces Korvo drew in four colours where their four-colour twins are drawn
+  // (initFourColourFaces); a player's own pictures show as they are.
+  void setFourColour(bool on);
+  bool fourColour() const { return fourColour_; }
+
  protected:
   bool event(QEvent* event) override;
 
@@ -96,6 +102,8 @@ class Form1 : public QWidget {
   void motionEnded();
   // The picture a place shows for a Table entry, at the zoom and the screen's density.
   QPixmap pictureOf(Control c, const std::string& entry);
+  // The file shown for a Table entry: the entry, or its four-colour twin.
+  QString fileOf(const std::string& entry);
   void report(const ClickResult& result);
   void showEntry(Control c, const std::string& entry);
   // What a control says for a Table entry: its accessible name, or for a text box its text.
@@ -123,6 +131,9 @@ class Form1 : public QWidget {
   // Controls whose change is not told yet: the news of moving cards waits for their arrival.
   std::vector<Control> untold_;
   bool finishing_ = false;
+  bool fourColour_ = false;
+  // The file shown for each entry asked about since the four-colour option was last set.
+  QHash<QString, QString> fileOf_;
   // The control whose description holds the latest news of the table.
   QPointer<QWidget> newsHolder_;
   ErrorSink errorSink_;

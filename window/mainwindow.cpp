@@ -10,7 +10,9 @@
 #include <cmath>
 #include <functional>
 
+#include "game/recordfile.h"
 #include "window/art.h"
+#include "window/initdir.h"
 #include "window/rules.h"
 
 namespace korvo {
@@ -20,6 +22,7 @@ namespace {
 const char* const kPaceKey = "pace";
 constexpr std::array<const char*, 3> kPaceNames = {"off", "brisk", "relaxed"};
 const char* const kSizeKey = "size";
+const char* const kFourColourKey = "fourColourSuits";
 
 }  // namespace
 
@@ -86,7 +89,11 @@ std::chrono::milliseconds MainWindow::moveTime(Pace pace) {
 }
 
 MainWindow::MainWindow(Game& game, const QString& version, QSettings& settings, QWidget* parent)
-    : QMainWindow(parent), form_(new Form1(game, this)), version_(version), settings_(settings) {
+    : QMainWindow(parent),
+      form_(new Form1(game, this)),
+      version_(version),
+      gameDir_(game.dir()),
+      settings_(settings) {
   setObjectName(QStringLiteral("MainWindow"));
   setWindowTitle(form_->windowTitle());
   view_ = new TableView(form_, this);
@@ -185,6 +192,15 @@ void MainWindow::buildMenus() {
   smaller_->setShortcut(QKeySequence::ZoomOut);
   actualSize_ = viewMenu_->addAction(QStringLiteral("&Actual Size"), this, [this] { zoomTo(1); });
   actualSize_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+  viewMenu_->addSeparator();
+  fourColour_ = viewMenu_->addAction(tr("&Four-Colour Suits"));
+  fourColour_->setCheckable(true);
+  fourColour_->setChecked(settings_.value(QString::fromUtf8(kFourColourKey), false).toBool());
+  if (fourColour_->isChecked()) setFourColour(true);
+  connect(fourColour_, &QAction::toggled, this, [this](bool on) {
+    setFourColour(on);
+    settings_.setValue(QString::fromUtf8(kFourColourKey), on);
+  });
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   rules_ = help->addAction(QStringLiteral("&Rules"), this, &MainWindow::showRules);
@@ -203,6 +219,21 @@ void MainWindow::setPace(Pace pace) {
   form_->setPace(turnTime(pace), moveTime(pace));
   settings_.setValue(QString::fromUtf8(kPaceKey),
                      QString::fromUtf8(kPaceNames[static_cast<std::size_t>(pace)]));
+}
+
+void MainWindow::setFourColour(bool on) {
+  // A game directory made before there were four-colour faces gets them now, as --init draws
+  // them; without them (a directory that cannot be written) the standard faces show.
+  if (on) {
+    try {
+      initFourColourFaces(gameDir_);
+    } catch (const FileError& e) {
+      QMessageBox::warning(
+          this, QStringLiteral("Korvo"),
+          tr("The four-colour faces could not be drawn: %1").arg(QString::fromUtf8(e.what())));
+    }
+  }
+  form_->setFourColour(on);
 }
 
 void MainWindow::showRules() {

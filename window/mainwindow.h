@@ -8,6 +8,7 @@
 #include <QString>
 #include <array>
 #include <chrono>
+#include <filesystem>
 
 #include "game/game.h"
 #include "window/form1.h"
@@ -49,6 +50,8 @@ class MainWindow : public QMainWindow {
   QAction* actualSizeAction() const { return actualSize_; }
   // View > Pace: Off, Brisk, Relaxed.
   QAction* paceAction(Pace pace) const { return paceActions_[static_cast<int>(pace)]; }
+  // View > Four-colour suits.
+  QAction* fourColourAction() const { return fourColour_; }
 
   // The rules window, once it has been opened.
   QDialog* rulesWindow() const { return rulesWindow_; }
@@ -60,9 +63,11 @@ class MainWindow : public QMainWindow {
   void setPace(Pace pace);
   void zoomTo(double zoom);
   void zoomStep(int direction);
+  void setFourColour(bool on);
 
   Form1* form_;
   QString version_;
+  std::filesystem::path gameDir_;
   QAction* deal_ = nullptr;
   QAction* knock_ = nullptr;
   QAction* quit_ = nullptr;
@@ -72,6 +77,7 @@ class MainWindow : public QMainWindow {
   QAction* bigger_ = nullptr;
   QAction* smaller_ = nullptr;
   QAction* actualSize_ = nullptr;
+  QAction* fourColour_ = nullptr;
   class TableView* view_ = nullptr;
   QSettings& settings_;
   std::array<QAction*, 3> paceActions_{};
