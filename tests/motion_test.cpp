@@ -29,8 +29,13 @@ bool idle(Form1& form) {
          });
 }
 
-QRect placeOf(Form1& form, Control c) {
-  return form.control(c)->geometry();
+QRect placeOf(Form1& form, Control c, double ratio = 1) {
+  const QRect at = form.control(c)->geometry();
+  return QRect(at.topLeft() * ratio, at.size() * ratio);
+}
+
+void showOffScreen(std::initializer_list<Form1*> forms) {
+  for (Form1* f : forms) f->setAttribute(Qt::WA_DontShowOnScreen), f->show();
 }
 
 // A computer player's message says which pile its card came from; the card it throws comes
@@ -60,10 +65,7 @@ TEST(Motion, ComputerTurnsReadFromTheTable) {
 TEST(Motion, StartsAndEndsWhereTheTableSays) {
   Played still, moving;
   Form1 stillForm(still.game), form(moving.game);
-  for (Form1* f : {&stillForm, &form}) {
-    f->setAttribute(Qt::WA_DontShowOnScreen);
-    f->show();
-  }
+  showOffScreen({&stillForm, &form});
   form.setPace(1ms, 180ms);  // each frame waits only for its cards
   CardMotion& motion = form.motion();
   QImage shown = form.grab().toImage();
@@ -86,10 +88,7 @@ TEST(Motion, StartsAndEndsWhereTheTableSays) {
     motion.seek(0);
     const QImage first = form.grab().toImage();
     for (int n = 1; n <= 15 && !deal; ++n) {  // a deal first clears the places
-      const double ratio = first.devicePixelRatio();
-      const QRect place = QRectF(placeOf(form, pictureBox(n)).topLeft() * ratio,
-                                 QSizeF(placeOf(form, pictureBox(n)).size()) * ratio)
-                              .toRect();
+      const QRect place = placeOf(form, pictureBox(n), first.devicePixelRatio());
       EXPECT_TRUE(samePixels(first.copy(place), shown.copy(place))) << "Picture" << n;
     }
     motion.seek(-1);
@@ -121,10 +120,7 @@ TEST(Motion, StartsAndEndsWhereTheTableSays) {
 TEST(Motion, ClickEndsItOnTheTableAndTheNewsComesOnce) {
   Played still, moving;
   Form1 stillForm(still.game), form(moving.game);
-  for (Form1* f : {&stillForm, &form}) {
-    f->setAttribute(Qt::WA_DontShowOnScreen);
-    f->show();
-  }
+  showOffScreen({&stillForm, &form});
   form.setPace(300ms, 180ms);
   int told = 0, toldInFlight = 0;
   setSpeechObserver([&](const SpokenChange& change) {
