@@ -20,13 +20,10 @@ using namespace std::chrono_literals;
 
 // Nothing of the table keeps a timer or an animation going.
 bool idle(Form1& form) {
-  const auto timers = form.findChildren<QTimer*>();
-  const auto clocks = form.findChildren<QAbstractAnimation*>();
-  return !form.replaying() && !form.motion().isVisible() &&
-         std::none_of(timers.begin(), timers.end(), [](QTimer* t) { return t->isActive(); }) &&
-         std::none_of(clocks.begin(), clocks.end(), [](QAbstractAnimation* a) {
-           return a->state() != QAbstractAnimation::Stopped;
-         });
+  bool running = form.replaying() || form.motion().isVisible();
+  for (QTimer* t : form.findChildren<QTimer*>()) running |= t->isActive();
+  for (auto* a : form.findChildren<QAbstractAnimation*>()) running |= a->state() != a->Stopped;
+  return !running;
 }
 
 QRect placeOf(Form1& form, Control c, double ratio = 1) {
