@@ -13,6 +13,7 @@
 #include "app/firstpaint.h"
 #include "app/headless.h"
 #include "game/game.h"
+#include "players/classic.h"
 #include "window/form1.h"
 #include "window/mainwindow.h"
 
@@ -115,7 +116,7 @@ int runWindow(int& argc, char** argv, const Options& options,
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
   const std::unique_ptr<Random> random = options.makeRandom();
-  Game game(gameDir, *random);
+  Game game(gameDir, *random, classicSeats());
   if (scripted) {
     Form1 form(game);
     return runScript(app, form, options);
