@@ -24,6 +24,7 @@
 #include "bench/rows.h"
 #include "game/game.h"
 #include "game/random.h"
+#include "players/classic.h"
 #include "window/form1.h"
 #include "window/initdir.h"
 
@@ -207,7 +208,7 @@ int main(int argc, char** argv) {
   std::filesystem::remove_all(dir);
   korvo::initGameDir(dir);
   korvo::SeededRandom random(7);
-  korvo::Game game(dir, random);
+  korvo::Game game(dir, random, korvo::classicSeats());
   korvo::Form1 form(game);
   form.setErrorSink([](const QString& message) {
     std::fprintf(stderr, "motion_bench: %s\n", qPrintable(message));
