@@ -160,7 +160,8 @@ bool CardMotion::start(const Table& before, const Table& after, int mover) {
   raise();
   update(painted());
   clock_.setEndValue(length());
-  clock_.setDuration(static_cast<int>(std::lround(length() * moveTime_.count())));
+  clock_.setDuration(
+      static_cast<int>(std::lround(length() * static_cast<double>(moveTime_.count()))));
   clock_.start();
   return true;
 }
