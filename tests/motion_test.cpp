@@ -46,12 +46,11 @@ TEST(Motion, ComputerTurnsReadFromTheTable) {
     Table after = before;
     after.setText(Control::Text3, said);
     after.showPicture(Control::Picture15, "9H.JPG");
-    const std::vector<CardMove> moves = movesBetween(before, after, 3);
-    ASSERT_EQ(moves.size(), 2u);
-    EXPECT_EQ(std::pair(moves[0].from, moves[0].to), std::pair(first, Control::Picture9));
-    EXPECT_EQ(moves[0].picture, first == Control::Picture15 ? "5S.JPG" : kCardBack);
-    EXPECT_EQ(moves[1], (CardMove{Control::Picture9, Control::Picture15, "9H.JPG", kCardBack, false,
-                                  true, 1}));
+    const bool discard = first == Control::Picture15;
+    EXPECT_EQ(movesBetween(before, after, 3),
+              (std::vector<CardMove>{
+                  {first, Control::Picture9, discard ? "5S.JPG" : kCardBack, "", discard, false, 0},
+                  {Control::Picture9, Control::Picture15, "9H.JPG", kCardBack, false, true, 1}}));
   }
 }
 
@@ -139,12 +138,10 @@ TEST(Motion, ClickEndsItOnTheTableAndTheNewsComesOnce) {
     EXPECT_EQ(told, 1);
   }
   stillForm.clickControl(Control::Picture4);
-  told = 0;
   form.clickControl(Control::Picture4);  // the throw, then the computer turns on their own
   ASSERT_TRUE(QTest::qWaitFor([&] { return !form.replaying(); }, 5000));
   EXPECT_TRUE(idle(form));
   EXPECT_TRUE(samePixels(form.grab().toImage(), stillForm.grab().toImage()));
-  EXPECT_GE(told, 1);
   EXPECT_EQ(toldInFlight, 0) << "news is told when the cards have arrived";
   setSpeechObserver({});
 }
