@@ -291,7 +291,7 @@ QPixmap Form1::pictureOf(Control c, const std::string& entry) {
 }
 
 QString Form1::fileOf(const std::string& entry) {
-  const QString file = QString::fromStdString(entry);
+  QString file = QString::fromStdString(entry);
   if (!fourColour_) return file;
   if (const auto known = fileOf_.constFind(file); known != fileOf_.constEnd()) return *known;
   // Only the standard faces have four-colour twins; one older than its face was drawn for a
