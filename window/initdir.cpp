@@ -10,7 +10,7 @@
 #include <system_error>
 
 #include "game/gamedir.h"
-#include "game/recordfile.h"
+#include "game/safefile.h"
 #include "window/art.h"
 
 namespace korvo {
