@@ -75,7 +75,8 @@ nlohmann::ordered_json clickRecord(const std::string& click, const Game& game,
   return record;
 }
 
-int runHeadless(Game& game, std::istream& in, std::ostream& out, std::ostream& err) {
+int runHeadless(Game& game, std::istream& in, std::ostream& out, std::ostream& err,
+                GameKeeper* keeper) {
   std::string line;
   while (std::getline(in, line)) {
     const std::string name = clickNameOf(line);
@@ -91,6 +92,7 @@ int runHeadless(Game& game, std::istream& in, std::ostream& out, std::ostream& e
     } else if (name != "Form1") {
       result.error = "There is no control named \"" + name + "\" on the table.";
     }
+    if (keeper) keeper->save();
     // Texts from a hand-made deck file need not be valid UTF-8; they are replaced, not fatal.
     out << clickRecord(name, game, result)
                .dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace)

@@ -87,7 +87,14 @@ int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     auto random = options.makeRandom();
     korvo::Game game(dir, *random);
-    return korvo::runHeadless(game, std::cin, std::cout, std::cerr);
+    if (!options.resume) return korvo::runHeadless(game, std::cin, std::cout, std::cerr);
+    korvo::GameKeeper keeper(game, *random, "classic", [](const std::string& warning) {
+      std::cerr << "korvo: " << warning << std::endl;
+    });
+    if (const auto refused = keeper.resume().refused) {
+      std::cerr << "korvo: " << *refused << " A fresh game starts." << std::endl;
+    }
+    return korvo::runHeadless(game, std::cin, std::cout, std::cerr, &keeper);
   }
 
 #ifdef KORVO_WINDOW

@@ -11,9 +11,9 @@ std::unique_ptr<Random> Options::makeRandom() const {
 
 std::string usageText() {
   return "Usage: korvo [--dir DIR] [--seed N | --random-file FILE]\n"
-         "       korvo --headless [--dir DIR] [--seed N | --random-file FILE]\n"
-         "       korvo --script FILE --screenshot OUT.png [--dir DIR] [--seed N | --random-file "
-         "F]\n"
+         "       korvo --headless [--resume] [--dir DIR] [--seed N | --random-file FILE]\n"
+         "       korvo --script FILE --screenshot OUT.png [--resume] [--dir DIR] [--seed N | "
+         "--random-file F]\n"
          "       korvo --screenshot OUT.png [--dir DIR]\n"
          "       korvo --init DIR\n"
          "       korvo --help | --version\n"
@@ -29,6 +29,8 @@ std::string usageText() {
          "                      one line of JSON per click\n"
          "  --script FILE       play the clicks of FILE on the window, without a screen\n"
          "  --screenshot OUT    save a PNG of the window (after the script, if any)\n"
+         "  --resume            headless and script modes: go on with the game kept in\n"
+         "                      DIR/savedgame.json and keep it there (the window always does)\n"
          "  --init DIR          make DIR a fresh game directory\n";
 }
 
@@ -49,6 +51,8 @@ std::variant<Options, OptionsError> parseOptions(const std::vector<std::string>&
       headless = true;
     } else if (arg == "--help" || arg == "-h") {
       help = true;
+    } else if (arg == "--resume") {
+      o.resume = true;
     } else if (arg == "--version") {
       version = true;
     } else if (arg == "--dir" || arg == "--init") {
@@ -107,6 +111,7 @@ std::variant<Options, OptionsError> parseOptions(const std::vector<std::string>&
   if (init && (o.seed || o.randomFile)) {
     return OptionsError{"korvo: --init takes no random numbers"};
   }
+  if (init && o.resume) return OptionsError{"korvo: --init makes a directory; it resumes no game"};
   if (o.randomFile) {
     try {
       o.randomNumbers = ScriptedRandom::readFile(*o.randomFile);

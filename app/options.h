@@ -22,6 +22,9 @@ struct Options {
   std::vector<float> randomNumbers;             // the numbers of --random-file, read at parse time
   std::optional<std::filesystem::path> script;  // --script
   std::optional<std::filesystem::path> screenshot;  // --screenshot
+  // --resume: headless and script modes go on from savedgame.json and keep it; the window
+  // always does.
+  bool resume = false;
 
   // The random source the options ask for.
   std::unique_ptr<Random> makeRandom() const;

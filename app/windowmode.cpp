@@ -13,6 +13,7 @@
 #include "app/firstpaint.h"
 #include "app/headless.h"
 #include "game/game.h"
+#include "game/savedgame.h"
 #include "window/form1.h"
 #include "window/mainwindow.h"
 
@@ -116,8 +117,22 @@ int runWindow(int& argc, char** argv, const Options& options,
 
   const std::unique_ptr<Random> random = options.makeRandom();
   Game game(gameDir, *random);
+  // The window keeps its game in savedgame.json; script mode only with --resume. A saved game
+  // that cannot be written is one line on standard error per run.
+  GameKeeper keeper(game, *random, "classic", [](const std::string& warning) {
+    std::cerr << "korvo: " << warning << std::endl;
+  });
+  const bool keep = !scripted || options.resume;
+  GameKeeper::Resumed resumed;
+  if (keep) {
+    resumed = keeper.resume();
+    if (resumed.refused) {
+      std::cerr << "korvo: " << *resumed.refused << " A fresh game starts." << std::endl;
+    }
+  }
   if (scripted) {
     Form1 form(game);
+    if (keep) form.setPlayedSink([&keeper] { keeper.save(); });
     return runScript(app, form, options);
   }
 
@@ -130,6 +145,9 @@ int runWindow(int& argc, char** argv, const Options& options,
     printLine(message);
     QCoreApplication::exit(3);
   });
+  window.table().setPlayedSink([&keeper] { keeper.save(); });
+  if (resumed.resumed) window.tellResumed();
+  if (resumed.refused) window.tellRefused(QString::fromUtf8(kSavedGameBackup));
   FirstPaintReport::installIfAsked(&window);
   window.show();
   return app.exec();

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QFont>
+#include <QLabel>
 #include <QPointer>
 #include <QSize>
 #include <QString>
@@ -72,6 +73,15 @@ class Form1 : public QWidget {
   // Shows at once the table the last click left.
   void finishReplay();
 
+  // Called after every click the game has played, before its computer turns are shown: the
+  // moment to keep the game.
+  void setPlayedSink(std::function<void()> sink) { playedSink_ = std::move(sink); }
+  // Shows a word about the game itself, not a player's message, across the foot of the table
+  // until the next click, and tells a screen reader.
+  void showNotice(const QString& text);
+  // The notice shown now; empty when none is.
+  QString notice() const;
+
  protected:
   bool event(QEvent* event) override;
 
@@ -101,6 +111,10 @@ class Form1 : public QWidget {
   // What a screen reader is told of a change of control c to the entry it now shows.
   QString news(Control c) const;
   void tellNews(const std::vector<Control>& changed);
+  // Puts `text` into the accessible description of the focused control (or the table), which a
+  // screen reader speaks.
+  void tell(const QString& text);
+  void placeNotice();
   const QPixmap& startupPicture(Control c) const;
 
   Game& game_;
@@ -120,6 +134,8 @@ class Form1 : public QWidget {
   QPointer<QWidget> newsHolder_;
   ErrorSink errorSink_;
   ErrorSink exhaustedSink_;
+  std::function<void()> playedSink_;
+  QLabel* notice_ = nullptr;
   std::optional<QString> exhausted_;
   std::chrono::milliseconds pace_{0};
   // The frames still to show of the last click, and its messages, held back until the table

@@ -48,6 +48,11 @@ class MainWindow : public QMainWindow {
   // View > Pace: Off, Brisk, Relaxed.
   QAction* paceAction(Pace pace) const { return paceActions_[static_cast<int>(pace)]; }
 
+  // Says once, on the table and to a screen reader, that the game goes on where it was left;
+  // or that a saved game could not be used, was kept as `backup` and a new game starts.
+  void tellResumed();
+  void tellRefused(const QString& backup);
+
   // The rules window, once it has been opened.
   QDialog* rulesWindow() const { return rulesWindow_; }
 
