@@ -119,9 +119,11 @@ int runWindow(int& argc, char** argv, const Options& options,
   Game game(gameDir, *random);
   // The window keeps its game in savedgame.json; script mode only with --resume. A saved game
   // that cannot be written is one line on standard error per run.
-  GameKeeper keeper(game, *random, "classic", [](const std::string& warning) {
-    std::cerr << "korvo: " << warning << std::endl;
-  });
+  // The window writes it beside the table, so that no click waits for the disk.
+  GameKeeper keeper(
+      game, *random, "classic",
+      [](const std::string& warning) { std::cerr << "korvo: " << warning << std::endl; },
+      scripted ? GameKeeper::Writes::Inline : GameKeeper::Writes::Background);
   const bool keep = !scripted || options.resume;
   GameKeeper::Resumed resumed;
   if (keep) {

@@ -256,8 +256,9 @@ SavedGame parse(const std::string& text, const std::optional<Deck>& deck) {
     throw Fault{"is of version " + j["version"].dump() + "; this Korvo reads version " +
                 std::to_string(kSavedGameVersion)};
   }
-  expectMembers(j, "the saved game",
-                {"version", "opponents", "random", "totals_pending", "state", "controls"});
+  expectMembers(
+      j, "the saved game",
+      {"version", "opponents", "random", "totals_pending", "state", "controls", "cardfile"});
   SavedGame saved;
   const Json& opponents = j["opponents"];
   if (opponents != "classic" && opponents != "strong") {
@@ -289,14 +290,32 @@ SavedGame parse(const std::string& text, const std::optional<Deck>& deck) {
     readScalar(controls[std::string(controlName(c))], std::string(controlName(c)), shown, 0, 0);
     saved.table.setText(c, std::move(shown));
   }
+  const Json& cardfile = j["cardfile"];
+  if (!cardfile.is_array() || (!cardfile.empty() && cardfile.size() != kDeckSize)) {
+    throw Fault{"cardfile is not a list of 52 cards"};
+  }
+  if (!cardfile.empty()) {
+    saved.cardfile.emplace();
+    for (std::size_t i = 0; i < cardfile.size(); ++i) {
+      const Json& card = cardfile[i];
+      const std::string name = "cardfile(" + std::to_string(i + 1) + ")";
+      if (!card.is_array() || card.size() != 3) throw Fault{name + " is not suit, value, picture"};
+      CardRecord& record = (*saved.cardfile)[i];
+      readScalar(card[0], name, record.suit, 0, 0);
+      readScalar(card[1], name, record.value, kMinCard, kMaxCard);
+      readScalar(card[2], name, record.picture, 0, 0);
+    }
+  }
   checkPosition(saved.state, saved.table, deck);
   return saved;
 }
 
 }  // namespace
 
-SavedGame savedGameOf(const Game& game, const Random& random, const std::string& opponents) {
+SavedGame savedGameOf(const Game& game, const Random& random, const std::string& opponents,
+                      const std::optional<Deck>& cardfile) {
   SavedGame saved;
+  saved.cardfile = cardfile;
   saved.state = game.state();
   saved.table = game.table();
   saved.totalsPending = game.totalsPending();
@@ -325,6 +344,12 @@ std::string formatSavedGame(const SavedGame& saved, const fs::path& file) {
   j["totals_pending"] = saved.totalsPending;
   j["state"] = std::move(state);
   j["controls"] = std::move(controls);
+  auto deck = Json::array();
+  if (saved.cardfile) {
+    for (const CardRecord& card : *saved.cardfile)
+      deck.push_back({card.suit, card.value, card.picture});
+  }
+  j["cardfile"] = std::move(deck);
   try {
     return j.dump() + "\n";
   } catch (const Json::type_error&) {
@@ -344,9 +369,24 @@ SavedGame parseSavedGame(const std::string& text, const std::optional<Deck>& dec
   }
 }
 
-GameKeeper::GameKeeper(Game& game, Random& random, std::string opponents, Warn warn)
+namespace {
+
+std::optional<Deck> readDeckIfAny(const fs::path& file) {
+  try {
+    return readCardFile(file);
+  } catch (const FileError&) {
+    return std::nullopt;  // the deck file's own fault shows at the next deal
+  }
+}
+
+}  // namespace
+
+GameKeeper::GameKeeper(Game& game, Random& random, std::string opponents, Warn warn, Writes writes)
     : game_(game), random_(random), opponents_(std::move(opponents)), warn_(std::move(warn)) {
-  last_ = savedGameOf(game_, random_, opponents_);
+  if (writes == Writes::Background) writer_ = std::thread([this] { writeLoop(); });
+  cardfile_ = readDeckIfAny(game_.dir() / kCardFile);
+  cardfileRounds_ = game_.stats().rounds;
+  last_ = savedGameOf(game_, random_, opponents_, cardfile_);
   last_.generator.clear();
 }
 
@@ -359,13 +399,18 @@ GameKeeper::Resumed GameKeeper::resume() {
     if (text.size() > kMaxSavedGameBytes) {
       throw FileError(path, 0, "is larger than any saved game (over 1 MB)");
     }
-    std::optional<Deck> deck;
-    try {
-      deck = readCardFile(game_.dir() / kCardFile);
-    } catch (const FileError&) {
-      // The deck file's own fault shows at the next deal; the play is checked without it.
+    SavedGame saved = parseSavedGame(text, cardfile_, path);
+    // The same cards in another order: a deal rewrote the deck and the run ended before the
+    // game was kept. The deck goes back to the order the kept game dealt from.
+    if (cardfile_ && saved.cardfile && *cardfile_ != *saved.cardfile &&
+        std::is_permutation(cardfile_->begin(), cardfile_->end(), saved.cardfile->begin())) {
+      try {
+        writeCardFile(game_.dir() / kCardFile, *saved.cardfile);
+        cardfile_ = saved.cardfile;
+      } catch (const FileError&) {
+        // A deck that cannot be written shows at the next deal; the game goes on.
+      }
     }
-    SavedGame saved = parseSavedGame(text, deck, path);
     game_.restore(saved.state, saved.table, saved.totalsPending);
     random_.resumeAt(saved.drawn);
     if (auto* seeded = dynamic_cast<SeededRandom*>(&random_); seeded && !saved.generator.empty()) {
@@ -378,8 +423,11 @@ GameKeeper::Resumed GameKeeper::resume() {
   } catch (const FileError& e) {
     std::error_code ec;
     if (!fs::exists(fs::symlink_status(path, ec))) return result;  // no saved game: a fresh one
-    // Set aside, so that the player can still look at it, and never read again.
-    fs::rename(path, game_.dir() / kSavedGameBackup, ec);
+    // Set aside, so that the player can still look at it, and never read again. An older
+    // backup of another kind (a file under a directory's name) is removed first.
+    const fs::path backup = game_.dir() / kSavedGameBackup;
+    fs::rename(path, backup, ec);
+    if (ec && fs::remove(backup, ec)) fs::rename(path, backup, ec);
     result.refused =
         std::string(e.what()) + (ec ? " It could not be set aside either: " + ec.message() + "."
                                     : " It is kept as " + std::string(kSavedGameBackup) + ".");
@@ -389,20 +437,65 @@ GameKeeper::Resumed GameKeeper::resume() {
 }
 
 void GameKeeper::save() {
-  SavedGame now = savedGameOf(game_, random_, opponents_);
+  if (game_.stats().rounds != cardfileRounds_) {
+    cardfile_ = readDeckIfAny(game_.dir() / kCardFile);
+    cardfileRounds_ = game_.stats().rounds;
+  }
+  SavedGame now = savedGameOf(game_, random_, opponents_, cardfile_);
   std::string generator = std::exchange(now.generator, {});
   if (now == last_) return;
   now.generator = std::move(generator);
+  std::string text;
   try {
-    replaceFileAtomically(file(), formatSavedGame(now, file()), Flush::Data);
+    text = formatSavedGame(now, file());
   } catch (const FileError& e) {
-    if (!std::exchange(warned_, true)) {
-      warn_(std::string(e.what()) + "; the game goes on but will not resume where it stands");
-    }
+    if (!warned_.exchange(true)) warn_(e.what());
     return;
   }
   now.generator.clear();
   last_ = std::move(now);
+  if (!writer_.joinable()) return write(text);
+  {
+    const std::lock_guard lock(mutex_);
+    waiting_ = std::move(text);
+  }
+  wake_.notify_one();
+}
+
+void GameKeeper::write(const std::string& text) {
+  // One flush, of the data: once the rename is done a kill loses nothing, and the flush before
+  // it keeps a power cut from leaving an empty file under the name. The directory is not
+  // flushed: a power cut may bring back the game of a click before, never a broken one.
+  try {
+    replaceFileAtomically(file(), text, Flush::Data);
+  } catch (const FileError& e) {
+    if (!warned_.exchange(true)) {
+      warn_(std::string(e.what()) + "; the game goes on but will not resume where it stands");
+    }
+  }
+}
+
+void GameKeeper::writeLoop() {
+  std::unique_lock lock(mutex_);
+  while (true) {
+    wake_.wait(lock, [this] { return waiting_ || closing_; });
+    if (!waiting_) return;
+    const std::string text = std::move(*waiting_);
+    waiting_.reset();
+    lock.unlock();
+    write(text);
+    lock.lock();
+  }
+}
+
+GameKeeper::~GameKeeper() {
+  if (!writer_.joinable()) return;
+  {
+    const std::lock_guard lock(mutex_);
+    closing_ = true;
+  }
+  wake_.notify_one();
+  writer_.join();
 }
 
 }  // namespace korvo

@@ -6,12 +6,16 @@
 // savedgame.json.bak and a fresh game starts.
 #pragma once
 
+#include <atomic>
+#include <condition_variable>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <mutex>
 #include <optional>
 #include <string>
+#include <thread>
 
 #include "game/game.h"
 #include "game/random.h"
@@ -34,12 +38,17 @@ struct SavedGame {
   std::string opponents = "classic";  // "classic" or "strong"
   uint64_t drawn = 0;                 // the random numbers taken so far
   std::string generator;              // the seeded generator's state; "" for a file of numbers
+  // cardfile.txt as the game left it, so that a run killed after a deal rewrote the deck but
+  // before the game was kept resumes with the deck in the order it had; nullopt when the deck
+  // file could not be read.
+  std::optional<Deck> cardfile;
 
   bool operator==(const SavedGame&) const = default;
 };
 
-// The game as it stands now.
-SavedGame savedGameOf(const Game& game, const Random& random, const std::string& opponents);
+// The game as it stands now, with the deck file as it reads.
+SavedGame savedGameOf(const Game& game, const Random& random, const std::string& opponents,
+                      const std::optional<Deck>& cardfile);
 
 // The text of savedgame.json. Throws FileError naming `file` when a text of the game (from a
 // hand-made deck) is not UTF-8 and cannot be kept as JSON.
@@ -59,7 +68,18 @@ class GameKeeper {
   // Receives the one warning of a run whose saved game cannot be written.
   using Warn = std::function<void(const std::string&)>;
 
-  GameKeeper(Game& game, Random& random, std::string opponents, Warn warn);
+  // Where the write of a click happens. Inline: before save() returns, so that a line printed
+  // after it is never ahead of the file (headless and script modes). Background: save() only
+  // hands the text over and a thread of the keeper writes and flushes it, so that the disk's
+  // flush (milliseconds on many machines) never holds up the table; a newer game replaces one
+  // still waiting, and the destructor finishes the last write.
+  enum class Writes { Inline, Background };
+
+  GameKeeper(Game& game, Random& random, std::string opponents, Warn warn,
+             Writes writes = Writes::Inline);
+  ~GameKeeper();
+  GameKeeper(const GameKeeper&) = delete;
+  GameKeeper& operator=(const GameKeeper&) = delete;
 
   struct Resumed {
     bool resumed = false;  // the game stands where the saved game left it
@@ -87,7 +107,18 @@ class GameKeeper {
   // The game as last written or read, its generator left out: a click that leaves the state,
   // the table and the count of numbers drawn as they were is not written.
   SavedGame last_;
-  bool warned_ = false;
+  // The deck file as it reads now, read again after every click that dealt.
+  std::optional<Deck> cardfile_;
+  uint64_t cardfileRounds_ = 0;
+  void write(const std::string& text);
+  void writeLoop();
+  std::atomic<bool> warned_ = false;
+  // The background writer: the newest text not yet written, and whether the keeper closes.
+  std::mutex mutex_;
+  std::condition_variable wake_;
+  std::optional<std::string> waiting_;
+  bool closing_ = false;
+  std::thread writer_;
 };
 
 }  // namespace korvo
