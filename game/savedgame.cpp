@@ -271,7 +271,7 @@ SavedGame parse(const std::string& text, const std::optional<Deck>& deck) {
   saved.drawn = random["drawn"].get<uint64_t>();
   if (!random["generator"].is_string()) throw Fault{"random.generator is not a text"};
   saved.generator = random["generator"].get<std::string>();
-  if (!saved.generator.empty() && !SeededRandom().setGeneratorState(saved.generator)) {
+  if (!saved.generator.empty() && !SeededRandom(0).setGeneratorState(saved.generator)) {
     throw Fault{"random.generator is not the state of the game's generator"};
   }
   if (!j["totals_pending"].is_boolean()) throw Fault{"totals_pending is not true or false"};
@@ -387,7 +387,6 @@ GameKeeper::GameKeeper(Game& game, Random& random, std::string opponents, Warn w
   cardfile_ = readDeckIfAny(game_.dir() / kCardFile);
   cardfileRounds_ = game_.stats().rounds;
   last_ = savedGameOf(game_, random_, opponents_, cardfile_);
-  last_.generator.clear();
 }
 
 GameKeeper::Resumed GameKeeper::resume() {
@@ -418,7 +417,6 @@ GameKeeper::Resumed GameKeeper::resume() {
     }
     opponents_ = saved.opponents;
     last_ = std::move(saved);
-    last_.generator.clear();
     result.resumed = true;
   } catch (const FileError& e) {
     std::error_code ec;
@@ -441,33 +439,28 @@ void GameKeeper::save() {
     cardfile_ = readDeckIfAny(game_.dir() / kCardFile);
     cardfileRounds_ = game_.stats().rounds;
   }
-  SavedGame now = savedGameOf(game_, random_, opponents_, cardfile_);
-  std::string generator = std::exchange(now.generator, {});
-  if (now == last_) return;
-  now.generator = std::move(generator);
-  std::string text;
-  try {
-    text = formatSavedGame(now, file());
-  } catch (const FileError& e) {
-    if (!warned_.exchange(true)) warn_(e.what());
+  // The same numbers drawn means the same generator state, which is not looked at then.
+  if (game_.state() == last_.state && game_.table() == last_.table &&
+      random_.drawn() == last_.drawn && game_.totalsPending() == last_.totalsPending &&
+      cardfile_ == last_.cardfile && opponents_ == last_.opponents) {
     return;
   }
-  now.generator.clear();
-  last_ = std::move(now);
-  if (!writer_.joinable()) return write(text);
+  last_ = savedGameOf(game_, random_, opponents_, cardfile_);
+  if (!writer_.joinable()) return write(last_);
   {
     const std::lock_guard lock(mutex_);
-    waiting_ = std::move(text);
+    waiting_ = last_;
   }
   wake_.notify_one();
 }
 
-void GameKeeper::write(const std::string& text) {
+void GameKeeper::write(const SavedGame& saved) {
   // One flush, of the data: once the rename is done a kill loses nothing, and the flush before
   // it keeps a power cut from leaving an empty file under the name. The directory is not
   // flushed: a power cut may bring back the game of a click before, never a broken one.
   try {
-    replaceFileAtomically(file(), text, Flush::Data);
+    replaceFileAtomically(file(), formatSavedGame(saved, file()), Flush::Data);
+    ++writes_;
   } catch (const FileError& e) {
     if (!warned_.exchange(true)) {
       warn_(std::string(e.what()) + "; the game goes on but will not resume where it stands");
@@ -480,10 +473,10 @@ void GameKeeper::writeLoop() {
   while (true) {
     wake_.wait(lock, [this] { return waiting_ || closing_; });
     if (!waiting_) return;
-    const std::string text = std::move(*waiting_);
+    const SavedGame saved = std::move(*waiting_);
     waiting_.reset();
     lock.unlock();
-    write(text);
+    write(saved);
     lock.lock();
   }
 }

@@ -70,7 +70,8 @@ class GameKeeper {
 
   // Where the write of a click happens. Inline: before save() returns, so that a line printed
   // after it is never ahead of the file (headless and script modes). Background: save() only
-  // hands the text over and a thread of the keeper writes and flushes it, so that the disk's
+  // hands a copy of the game over and a thread of the keeper writes and flushes it, so that the
+  // disk's
   // flush (milliseconds on many machines) never holds up the table; a newer game replaces one
   // still waiting, and the destructor finishes the last write.
   enum class Writes { Inline, Background };
@@ -98,25 +99,28 @@ class GameKeeper {
   // The opponents the saved game was played against (after resume), else the caller's.
   const std::string& opponents() const { return opponents_; }
   std::filesystem::path file() const { return game_.dir() / kSavedGameFile; }
+  // How many times the file was written (each write one flush), for measurements.
+  uint64_t writes() const { return writes_; }
 
  private:
   Game& game_;
   Random& random_;
   std::string opponents_;
   Warn warn_;
-  // The game as last written or read, its generator left out: a click that leaves the state,
-  // the table and the count of numbers drawn as they were is not written.
+  // The game as last written or read: a click that leaves the state, the table and the count
+  // of numbers drawn as they were is not written.
   SavedGame last_;
   // The deck file as it reads now, read again after every click that dealt.
   std::optional<Deck> cardfile_;
   uint64_t cardfileRounds_ = 0;
-  void write(const std::string& text);
+  void write(const SavedGame& saved);
   void writeLoop();
   std::atomic<bool> warned_ = false;
+  std::atomic<uint64_t> writes_ = 0;
   // The background writer: the newest text not yet written, and whether the keeper closes.
   std::mutex mutex_;
   std::condition_variable wake_;
-  std::optional<std::string> waiting_;
+  std::optional<SavedGame> waiting_;
   bool closing_ = false;
   std::thread writer_;
 };
