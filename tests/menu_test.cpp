@@ -10,9 +10,11 @@
 #include <QTest>
 #include <QTextBrowser>
 
+#include "game/savedgame.h"
 #include "tests/window_support.h"
 #include "window/art.h"
 #include "window/mainwindow.h"
+#include "window/speech.h"
 
 namespace korvo {
 namespace {
@@ -163,6 +165,47 @@ TEST(MainWindowTest, MenuKeysReplaysZoomAndRulesOnOneGame) {
   large.show();
   QTest::qWait(50);
   EXPECT_DOUBLE_EQ(large.table().zoom(), 1);
+}
+
+}  // namespace
+}  // namespace korvo
+
+namespace korvo {
+namespace {
+
+// A resumed game is said once on the table and to a screen reader, never in a player's message
+// line, and the word goes at the next click; the game the click left is kept on the keeper's
+// thread, and written by the time the keeper is closed.
+TEST(MainWindowTest, AResumedGameIsSaidOnceAndTheNextClickIsKept) {
+  Played played;
+  {
+    MainWindow window(played.game, QStringLiteral("1.2.3"), played.settings);
+    GameKeeper keeper(played.game, played.random, "classic", {}, GameKeeper::Writes::Background);
+    window.table().setPlayedSink([&keeper] { keeper.save(); });
+    window.show();
+    std::vector<QString> heard;
+    setSpeechObserver([&heard](const SpokenChange& change) {
+      if (change.event == QAccessible::DescriptionChanged) heard.push_back(change.text);
+    });
+    window.tellResumed();
+    setSpeechObserver({});
+    const QString notice = window.table().notice();
+    EXPECT_TRUE(notice.contains(QStringLiteral("where you left it"))) << notice.toStdString();
+    EXPECT_EQ(std::count(heard.begin(), heard.end(), notice), 1);
+    for (int k = 1; k <= kPlayers; ++k) {
+      EXPECT_FALSE(
+          window.table().control(textBox(k))->property("text").toString().contains(notice));
+    }
+    window.table().clickControl(Control::Command1);
+    EXPECT_EQ(window.table().notice(), QString());
+  }
+  SeededRandom random(99);
+  Game resumed(played.dir.path(), random);
+  GameKeeper keeper(resumed, random, "classic", {});
+  ASSERT_TRUE(keeper.resume().resumed);
+  EXPECT_EQ(resumed.state(), played.game.state());
+  EXPECT_EQ(resumed.table(), played.game.table());
+  EXPECT_EQ(random.drawn(), played.random.drawn());
 }
 
 }  // namespace
