@@ -14,6 +14,7 @@
 #include "app/headless.h"
 #include "game/game.h"
 #include "game/savedgame.h"
+#include "players/classic.h"
 #include "window/form1.h"
 #include "window/mainwindow.h"
 
@@ -116,7 +117,7 @@ int runWindow(int& argc, char** argv, const Options& options,
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
   const std::unique_ptr<Random> random = options.makeRandom();
-  Game game(gameDir, *random);
+  Game game(gameDir, *random, classicSeats());
   // The window keeps its game in savedgame.json; script mode only with --resume. A saved game
   // that cannot be written is one line on standard error per run.
   // The window writes it beside the table, so that no click waits for the disk.

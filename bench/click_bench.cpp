@@ -26,6 +26,7 @@
 #include "game/game.h"
 #include "game/random.h"
 #include "game/savedgame.h"
+#include "players/classic.h"
 #include "window/form1.h"
 #include "window/initdir.h"
 #include "window/mainwindow.h"
@@ -85,7 +86,7 @@ int main(int argc, char** argv) {
   std::filesystem::remove_all(dir);
   korvo::initGameDir(dir);
   korvo::SeededRandom random(1);
-  korvo::Game game(dir, random);
+  korvo::Game game(dir, random, korvo::classicSeats());
   korvo::Form1 form(game);
   long faults = 0;
   form.setErrorSink([&faults](const QString& message) {
@@ -165,7 +166,8 @@ int main(int argc, char** argv) {
       korvo::initGameDir(d);
     }
     korvo::SeededRandom keptRandom(2), plainRandom(2);
-    korvo::Game kept(keptDir, keptRandom), plain(plainDir, plainRandom);
+    korvo::Game kept(keptDir, keptRandom, korvo::classicSeats());
+    korvo::Game plain(plainDir, plainRandom, korvo::classicSeats());
     korvo::Form1 keptForm(kept), plainForm(plain);
     korvo::GameKeeper keeper(
         kept, keptRandom, "classic",

@@ -12,22 +12,14 @@
 #include <string>
 #include <vector>
 
+#include "game/card.h"
 #include "game/safefile.h"
-#include "game/state.h"
 
 namespace korvo {
 
 inline constexpr const char* kCardFile = "cardfile.txt";
 inline constexpr const char* kTotalsFile = "totals.txt";
 
-struct CardRecord {
-  std::string suit;
-  Value value = 0;
-  std::string picture;
-  bool operator==(const CardRecord&) const = default;
-};
-
-using Deck = std::array<CardRecord, kDeckSize>;
 using Wins = std::array<int16_t, kPlayers>;
 
 // Reads the first 52 records; anything after them is never looked at.
@@ -42,7 +34,7 @@ Wins readTotalsFile(std::istream& in, const std::filesystem::path& file);
 void writeTotalsFile(const std::filesystem::path& file, const Wins& wins);
 
 // The text of a record as the writer puts it, line end included.
-std::string formatCardRecord(const CardRecord& card);
+std::string formatCardRecord(const Card& card);
 std::string formatTotals(const Wins& wins);
 
 }  // namespace korvo

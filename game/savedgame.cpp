@@ -149,6 +149,7 @@ std::vector<std::string> stateNames() {
   std::vector<std::string> names;
   GameState s;
   eachMember(s, [&](const char* name, auto&, int64_t, int64_t) { names.push_back(name); });
+  names.push_back("seen");
   return names;
 }
 
@@ -158,6 +159,31 @@ std::vector<std::string> controlNames() {
     names.emplace_back(controlName(static_cast<Control>(i)));
   }
   return names;
+}
+
+// What the seats saw of the discard pile since the deal: [how, player, picture, suit, value].
+constexpr const char* kSightings[] = {"turned up", "thrown", "taken back"};
+
+void readSeen(const Json& j, std::vector<Sighting>& seen) {
+  // A round's turns are far fewer; the bound of the file's size bounds this too.
+  if (!j.is_array()) throw Fault{"seen is not a list"};
+  for (std::size_t i = 0; i < j.size(); ++i) {
+    const std::string name = "seen(" + std::to_string(i + 1) + ")";
+    const Json& e = j[i];
+    if (!e.is_array() || e.size() != 5 || !e[0].is_string()) {
+      throw Fault{name + " is not how, player, picture, suit, value"};
+    }
+    Sighting s;
+    const auto kind =
+        std::find(std::begin(kSightings), std::end(kSightings), e[0].get<std::string>());
+    if (kind == std::end(kSightings)) throw Fault{name + " " + e[0].dump() + " is no sighting"};
+    s.kind = static_cast<Sighting::Kind>(kind - std::begin(kSightings));
+    readScalar(e[1], name, s.player, 0, kPlayers);
+    readScalar(e[2], name, s.card.picture, 0, 0);
+    readScalar(e[3], name, s.card.suit, 0, 0);
+    readScalar(e[4], name, s.card.value, kMinCard, kMaxCard);
+    seen.push_back(std::move(s));
+  }
 }
 
 using CardId = std::tuple<std::string, std::string, Value>;
@@ -227,7 +253,7 @@ void checkPosition(GameState st, const Table& table, const std::optional<Deck>& 
     return;
   }
   std::vector<CardId> want;
-  for (const CardRecord& r : *deck) want.emplace_back(r.picture, r.suit, r.value);
+  for (const Card& r : *deck) want.emplace_back(r.picture, r.suit, r.value);
   std::sort(want.begin(), want.end());
   if (in == want) return;
   // Name the first card that differs.
@@ -282,6 +308,7 @@ SavedGame parse(const std::string& text, const std::optional<Deck>& deck) {
   eachMember(saved.state, [&](const char* name, auto& member, int64_t low, int64_t high) {
     fromJson(state[name], name, member, low, high);
   });
+  readSeen(state["seen"], saved.state.seen);
   const Json& controls = j["controls"];
   expectMembers(controls, "controls", controlNames());
   for (std::size_t i = 0; i < kControlCount; ++i) {
@@ -300,7 +327,7 @@ SavedGame parse(const std::string& text, const std::optional<Deck>& deck) {
       const Json& card = cardfile[i];
       const std::string name = "cardfile(" + std::to_string(i + 1) + ")";
       if (!card.is_array() || card.size() != 3) throw Fault{name + " is not suit, value, picture"};
-      CardRecord& record = (*saved.cardfile)[i];
+      Card& record = (*saved.cardfile)[i];
       readScalar(card[0], name, record.suit, 0, 0);
       readScalar(card[1], name, record.value, kMinCard, kMaxCard);
       readScalar(card[2], name, record.picture, 0, 0);
@@ -332,6 +359,12 @@ std::string formatSavedGame(const SavedGame& saved, const fs::path& file) {
   eachMember(saved.state, [&](const char* name, const auto& member, int64_t, int64_t) {
     state[name] = toJson(member);
   });
+  auto seen = Json::array();
+  for (const Sighting& s : saved.state.seen) {
+    seen.push_back({kSightings[static_cast<std::size_t>(s.kind)], s.player, s.card.picture,
+                    s.card.suit, s.card.value});
+  }
+  state["seen"] = std::move(seen);
   Json controls;
   for (std::size_t i = 0; i < kControlCount; ++i) {
     const auto c = static_cast<Control>(i);
@@ -346,8 +379,7 @@ std::string formatSavedGame(const SavedGame& saved, const fs::path& file) {
   j["controls"] = std::move(controls);
   auto deck = Json::array();
   if (saved.cardfile) {
-    for (const CardRecord& card : *saved.cardfile)
-      deck.push_back({card.suit, card.value, card.picture});
+    for (const Card& card : *saved.cardfile) deck.push_back({card.suit, card.value, card.picture});
   }
   j["cardfile"] = std::move(deck);
   try {

@@ -11,6 +11,7 @@
 #include <QTextBrowser>
 
 #include "game/savedgame.h"
+#include "players/classic.h"
 #include "tests/window_support.h"
 #include "window/art.h"
 #include "window/mainwindow.h"
@@ -200,7 +201,7 @@ TEST(MainWindowTest, AResumedGameIsSaidOnceAndTheNextClickIsKept) {
     EXPECT_EQ(window.table().notice(), QString());
   }
   SeededRandom random(99);
-  Game resumed(played.dir.path(), random);
+  Game resumed(played.dir.path(), random, classicSeats());
   GameKeeper keeper(resumed, random, "classic", {});
   ASSERT_TRUE(keeper.resume().resumed);
   EXPECT_EQ(resumed.state(), played.game.state());

@@ -12,6 +12,7 @@
 #include <random>
 
 #include "game/gamedir.h"
+#include "players/classic.h"
 #include "tests/test_support.h"
 
 namespace korvo {
@@ -59,13 +60,13 @@ TEST(SavedGame, AResumedGamePlaysOnExactlyAsTheOneThatNeverStopped) {
       return std::make_unique<ScriptedRandom>(numbers);
     };
     auto wholeRandom = makeRandom();
-    Game one(whole.path(), *wholeRandom);
+    Game one(whole.path(), *wholeRandom, classicSeats());
     std::mt19937 humanOne(5), humanSplit(5);
     std::mt19937 cuts(seeded ? 17 : 19);
     int games = 0;
     for (int part = 0; part < 12; ++part) {
       auto random = makeRandom();
-      Game game(split.path(), *random);
+      Game game(split.path(), *random, classicSeats());
       GameKeeper keeper = keeperOf(game, *random);
       ASSERT_EQ(keeper.resume().resumed, part > 0);
       const int clicks = std::uniform_int_distribution<int>(1, 120)(cuts);
@@ -84,7 +85,7 @@ TEST(SavedGame, AResumedGamePlaysOnExactlyAsTheOneThatNeverStopped) {
 // A position in the middle of a round, player 1 to throw a card away, as its saved text.
 Json savedMidRound(const fs::path& dir) {
   SeededRandom random(8);
-  Game game(dir, random);
+  Game game(dir, random, classicSeats());
   game.click(Command1);
   game.click(Picture14);
   EXPECT_EQ(game.state().turnphase, kDiscardPhase);
@@ -125,6 +126,7 @@ TEST(SavedGame, APositionNoPlayCanReachIsRefusedAndNamed) {
       {"unknown opponents", [](Json& j) { j["opponents"] = "cheats"; }, "neither \"classic\""},
       {"a negative count of numbers", [](Json& j) { j["random"]["drawn"] = -1; }, "not a count"},
       {"a broken generator", [](Json& j) { j["random"]["generator"] = "1 2 x"; }, "not the state"},
+      {"an unknown sighting", [](Json& j) { j["state"]["seen"][0][0] = "peeked"; }, "no sighting"},
       {"a short deck file", [](Json& j) { j["cardfile"].erase(0); }, "not a list of 52"},
       {"honor that does not add up", [](Json& j) { j["state"]["honor"][1] = 3; }, "add up to 15"},
       {"a card twice", [&](Json& j) { card(j, "p2", 1, good, "p1", 1); }, "more often than"},
@@ -175,7 +177,7 @@ TEST(SavedGame, AFileThatIsNoSavedGameIsSetAsideAndAFreshGameStarts) {
     testing::writeFile(dir / kSavedGameBackup, "an older one");
     make(dir / kSavedGameFile);
     SeededRandom random(1);
-    Game game(dir.path(), random);
+    Game game(dir.path(), random, classicSeats());
     GameKeeper keeper = keeperOf(game, random);
     const GameKeeper::Resumed resumed = keeper.resume();
     EXPECT_FALSE(resumed.resumed);
@@ -197,7 +199,7 @@ TEST(SavedGame, AFileThatIsNoSavedGameIsSetAsideAndAFreshGameStarts) {
 TEST(SavedGame, AGameThatCannotBeKeptWarnsOnceAndPlaysOn) {
   testing::GameDir dir;
   SeededRandom random(2);
-  Game game(dir.path(), random);
+  Game game(dir.path(), random, classicSeats());
   std::vector<std::string> warnings;
   GameKeeper keeper = keeperOf(game, random, &warnings);
   game.click(Picture1);  // no round under way: refused, nothing to keep
