@@ -50,6 +50,10 @@ int main(int argc, char** argv) {
     case Options::Mode::Version:
       std::cout << "korvo " << KORVO_VERSION << "\n";
       return 0;
+    case Options::Mode::Statistics:
+      // Read and checked here; the statistics themselves are kept by their own change.
+      std::cerr << "korvo: this build keeps no statistics yet\n";
+      return 1;
     default:
       break;
   }
@@ -89,9 +93,9 @@ int main(int argc, char** argv) {
     auto random = options.makeRandom();
     korvo::Game game(dir, *random, korvo::classicSeats());
     if (!options.resume) return korvo::runHeadless(game, std::cin, std::cout, std::cerr);
-    korvo::GameKeeper keeper(game, *random, "classic", [](const std::string& warning) {
-      std::cerr << "korvo: " << warning << std::endl;
-    });
+    korvo::GameKeeper keeper(
+        game, *random, options.opponentsName(),
+        [](const std::string& warning) { std::cerr << "korvo: " << warning << std::endl; });
     if (const auto refused = keeper.resume().refused) {
       std::cerr << "korvo: " << *refused << " A fresh game starts." << std::endl;
     }

@@ -122,7 +122,7 @@ int runWindow(int& argc, char** argv, const Options& options,
   // that cannot be written is one line on standard error per run.
   // The window writes it beside the table, so that no click waits for the disk.
   GameKeeper keeper(
-      game, *random, "classic",
+      game, *random, options.opponentsName(),
       [](const std::string& warning) { std::cerr << "korvo: " << warning << std::endl; },
       scripted ? GameKeeper::Writes::Inline : GameKeeper::Writes::Background);
   const bool keep = !scripted || options.resume;
