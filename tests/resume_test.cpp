@@ -52,7 +52,7 @@ std::string joined(const std::vector<std::string>& clicks, std::size_t from, std
 std::vector<std::string> linesOf(const std::string& text) {
   std::vector<std::string> lines;
   std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  for (std::string line; std::getline(in, line);) lines.push_back(std::move(line));
   return lines;
 }
 
