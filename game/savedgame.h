@@ -28,7 +28,8 @@ namespace korvo {
 inline constexpr const char* kSavedGameFile = "savedgame.json";
 inline constexpr const char* kSavedGameBackup = "savedgame.json.bak";
 inline constexpr int kSavedGameVersion = 1;
-// A saved game is some 20 KB; anything far larger is no saved game and is not read whole.
+// A saved game is some 12 KB (half of it the generator's state); anything far larger is no
+// saved game and is not read whole.
 inline constexpr std::size_t kMaxSavedGameBytes = std::size_t{1} << 20;
 
 struct SavedGame {
