@@ -2,6 +2,7 @@
 // output with what every control shows and the whole game state.
 #pragma once
 
+#include <cstdint>
 #include <iosfwd>
 #include <nlohmann/json.hpp>
 #include <string>
@@ -12,7 +13,10 @@ namespace korvo {
 
 // Runs the clicks of `in` against `game`, writing one JSON line per click to `out`.
 // Returns the exit status: 0 at the end of input, 3 when a scripted random source ran dry.
-int runHeadless(Game& game, std::istream& in, std::ostream& out, std::ostream& err);
+// The line `Hint` answers like a click that changes nothing, with the Strong player's advice
+// for player 1 (seeded with `hintSeed`) in a member "hint".
+int runHeadless(Game& game, std::istream& in, std::ostream& out, std::ostream& err,
+                uint64_t hintSeed = 0);
 
 // One click line: trims blanks; returns "" for blank lines and comments.
 std::string clickNameOf(const std::string& line);

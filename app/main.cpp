@@ -6,11 +6,11 @@
 #include <variant>
 
 #include "app/headless.h"
+#include "app/opponents.h"
 #include "app/options.h"
 #include "game/dirhold.h"
 #include "game/gamedir.h"
 #include "game/recordfile.h"
-#include "players/classic.h"
 
 #ifdef KORVO_WINDOW
 #include "app/windowmode.h"
@@ -87,8 +87,9 @@ int main(int argc, char** argv) {
   if (options.mode == Options::Mode::Headless) {
     std::ios::sync_with_stdio(false);
     auto random = options.makeRandom();
-    korvo::Game game(dir, *random, korvo::classicSeats());
-    return korvo::runHeadless(game, std::cin, std::cout, std::cerr);
+    const uint64_t seed = korvo::strongSeedOf(options);
+    korvo::Game game(dir, *random, korvo::seatsFor(options.opponents, seed));
+    return korvo::runHeadless(game, std::cin, std::cout, std::cerr, seed);
   }
 
 #ifdef KORVO_WINDOW

@@ -17,6 +17,7 @@ std::string usageText() {
          "       korvo --screenshot OUT.png [--dir DIR]\n"
          "       korvo --init DIR\n"
          "       korvo --help | --version\n"
+         "       (every mode that plays also takes --opponents classic|strong)\n"
          "\n"
          "Play Korvo, the card game of 31, against three computer players.\n"
          "\n"
@@ -29,7 +30,9 @@ std::string usageText() {
          "                      one line of JSON per click\n"
          "  --script FILE       play the clicks of FILE on the window, without a screen\n"
          "  --screenshot OUT    save a PNG of the window (after the script, if any)\n"
-         "  --init DIR          make DIR a fresh game directory\n";
+         "  --init DIR          make DIR a fresh game directory\n"
+         "  --opponents KIND    the computer players: classic (the rules' own players, the\n"
+         "                      default) or strong (players that look ahead)\n";
 }
 
 std::variant<Options, OptionsError> parseOptions(const std::vector<std::string>& args) {
@@ -73,6 +76,17 @@ std::variant<Options, OptionsError> parseOptions(const std::vector<std::string>&
       const auto v = value();
       if (!v) return missing("a file");
       o.randomFile = *v;
+    } else if (arg == "--opponents") {
+      const auto v = value();
+      if (!v) return missing("classic or strong");
+      if (*v == "classic") {
+        o.opponents = Options::Opponents::Classic;
+      } else if (*v == "strong") {
+        o.opponents = Options::Opponents::Strong;
+      } else {
+        return OptionsError{"korvo: --opponents needs classic or strong, not \"" + *v + "\""};
+      }
+      o.opponentsGiven = true;
     } else if (arg == "--script") {
       const auto v = value();
       if (!v) return missing("a file");

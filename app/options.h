@@ -22,6 +22,10 @@ struct Options {
   std::vector<float> randomNumbers;             // the numbers of --random-file, read at parse time
   std::optional<std::filesystem::path> script;  // --script
   std::optional<std::filesystem::path> screenshot;  // --screenshot
+  // Who plays seats 2 to 4 (--opponents): the rules' own players or the Strong ones.
+  enum class Opponents { Classic, Strong };
+  Opponents opponents = Opponents::Classic;
+  bool opponentsGiven = false;  // --opponents was given: it wins over the window's choice
 
   // The random source the options ask for.
   std::unique_ptr<Random> makeRandom() const;

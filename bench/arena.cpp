@@ -2,7 +2,7 @@
 // (rotating over the four seats from game to game) against three of the rules' players, and
 // the same games' seeds played by four of the rules' players for the baseline.
 //
-//   arena --games N --seed S [--jobs J] [--rows]
+//   arena --games N --seed S [--jobs J] [--rows] [--deals D --knock-above K --margin-tenths M]
 //
 // Player 1's seat is played through its clicks, by the Strong player or by the rules' player
 // with Oma's boldness. Every game has its own seed (S + game number), so the figures do not
@@ -44,11 +44,11 @@ class Timed final : public Player {
 };
 
 // Plays one whole game; returns the seat that won it (0 if everybody went out at once).
-int playGame(uint64_t seed, int strongSeat, std::vector<double>& ms) {
+int playGame(uint64_t seed, int strongSeat, const StrongSettings& settings, std::vector<double>& ms) {
   SeededRandom random(seed);
   ComputerSeats seats = classicSeats();
   const auto strong = [&] {
-    return std::make_unique<Timed>(std::make_unique<StrongPlayer>(seed), ms);
+    return std::make_unique<Timed>(std::make_unique<StrongPlayer>(seed, settings), ms);
   };
   if (strongSeat >= 2) seats[static_cast<std::size_t>(strongSeat - 2)] = strong();
   std::unique_ptr<Player> first;
@@ -103,6 +103,7 @@ int main(int argc, char** argv) {
   using namespace korvo;
   uint64_t games = 0, seed = 0, jobs = 1;
   bool rows = false, haveGames = false, haveSeed = false;
+  StrongSettings settings;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     std::optional<uint64_t> value;
@@ -119,6 +120,12 @@ int main(int argc, char** argv) {
       haveSeed = true;
     } else if (arg == "--jobs" && value && *value > 0) {
       jobs = *value;
+    } else if (arg == "--deals" && value && *value > 0) {
+      settings.deals = static_cast<int>(*value);  // the Strong player's settings, for tuning
+    } else if (arg == "--knock-above" && value) {
+      settings.knockAbove = static_cast<float>(*value);
+    } else if (arg == "--margin-tenths" && value) {
+      settings.margin = static_cast<float>(*value) / 10;
     } else {
       std::fprintf(stderr, "usage: arena --games N --seed S [--jobs J] [--rows]\n");
       return 2;
@@ -142,9 +149,9 @@ int main(int argc, char** argv) {
       std::vector<double> mine;
       for (uint64_t g; (g = next++) < games;) {
         const int seat = static_cast<int>(g % kPlayers) + 1;
-        strongWinner[g] = playGame(seed + g, seat, mine);
+        strongWinner[g] = playGame(seed + g, seat, settings, mine);
         std::vector<double> none;
-        baseWinner[g] = playGame(seed + g, 0, none);
+        baseWinner[g] = playGame(seed + g, 0, settings, none);
       }
       const std::lock_guard<std::mutex> hold(lock);
       ms.insert(ms.end(), mine.begin(), mine.end());

@@ -2,11 +2,15 @@
 
 #include <algorithm>
 #include <bit>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <random>
 
 #include "game/evaluate.h"
 #include "game/gamedir.h"
 #include "game/spoken.h"
+#include "players/pickdiscard.h"
 #include "players/roundsim.h"
 
 namespace korvo {
@@ -223,7 +227,8 @@ Move StrongPlayer::choose(const SeatView& view, uint64_t drawn) const {
     SeatView::Phase phase;  // where the simulation starts
     Move played;            // the move it starts with (taking the discard leaves it at
                             // deckpos, as the Throw phase expects)
-    double sum = 0;
+    double sum = 0;      // of the gains over the usual move, deal by deal
+    double squares = 0;  // of their squares
   };
   std::vector<Candidate> candidates;
   for (const Move& m : legal) {
@@ -249,22 +254,67 @@ Move StrongPlayer::choose(const SeatView& view, uint64_t drawn) const {
   seats[4] = {6, 18};
   seats[static_cast<std::size_t>(view.seat)] = {0, settings_.knockAbove};
 
+  // The move its own play in the rounds played forward would make now: the one to keep unless
+  // another does clearly better on the same deals.
+  const Value total = evaluate(view.hand).total;
+  Move usual{K::TakePile}, usualPlayed{K::TakePile};
+  if (view.phase == SeatView::Phase::Turn) {
+    const auto forDiscard = view.discardPile.empty()
+                                ? std::nullopt
+                                : placeForDiscard(view.hand, view.discardPile.back());
+    if (view.othersUnknocked() && static_cast<float>(total) > settings_.knockAbove) {
+      usual = usualPlayed = {K::Knock};
+    } else if (forDiscard) {
+      usual = {K::TakeDiscard};
+      usualPlayed = {K::Throw, *forDiscard};
+    }
+  } else {
+    const auto forDiscard =
+        view.takenFromDiscard ? placeForDiscard(view.hand, *view.taken) : std::nullopt;
+    usual = usualPlayed = {K::Throw, forDiscard ? *forDiscard
+                                                : placeForDrawn(view.hand, total, *view.taken)};
+  }
+  std::size_t base = 0;
+  for (std::size_t i = 0; i < candidates.size(); ++i) {
+    if (candidates[i].move == usual && candidates[i].played == usualPlayed) base = i;
+  }
+
+  std::vector<double> worths(candidates.size());
   for (int d = 0; d < settings_.deals; ++d) {
     const SimState start = sampleDeal(view, k, rng);
     const uint64_t playSeed = rng.bits();
-    for (Candidate& c : candidates) {
+    for (std::size_t i = 0; i < candidates.size(); ++i) {
       OwnRandom chance(playSeed);
       RoundSim sim(k.cards, chance, seats);
       sim.st = start;
-      sim.playOn(view.seat, c.phase, c.played, settings_.maxTurns);
-      c.sum += worth(sim.st, start, view.seat);
+      sim.playOn(view.seat, candidates[i].phase, candidates[i].played, settings_.maxTurns);
+      worths[i] = worth(sim.st, start, view.seat);
+    }
+    for (std::size_t i = 0; i < candidates.size(); ++i) {
+      const double gain = worths[i] - worths[base];
+      candidates[i].sum += gain;
+      candidates[i].squares += gain * gain;
     }
   }
 
-  // The best candidate; a move weighed by several candidates takes the best of them.
-  const Candidate* best = &candidates.front();
+  // The best candidate, if it beats the usual move by more than chance would on these deals.
+  const double n = settings_.deals;
+  const Candidate* best = &candidates[base];
   for (const Candidate& c : candidates) {
-    if (c.sum > best->sum) best = &c;
+    const double mean = c.sum / n;
+    const double error = std::sqrt(std::max(c.squares / n - mean * mean, 0.0) / n);
+    if (mean > settings_.margin * error && c.sum > best->sum) best = &c;
+  }
+  if (std::getenv("KORVO_DEBUG")) {
+    std::fprintf(stderr, "seat %d phase %d hand %s %s %s total %d pile %zu draw %d:", view.seat,
+                 static_cast<int>(view.phase), view.hand[0].picture.c_str(),
+                 view.hand[1].picture.c_str(), view.hand[2].picture.c_str(), total,
+                 view.discardPile.size(), view.drawPile);
+    for (const Candidate& c : candidates) {
+      std::fprintf(stderr, " [%d %d: %+.3f]%s", static_cast<int>(c.move.kind), c.played.place,
+                   c.sum / n, &c == best ? "*" : &c == &candidates[base] ? "u" : "");
+    }
+    std::fprintf(stderr, "\n");
   }
   return best->move;
 }

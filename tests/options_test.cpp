@@ -28,6 +28,8 @@ TEST(Options, CommandLines) {
       {{"--screenshot", "a.png"}, Script},
       {{"--script", "c.txt", "--screenshot", "a.png", "--seed", "1"}, Script},
       {{"--script", "c.txt"}, {}, "--screenshot"}, {{"--headless", "--init", "x"}, {}, "exclude"},
+      {{"--headless", "--opponents", "strong"}, Headless}, {{"--opponents", "classic"}, Window},
+      {{"--opponents", "Strong"}, {}, "classic or strong"}, {{"--opponents"}, {}, "classic or strong"},
       // clang-format on
   };
   for (const auto& c : cases) {
@@ -41,6 +43,10 @@ TEST(Options, CommandLines) {
       EXPECT_EQ(std::get<Options>(parsed).mode, c.mode);
     }
   }
+  const auto strong = std::get<Options>(parseOptions({"--opponents", "strong"}));
+  EXPECT_EQ(strong.opponents, Options::Opponents::Strong);
+  EXPECT_TRUE(strong.opponentsGiven);
+  EXPECT_EQ(std::get<Options>(parseOptions({})).opponents, Options::Opponents::Classic);
 }
 
 // Where the program plays without --dir: the current directory when it holds a deck, else the
