@@ -331,14 +331,17 @@ Hint hintFor(const Game& game, uint64_t seed) {
   const GameState& st = game.state();
   Hint hint;
   if (st.dealt == 0) {
+    hint.why = Hint::Why::NoRound;
     hint.words = "There is no round under way: deal the cards first.";
     return hint;
   }
   if (st.honor[1] < 1) {
+    hint.why = Hint::Why::Out;
     hint.words = "You are out of this game: there is no move to hint.";
     return hint;
   }
   if (st.turnphase != kTakePhase && st.turnphase != kDiscardPhase) {
+    hint.why = Hint::Why::NotYourTurn;
     hint.words = "It is not your turn.";
     return hint;
   }

@@ -46,6 +46,9 @@ class StrongPlayer final : public Player {
 // it, and the sentence that says it. `move` is empty when player 1 has no move now; `words`
 // then says why.
 struct Hint {
+  // Why there is no move: no round under way, player 1 out of the game, not his turn.
+  enum class Why { HasMove, NoRound, Out, NotYourTurn };
+  Why why = Why::HasMove;
   std::optional<Move> move;
   std::optional<Control> control;
   std::string words;

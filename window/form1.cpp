@@ -254,6 +254,7 @@ void Form1::setZoom(double zoom) {
   if (zoom == zoom_) return;
   zoom_ = zoom;
   layoutControls();
+  if (marked_) markControl(marked_);  // the mark follows its control
 }
 
 bool Form1::event(QEvent* event) {
@@ -337,7 +338,29 @@ void Form1::setPace(std::chrono::milliseconds perTurn) {
   game_.setRecording(perTurn.count() > 0);
 }
 
+void Form1::markControl(std::optional<Control> c) {
+  marked_ = c;
+  if (!c) {
+    if (mark_) mark_->hide();
+    return;
+  }
+  if (!mark_) {
+    mark_ = new QWidget(this);
+    mark_->setObjectName(QStringLiteral("hintMark"));
+    mark_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    mark_->setAttribute(Qt::WA_StyledBackground);
+  }
+  const int width = std::max(2, scaled(3 * kTwipsPerPixel));
+  mark_->setStyleSheet(QStringLiteral("#hintMark { border: %1px solid %2; background: transparent; }")
+                           .arg(width)
+                           .arg(rgb(kYellow)));
+  mark_->setGeometry(control(*c)->geometry().adjusted(-width, -width, width, width));
+  mark_->raise();
+  mark_->show();
+}
+
 void Form1::onClicked(Control c) {
+  markControl(std::nullopt);  // a hint's mark lasts until the next click
   // While the computer turns of a click are shown, a click only hurries them to the end.
   if (replaying()) {
     finishReplay();
@@ -504,8 +527,10 @@ void Form1::tellNews(const std::vector<Control>& changed) {
     told.append(item);
   }
   if (told.isEmpty()) return;
-  const QString text = told.join(u' ');
+  tellPlayer(told.join(u' '));
+}
 
+void Form1::tellPlayer(const QString& text) {
   // Screen readers speak a change of the focused control's description.
   QWidget* focus = QApplication::focusWidget();
   QWidget* holder = focus != nullptr && isAncestorOf(focus) ? focus : this;

@@ -72,6 +72,14 @@ class Form1 : public QWidget {
   // Shows at once the table the last click left.
   void finishReplay();
 
+  // Marks a control as the one to click (a hint) until the next click; nullopt clears the mark.
+  void markControl(std::optional<Control> c);
+  // The control marked now, if any.
+  std::optional<Control> marked() const { return marked_; }
+  // Tells the player something through the focused control's news, as the table's changes are
+  // told, so that a screen reader speaks it; never through a message box or a text box.
+  void tellPlayer(const QString& text);
+
  protected:
   bool event(QEvent* event) override;
 
@@ -129,6 +137,9 @@ class Form1 : public QWidget {
   std::chrono::milliseconds frameTime_{0};
   ClickResult heldBack_;
   QTimer replayTimer_;
+  // A frame over the marked control, passed through by the mouse.
+  QWidget* mark_ = nullptr;
+  std::optional<Control> marked_;
 };
 
 }  // namespace korvo
