@@ -125,8 +125,7 @@ int runHeadless(Game& game, std::istream& in, std::ostream& out, std::ostream& e
     // Texts from a hand-made deck file need not be valid UTF-8; they are replaced, not fatal.
     nlohmann::ordered_json record = clickRecord(name, game, result);
     if (hint) record["hint"] = hintRecord(*hint);
-    out << record
-               .dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
+    out << record.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
         << std::endl;
   }
   return 0;

@@ -12,8 +12,8 @@
 
 #include "app/firstpaint.h"
 #include "app/headless.h"
-#include "game/game.h"
 #include "app/opponents.h"
+#include "game/game.h"
 #include "window/form1.h"
 #include "window/mainwindow.h"
 

@@ -44,7 +44,8 @@ class Timed final : public Player {
 };
 
 // Plays one whole game; returns the seat that won it (0 if everybody went out at once).
-int playGame(uint64_t seed, int strongSeat, const StrongSettings& settings, std::vector<double>& ms) {
+int playGame(uint64_t seed, int strongSeat, const StrongSettings& settings,
+             std::vector<double>& ms) {
   SeededRandom random(seed);
   ComputerSeats seats = classicSeats();
   const auto strong = [&] {
@@ -127,13 +128,19 @@ int main(int argc, char** argv) {
     } else if (arg == "--margin-tenths" && value) {
       settings.margin = static_cast<float>(*value) / 10;
     } else {
-      std::fprintf(stderr, "usage: arena --games N --seed S [--jobs J] [--rows]\n");
+      std::fprintf(
+          stderr,
+          "usage: arena --games N --seed S [--jobs J] [--rows] [--deals D] [--knock-above K] "
+          "[--margin-tenths M]\n");
       return 2;
     }
     ++i;
   }
   if (!haveGames || !haveSeed) {
-    std::fprintf(stderr, "usage: arena --games N --seed S [--jobs J] [--rows]\n");
+    std::fprintf(
+        stderr,
+        "usage: arena --games N --seed S [--jobs J] [--rows] [--deals D] [--knock-above K] "
+        "[--margin-tenths M]\n");
     return 2;
   }
 

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <random>
 
 #include "game/evaluate.h"
@@ -227,8 +225,8 @@ Move StrongPlayer::choose(const SeatView& view, uint64_t drawn) const {
     SeatView::Phase phase;  // where the simulation starts
     Move played;            // the move it starts with (taking the discard leaves it at
                             // deckpos, as the Throw phase expects)
-    double sum = 0;      // of the gains over the usual move, deal by deal
-    double squares = 0;  // of their squares
+    double sum = 0;         // of the gains over the usual move, deal by deal
+    double squares = 0;     // of their squares
   };
   std::vector<Candidate> candidates;
   for (const Move& m : legal) {
@@ -271,8 +269,8 @@ Move StrongPlayer::choose(const SeatView& view, uint64_t drawn) const {
   } else {
     const auto forDiscard =
         view.takenFromDiscard ? placeForDiscard(view.hand, *view.taken) : std::nullopt;
-    usual = usualPlayed = {K::Throw, forDiscard ? *forDiscard
-                                                : placeForDrawn(view.hand, total, *view.taken)};
+    usual = usualPlayed = {K::Throw,
+                           forDiscard ? *forDiscard : placeForDrawn(view.hand, total, *view.taken)};
   }
   std::size_t base = 0;
   for (std::size_t i = 0; i < candidates.size(); ++i) {
@@ -304,17 +302,6 @@ Move StrongPlayer::choose(const SeatView& view, uint64_t drawn) const {
     const double mean = c.sum / n;
     const double error = std::sqrt(std::max(c.squares / n - mean * mean, 0.0) / n);
     if (mean > settings_.margin * error && c.sum > best->sum) best = &c;
-  }
-  if (std::getenv("KORVO_DEBUG")) {
-    std::fprintf(stderr, "seat %d phase %d hand %s %s %s total %d pile %zu draw %d:", view.seat,
-                 static_cast<int>(view.phase), view.hand[0].picture.c_str(),
-                 view.hand[1].picture.c_str(), view.hand[2].picture.c_str(), total,
-                 view.discardPile.size(), view.drawPile);
-    for (const Candidate& c : candidates) {
-      std::fprintf(stderr, " [%d %d: %+.3f]%s", static_cast<int>(c.move.kind), c.played.place,
-                   c.sum / n, &c == best ? "*" : &c == &candidates[base] ? "u" : "");
-    }
-    std::fprintf(stderr, "\n");
   }
   return best->move;
 }

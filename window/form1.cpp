@@ -351,9 +351,10 @@ void Form1::markControl(std::optional<Control> c) {
     mark_->setAttribute(Qt::WA_StyledBackground);
   }
   const int width = std::max(2, scaled(3 * kTwipsPerPixel));
-  mark_->setStyleSheet(QStringLiteral("#hintMark { border: %1px solid %2; background: transparent; }")
-                           .arg(width)
-                           .arg(rgb(kYellow)));
+  mark_->setStyleSheet(
+      QStringLiteral("#hintMark { border: %1px solid %2; background: transparent; }")
+          .arg(width)
+          .arg(rgb(kYellow)));
   mark_->setGeometry(control(*c)->geometry().adjusted(-width, -width, width, width));
   mark_->raise();
   mark_->show();

@@ -190,9 +190,9 @@ void MainWindow::buildMenus() {
   }
   // Classic unless the player chose Strong; an unknown stored name counts as unset.
   const QString storedKind = settings_.value(QString::fromUtf8(kOpponentsKey)).toString();
-  setOpponents(storedKind == QString::fromUtf8(kOpponentsNames[1]) ? Opponents::Strong
-                                                                   : Opponents::Classic,
-               false);
+  setOpponents(
+      storedKind == QString::fromUtf8(kOpponentsNames[1]) ? Opponents::Strong : Opponents::Classic,
+      false);
 
   viewMenu_->addSeparator();
   bigger_ = viewMenu_->addAction(QStringLiteral("&Bigger"), this, [this] { zoomStep(+1); });
