@@ -82,6 +82,10 @@ int playGame(uint64_t seed, int strongSeat, const StrongSettings& settings,
   return -1;
 }
 
+constexpr const char* kUsage =
+    "usage: arena --games N --seed S [--jobs J] [--rows] [--deals D] [--knock-above K] "
+    "[--margin-tenths M]\n";
+
 std::optional<uint64_t> number(const char* text) {
   uint64_t n = 0;
   const std::string s = text;
