@@ -132,19 +132,13 @@ int main(int argc, char** argv) {
     } else if (arg == "--margin-tenths" && value) {
       settings.margin = static_cast<float>(*value) / 10;
     } else {
-      std::fprintf(
-          stderr,
-          "usage: arena --games N --seed S [--jobs J] [--rows] [--deals D] [--knock-above K] "
-          "[--margin-tenths M]\n");
+      std::fputs(kUsage, stderr);
       return 2;
     }
     ++i;
   }
   if (!haveGames || !haveSeed) {
-    std::fprintf(
-        stderr,
-        "usage: arena --games N --seed S [--jobs J] [--rows] [--deals D] [--knock-above K] "
-        "[--margin-tenths M]\n");
+    std::fputs(kUsage, stderr);
     return 2;
   }
 
