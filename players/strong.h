@@ -22,7 +22,7 @@ namespace korvo {
 
 struct StrongSettings {
   int deals = 256;        // sampled deals of the unseen cards per decision
-  float margin = 2.5;     // standard errors by which a move must beat its usual one
+  float margin = 3.5;     // standard errors by which a move must beat its usual one
   int maxTurns = 120;     // a round played forward further than this counts as it stands
   float knockAbove = 25;  // in the rounds played forward, its own knock: best total above this
   float guessedM = 6;     // player 1 played forward as the rules' player with this row
