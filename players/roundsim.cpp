@@ -88,8 +88,8 @@ int RoundSim::draw() {
           keyShuffle(n, chance_, std::span(keys).first(n + 1), std::span(lowkeys).first(n + 1));
       st.deck[static_cast<std::size_t>(base)] = st.deck[kDeckSize];
       for (int i = 1; i <= n; ++i) {
-        st.deck[static_cast<std::size_t>(base + i)] =
-            under[static_cast<std::size_t>(order[static_cast<std::size_t>(i - 1)] - 1)];
+        const int from = order[static_cast<std::size_t>(i - 1)] - 1, to = base + i;
+        st.deck[static_cast<std::size_t>(to)] = under[static_cast<std::size_t>(from)];
       }
       st.deckpos = base;
     }

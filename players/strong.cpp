@@ -74,10 +74,12 @@ uint64_t hashOf(const SeatView& v) {
   h.add(static_cast<uint64_t>(v.drawPile));
   for (const SeatStatus& p : v.players) {
     h.add(static_cast<uint64_t>(p.call) * 2 + (p.finalTurn ? 1 : 0));
-    h.add(static_cast<uint64_t>(p.honor + 100));
+    const int honor = p.honor + 100;  // honor may fall below 0
+    h.add(static_cast<uint64_t>(honor));
     h.add(static_cast<uint64_t>(p.wins));
   }
-  h.add(static_cast<uint64_t>(v.pot + 100));
+  const int pot = v.pot + 100;
+  h.add(static_cast<uint64_t>(pot));
   return h.value();
 }
 
