@@ -6,12 +6,12 @@
 #include <variant>
 
 #include "app/headless.h"
+#include "app/opponents.h"
 #include "app/options.h"
 #include "game/dirhold.h"
 #include "game/gamedir.h"
 #include "game/recordfile.h"
 #include "game/statistics.h"
-#include "players/classic.h"
 
 #ifdef KORVO_WINDOW
 #include "app/windowmode.h"
@@ -106,11 +106,12 @@ int main(int argc, char** argv) {
   if (options.mode == Options::Mode::Headless) {
     std::ios::sync_with_stdio(false);
     auto random = options.makeRandom();
-    korvo::Game game(dir, *random, korvo::classicSeats());
+    const uint64_t seed = korvo::strongSeedOf(options);
+    korvo::Game game(dir, *random, korvo::seatsFor(options.opponents, seed));
     korvo::StatisticsKeeper statistics(dir);
     if (const auto told = statistics.open()) std::cerr << "korvo: " << *told << std::endl;
     if (!options.resume) {
-      return korvo::runHeadless(game, std::cin, std::cout, std::cerr, &statistics);
+      return korvo::runHeadless(game, std::cin, std::cout, std::cerr, seed, &statistics);
     }
     korvo::GameKeeper keeper(
         game, *random, options.opponentsName(),
@@ -118,7 +119,7 @@ int main(int argc, char** argv) {
     if (const auto refused = keeper.resume().refused) {
       std::cerr << "korvo: " << *refused << " A fresh game starts." << std::endl;
     }
-    return korvo::runHeadless(game, std::cin, std::cout, std::cerr, &statistics, &keeper);
+    return korvo::runHeadless(game, std::cin, std::cout, std::cerr, seed, &statistics, &keeper);
   }
 
 #ifdef KORVO_WINDOW

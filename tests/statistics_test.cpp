@@ -61,7 +61,7 @@ TEST(Statistics, SeededGamesCountWhatTheirLinesShow) {
       const std::string name = nextClick(prev, rng);
       std::istringstream in(name + "\n");
       std::ostringstream out, err;
-      ASSERT_EQ(runHeadless(game, in, out, err, &keeper), 0);
+      ASSERT_EQ(runHeadless(game, in, out, err, 0, &keeper), 0);
       const json line = json::parse(out.str()), &now = line["state"];
       ASSERT_FALSE(line.contains("error") || !err.str().empty()) << out.str() << err.str();
       const Statistics is = fs::exists(dir / kStatisticsFile)

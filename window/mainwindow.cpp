@@ -7,12 +7,16 @@
 #include <QScreen>
 #include <QSettings>
 #include <QTimer>
+#include <QToolTip>
 #include <algorithm>
 #include <cmath>
 #include <functional>
 #include <iostream>
 
 #include "game/recordfile.h"
+#include "game/spoken.h"
+#include "players/classic.h"
+#include "players/strong.h"
 #include "window/art.h"
 #include "window/initdir.h"
 #include "window/rules.h"
@@ -23,6 +27,8 @@ namespace korvo {
 namespace {
 
 const char* const kPaceKey = "pace";
+const char* const kOpponentsKey = "opponents";
+constexpr std::array<const char*, 2> kOpponentsNames = {"classic", "strong"};
 constexpr std::array<const char*, 3> kPaceNames = {"off", "brisk", "relaxed"};
 const char* const kSizeKey = "size";
 const char* const kFourColourKey = "fourColourSuits";
@@ -96,6 +102,7 @@ MainWindow::MainWindow(Game& game, const QString& version, QSettings& settings, 
       form_(new Form1(game, this)),
       version_(version),
       gameDir_(game.dir()),
+      game_(game),
       settings_(settings),
       keeper_(game.dir()) {
   setObjectName(QStringLiteral("MainWindow"));
@@ -180,6 +187,8 @@ void MainWindow::buildMenus() {
   knock_ = game->addAction(QStringLiteral("&Knock"), this,
                            [this] { form_->clickControl(Control::Command2); });
   knock_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
+  hint_ = game->addAction(tr("&Hint"), this, &MainWindow::showHint);
+  hint_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_H), QKeySequence(Qt::Key_H)});
   game->addSeparator();
   statistics_ = game->addAction(tr("S&tatistics…"), this, &MainWindow::showStatistics);
   statistics_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
@@ -214,6 +223,23 @@ void MainWindow::buildMenus() {
   paceAction(chosen)->setChecked(true);
   form_->setPace(turnTime(chosen), moveTime(chosen));
 
+  QMenu* opponents = viewMenu_->addMenu(tr("&Opponents"));
+  auto* kinds = new QActionGroup(this);
+  const std::array<QString, 2> kindLabels = {tr("&Classic: the Rules' Own Players"),
+                                             tr("&Strong: Players That Look Ahead")};
+  for (int i = 0; i < 2; ++i) {
+    QAction* action = opponents->addAction(kindLabels[static_cast<std::size_t>(i)], this,
+                                           [this, i] { setOpponents(static_cast<Opponents>(i)); });
+    action->setCheckable(true);
+    kinds->addAction(action);
+    opponentsActions_[static_cast<std::size_t>(i)] = action;
+  }
+  // Classic unless the player chose Strong; an unknown stored name counts as unset.
+  const QString storedKind = settings_.value(QString::fromUtf8(kOpponentsKey)).toString();
+  setOpponents(
+      storedKind == QString::fromUtf8(kOpponentsNames[1]) ? Opponents::Strong : Opponents::Classic,
+      false);
+
   viewMenu_->addSeparator();
   bigger_ = viewMenu_->addAction(QStringLiteral("&Bigger"), this, [this] { zoomStep(+1); });
   // Ctrl++ is typed Ctrl+= on most keyboards; both work.
@@ -241,7 +267,7 @@ void MainWindow::buildMenus() {
 
   // Shortcuts work wherever the focus is on the table, also in its read-only text boxes.
   for (QAction* action :
-       {deal_, knock_, statistics_, quit_, rules_, bigger_, smaller_, actualSize_}) {
+       {deal_, knock_, hint_, statistics_, quit_, rules_, bigger_, smaller_, actualSize_}) {
     action->setShortcutContext(Qt::WindowShortcut);
   }
 }
@@ -265,6 +291,79 @@ void MainWindow::setFourColour(bool on) {
     }
   }
   form_->setFourColour(on);
+}
+
+void MainWindow::setOpponents(Opponents kind, bool remember) {
+  opponents_ = kind;
+  opponentsAction(kind)->setChecked(true);
+  for (int seat = 2; seat <= kPlayers; ++seat) {
+    if (kind == Opponents::Strong) {
+      game_.setPlayer(seat, std::make_unique<StrongPlayer>(strongSeed_));
+    } else {
+      game_.setPlayer(seat, std::make_unique<ClassicPlayer>(seat));
+    }
+  }
+  if (remember) {
+    settings_.setValue(QString::fromUtf8(kOpponentsKey),
+                       QString::fromUtf8(kOpponentsNames[static_cast<std::size_t>(kind)]));
+  }
+}
+
+void MainWindow::setStrongSeed(uint64_t seed) {
+  strongSeed_ = seed;
+  if (opponents_ == Opponents::Strong) setOpponents(opponents_, false);
+}
+
+void MainWindow::showHint() {
+  // The hint is about the table as the last click left it.
+  form_->finishReplay();
+  const Hint hint = hintFor(game_, strongSeed_);
+  QString words;
+  if (!hint.move) {
+    switch (hint.why) {
+      case Hint::Why::NoRound:
+        words = tr("There is no round under way: deal the cards first.");
+        break;
+      case Hint::Why::Out:
+        words = tr("You are out of this game: there is no move to hint.");
+        break;
+      default:
+        words = tr("It is not your turn.");
+        break;
+    }
+  } else {
+    const auto card = [&] {
+      return QString::fromStdString(cardWords(hint.card->value, hint.card->suit));
+    };
+    switch (hint.move->kind) {
+      case Move::Kind::TakePile:
+        words = tr("Take the top card of the draw pile");
+        break;
+      case Move::Kind::TakeDiscard:
+        words = tr("Take the %1 from the discard pile").arg(card());
+        break;
+      case Move::Kind::Throw:
+        words = tr("Throw away your %1").arg(card());
+        break;
+      case Move::Kind::Knock: {
+        const std::string& suit = hint.knockSuit;
+        const QString suitName = suit == "♣"   ? tr("clubs")
+                                 : suit == "♦" ? tr("diamonds")
+                                 : suit == "♥" ? tr("hearts")
+                                 : suit == "♠" ? tr("spades")
+                                               : QString::fromStdString(suit);
+        words = tr("Knock: %1 in %2").arg(hint.knockTotal).arg(suitName);
+        break;
+      }
+      default:
+        break;
+    }
+  }
+  form_->markControl(hint.control);
+  // Shown beside the place to click (or the table's middle), and told to a screen reader.
+  QWidget* near = hint.control ? form_->control(*hint.control) : form_;
+  QToolTip::showText(near->mapToGlobal(near->rect().center()), words, near);
+  form_->tellPlayer(words);
 }
 
 void MainWindow::showRules() {
@@ -297,11 +396,19 @@ void MainWindow::showAbout() {
       this, QStringLiteral("About Korvo"),
       QStringLiteral("<h3>Korvo %1</h3>"
                      "<p>The card game of 31, for one player against three.</p>"
+                     "<p>%2</p>"
                      "<p>Copyright The Korvo developers.<br>"
                      "Korvo is free software under the GNU General Public License, version 3 "
                      "or any later version.</p>"
                      "<p><a href=\"https://korvo.example.org\">korvo.example.org</a></p>")
-          .arg(version_.toHtmlEscaped()));
+          .arg(version_.toHtmlEscaped(),
+               tr("The computer players are Classic, the rules' own players with their fixed "
+                  "tables and a knock at a random threshold, or Strong, players that try every "
+                  "move on many deals of the cards they cannot see and choose the one that best "
+                  "keeps their honor; neither ever looks at a hidden card. Choose them under "
+                  "View > Opponents. Game > Hint (H) asks the Strong player what it would do "
+                  "in your seat.")
+                   .toHtmlEscaped()));
 }
 
 }  // namespace korvo

@@ -1,5 +1,6 @@
 #include "window/rules.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -53,7 +54,15 @@ the next <b>Deal</b> lets the computer players play the game to its end.</p>
 <p>The last player with honor points wins the game. The number beside each player's name
 counts the games that player has won; the count is kept from one run to the next.
 Click <b>Deal</b> to start the next round or the next game.</p>
-
+)") + QCoreApplication::translate("Rules", R"(
+<h3>Your opponents, and a hint</h3>
+<p>Under View &gt; Opponents you choose who plays Oma, Tobin and Wenna. <b>Classic</b> players
+follow the rules' own fixed tables and knock at a threshold drawn at random. <b>Strong</b>
+players try every move they have on many deals of the cards they cannot see, play each round
+on to its end, and choose the move that best keeps their honor points; like you, they never see
+a hidden card. Game &gt; Hint (H or Ctrl+H) shows what a Strong player would do in your seat
+and marks the place to click; it changes nothing.</p>
+)") + QStringLiteral(R"(
 <h3>Keys</h3>
 <p>Tab moves between the cards, piles and buttons; Space plays the one with the focus.
 Ctrl+D deals, Ctrl+K knocks, Ctrl+T shows the statistics, F1 opens these rules and Ctrl+Q
