@@ -74,6 +74,9 @@ TEST(SeatView, AnIllegalMoveIsRefused) {
   seats[2] = std::make_unique<Cheat>();
   Game game(dir.path(), random, std::move(seats));
   EXPECT_THROW(game.click(kDealButton), std::logic_error);
+  // Nor does a seat take no player, or player 1's seat a computer one.
+  EXPECT_THROW(game.setPlayer(3, nullptr), std::invalid_argument);
+  EXPECT_THROW(game.setPlayer(1, std::make_unique<Cheat>()), std::invalid_argument);
 }
 
 }  // namespace
