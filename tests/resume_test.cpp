@@ -1,7 +1,7 @@
 // A game split over several runs with --resume, as real processes: the lines of one run, click
 // for click; runs killed with SIGKILL at random moments resume the game from just before or
 // just after the click in flight; a window ended by SIGTERM comes back with the same table.
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
 #include <signal.h>
 #include <unistd.h>
 
@@ -24,6 +24,8 @@ namespace korvo {
 namespace {
 
 namespace fs = std::filesystem;
+using ::testing::HasSubstr, ::testing::Not;
+using testing::linesOf;
 using testing::Process;
 
 // In memory where there is one: every click of a --resume run flushes its saved game.
@@ -49,24 +51,13 @@ std::string joined(const std::vector<std::string>& clicks, std::size_t from, std
   return text;
 }
 
-std::vector<std::string> linesOf(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) lines.push_back(std::move(line));
-  return lines;
-}
-
 // The output lines of one headless run over `dir` fed `clicks`.
 std::vector<std::string> run(std::vector<std::string> args, const fs::path& dir,
-                             const std::string& clicks, int* status = nullptr) {
+                             const std::string& clicks) {
   args.insert(args.begin(), {"--headless", "--dir", dir.string()});
-  Process p(args);
-  p.send(clicks);
-  std::string out, err;
-  const int exit = p.finish(&out, &err);
-  if (status) *status = exit;
-  EXPECT_TRUE(status || exit == 0) << err;
-  return linesOf(out);
+  const testing::Ran ran = testing::run(args, clicks);
+  EXPECT_EQ(ran.status, 0) << ran.err;
+  return linesOf(ran.out);
 }
 
 // The sources of chance to split games with: a seed, and a file of numbers.
@@ -209,7 +200,7 @@ TEST(Resume, AWindowEndedBySigtermComesBackWithTheSameTable) {
   }
   ::kill(window.pid, SIGTERM);
   EXPECT_EQ(window.finish(nullptr, &err), -SIGTERM);
-  EXPECT_EQ(err.find(kSavedGameFile), std::string::npos) << err;  // resumed, nothing refused
+  EXPECT_THAT(err, Not(HasSubstr(kSavedGameFile)));  // resumed, nothing refused
   EXPECT_EQ(testing::readFile(dir / kSavedGameFile), kept);
   for (const auto& entry : fs::directory_iterator(dir.path())) {
     EXPECT_FALSE(entry.path().filename().string().starts_with(".")) << entry.path();
