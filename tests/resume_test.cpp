@@ -60,51 +60,42 @@ std::vector<std::string> run(std::vector<std::string> args, const fs::path& dir,
   return linesOf(ran.out);
 }
 
-// The sources of chance to split games with: a seed, and a file of numbers.
-std::vector<std::vector<std::string>> randomSources(const fs::path& dir) {
+// A game of random clicks over a file of numbers, cut at random points into several --resume
+// runs, prints exactly the lines of the same game in one run without --resume, across rounds
+// and games. (Seeded games split over runs: the kills below.)
+TEST(Resume, AGameSplitOverRunsPrintsTheLinesOfOneRun) {
+  testing::TempDir scratch;
   std::mt19937 rng(23);
   std::string numbers;
   for (int i = 0; i < 60000; ++i) {
     numbers += std::to_string(std::uniform_real_distribution<float>(0, 1)(rng)) + "\n";
   }
-  testing::writeFile(dir / "numbers.txt", numbers);
-  return {{"--seed", "42"}, {"--random-file", (dir / "numbers.txt").string()}};
-}
-
-// A seeded game of random clicks cut at random points into several --resume runs prints
-// exactly the lines of the same game in one run without --resume: across rounds and games,
-// with a seed and with a file of numbers.
-TEST(Resume, AGameSplitOverRunsPrintsTheLinesOfOneRun) {
-  testing::TempDir scratch;
+  testing::writeFile(scratch / "numbers.txt", numbers);
+  const std::vector<std::string> source = {"--random-file", (scratch / "numbers.txt").string()};
   const std::vector<std::string> clicks = randomClicks(900, 3);
   std::mt19937 cuts(29);
-  for (const auto& source : randomSources(scratch.path())) {
-    SCOPED_TRACE(source[0]);
-    testing::TempDir whole(fastBase());
-    initGameFiles(whole.path());
-    const std::vector<std::string> one =
-        run(source, whole.path(), joined(clicks, 0, clicks.size()));
-    ASSERT_EQ(one.size(), clicks.size());
-    const auto wins = nlohmann::json::parse(one.back())["state"]["wins"];
-    EXPECT_GT(wins[0].get<int>() + wins[1].get<int>() + wins[2].get<int>() + wins[3].get<int>(), 0)
-        << "no game was won";
-    for (int trial = 0; trial < 3; ++trial) {
-      testing::TempDir split(fastBase());
-      initGameFiles(split.path());
-      std::vector<std::string> parts;
-      std::vector<std::string> resumedArgs = source;
-      resumedArgs.push_back("--resume");
-      for (std::size_t from = 0; from < clicks.size();) {
-        const std::size_t to = from + std::uniform_int_distribution<std::size_t>(1, 250)(cuts);
-        for (auto& line : run(resumedArgs, split.path(), joined(clicks, from, to))) {
-          parts.push_back(std::move(line));
-        }
-        from = to;
+  testing::TempDir whole(fastBase());
+  initGameFiles(whole.path());
+  const std::vector<std::string> one = run(source, whole.path(), joined(clicks, 0, clicks.size()));
+  ASSERT_EQ(one.size(), clicks.size());
+  const auto wins = nlohmann::json::parse(one.back())["state"]["wins"];
+  EXPECT_GT(wins[0].get<int>() + wins[1].get<int>() + wins[2].get<int>() + wins[3].get<int>(), 0)
+      << "no game was won";
+  for (int trial = 0; trial < 3; ++trial) {
+    testing::TempDir split(fastBase());
+    initGameFiles(split.path());
+    std::vector<std::string> parts, resumedArgs = source;
+    resumedArgs.push_back("--resume");
+    for (std::size_t from = 0; from < clicks.size();) {
+      const std::size_t to = from + std::uniform_int_distribution<std::size_t>(1, 250)(cuts);
+      for (auto& line : run(resumedArgs, split.path(), joined(clicks, from, to))) {
+        parts.push_back(std::move(line));
       }
-      ASSERT_EQ(parts.size(), one.size());
-      for (std::size_t i = 0; i < one.size(); ++i) {
-        ASSERT_EQ(parts[i], one[i]) << "trial " << trial << ", click " << i + 1;
-      }
+      from = to;
+    }
+    ASSERT_EQ(parts.size(), one.size());
+    for (std::size_t i = 0; i < one.size(); ++i) {
+      ASSERT_EQ(parts[i], one[i]) << "trial " << trial << ", click " << i + 1;
     }
   }
 }
