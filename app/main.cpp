@@ -1,5 +1,7 @@
 // korvo: the window, headless mode, script mode and --init.
 #include <cstdio>
+#include <cstdlib>
+#include <exception>
 #include <iostream>
 #include <optional>
 #include <system_error>
@@ -29,9 +31,7 @@ void initDirectory(const std::filesystem::path& dir) {
 #endif
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int run(int argc, char** argv) {
   using korvo::Options;
   std::vector<std::string> args(argv + 1, argv + argc);
   const auto parsed = korvo::parseOptions(args);
@@ -128,4 +128,17 @@ int main(int argc, char** argv) {
   std::cerr << "korvo: this build has no window; use --headless\n";
   return 2;
 #endif
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  try {
+    return run(argc, argv);
+  } catch (const std::exception& e) {
+    // A fault of the program itself, never of the game's files (those are caught at the click):
+    // said loudly, never played on.
+    std::cerr << "korvo: internal error: " << e.what() << std::endl;
+    std::abort();
+  }
 }

@@ -149,8 +149,8 @@ TEST(Statistics, FilesThatCannotBeUsedAreSetAside) {
   three["players"].erase(3);
   noKorvos["players"][0].erase("korvos");
   const std::pair<std::string, const char*> rows[] = {
-      // The contents ("dir", "fifo": not a regular file) and a word of the message.
-      {"dir", "not a regular file"},
+      // The contents ("dir": a directory, "fifo": a named pipe) and a word of the message.
+      {"dir", "is a directory"},
       {"fifo", "not a regular file"},
       {" ", "not JSON"},
       {file.dump(2).substr(0, 300), "not JSON"},
