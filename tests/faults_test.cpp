@@ -1,6 +1,6 @@
 // Writes of the game's two files that fail: a directory that refuses new files, a file that may
 // not grow.
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
 
 #include <optional>
 #include <tuple>
@@ -16,6 +16,7 @@ namespace korvo {
 namespace {
 
 namespace fs = std::filesystem;
+using ::testing::HasSubstr;
 using testing::readFile;
 
 // A won game whose win cannot be saved, on a full disk (4 bytes a file: the deck and the win
@@ -52,9 +53,10 @@ TEST(Faults, AFailedWriteChangesNoFileAndTheWinIsSavedAtTheNextGameStart) {
         // The deck is written first at a Deal.
         const ClickResult result = game.click(click);
         ASSERT_TRUE(result.error.has_value()) << "no message for a failed write of " << file;
-        EXPECT_NE(result.error->find(std::string(file) + ": cannot be written"), std::string::npos)
-            << *result.error;
-        EXPECT_TRUE(!fullDisk || result.error->find("File too large") != std::string::npos);
+        EXPECT_THAT(*result.error, HasSubstr(std::string(file) + ": cannot be written"));
+        if (fullDisk) {
+          EXPECT_THAT(*result.error, HasSubstr("File too large"));
+        }
         // The show-down closed the round all the same, the win is kept, and the Deal did nothing.
         EXPECT_EQ(game.table()[Control::Text1], "Pell wins all the honor!");
         EXPECT_EQ(game.table()[Control::total1], "3");

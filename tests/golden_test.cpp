@@ -7,7 +7,7 @@
 // file faults; the rules were checked independently on such games, so a transcript is the
 // reference. After a deliberate change, KORVO_RECORD_GOLDEN=1 rewrites the transcripts, and
 // scripts/golden-diff shows the re-recorded ones click by click before they are committed.
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
 #include <sys/wait.h>
 
 #include <algorithm>
@@ -68,17 +68,10 @@ std::vector<std::string> goldenGames() {
   return games;
 }
 
-std::vector<std::string> linesOf(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
-}
-
 // The first line where the run left its transcript: for a click, its number and the JSON
 // patch that turns the recorded line into the one printed; else both lines, cut short.
 std::optional<std::string> firstDifference(const std::string& want, const std::string& got) {
-  const std::vector<std::string> a = linesOf(want), b = linesOf(got);
+  const std::vector<std::string> a = testing::linesOf(want), b = testing::linesOf(got);
   for (std::size_t i = 0; i < std::max(a.size(), b.size()); ++i) {
     const std::string x = i < a.size() ? a[i] : "(none)", y = i < b.size() ? b[i] : "(none)";
     if (x == y) continue;
@@ -135,7 +128,7 @@ TEST(Golden, AWinCountAtItsLimitStaysThereAndThePlayerIsTold) {
     if (const auto control = controlFromName(name)) notice = korvo.click(*control).notice;
   }
   ASSERT_TRUE(notice) << "no win at the limit";
-  EXPECT_NE(notice->find("has won 32767"), std::string::npos) << *notice;
+  EXPECT_THAT(*notice, ::testing::HasSubstr("has won 32767"));
 }
 
 }  // namespace

@@ -19,8 +19,7 @@ std::vector<nlohmann::json> play(const std::string& clicks) {
   std::ostringstream out, err;
   EXPECT_EQ(runHeadless(game, in, out, err, 5), 0);
   std::vector<nlohmann::json> lines;
-  std::istringstream read(out.str());
-  for (std::string line; std::getline(read, line);) lines.push_back(nlohmann::json::parse(line));
+  for (const auto& line : testing::linesOf(out.str())) lines.push_back(nlohmann::json::parse(line));
   return lines;
 }
 

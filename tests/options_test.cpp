@@ -1,6 +1,6 @@
 #include "app/options.h"
 
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
 
 #include <regex>
 #include <string>
@@ -16,6 +16,7 @@ namespace {
 // option-* show; here the modes and the mistakes of the other modes.
 TEST(Options, CommandLines) {
   using enum Options::Mode;
+  using ::testing::AllOf, ::testing::HasSubstr, ::testing::Not;
   // Each row: the arguments; the mode, or none ({}) for a mistake and a word of its one-line
   // message.
   const struct {
@@ -40,8 +41,7 @@ TEST(Options, CommandLines) {
     const auto parsed = parseOptions(c.args);
     if (const auto* error = std::get_if<OptionsError>(&parsed)) {
       EXPECT_FALSE(c.mode);
-      EXPECT_NE(error->message.find(c.errorWord), std::string::npos) << error->message;
-      EXPECT_EQ(error->message.find('\n'), std::string::npos) << "one line: " << error->message;
+      EXPECT_THAT(error->message, AllOf(HasSubstr(c.errorWord), Not(HasSubstr("\n"))));
     } else {
       EXPECT_EQ(std::get<Options>(parsed).mode, c.mode);
     }

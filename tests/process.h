@@ -72,4 +72,19 @@ struct Process {
   }
 };
 
+// What a run of the program printed, and how it ended.
+struct Ran {
+  int status;  // the exit status, or -signal
+  std::string out, err;
+};
+
+// The built program with `args`, fed `input` and left to end.
+inline Ran run(const std::vector<std::string>& args, const std::string& input = "") {
+  Process p(args);
+  p.send(input);
+  Ran ran{};
+  ran.status = p.finish(&ran.out, &ran.err);
+  return ran;
+}
+
 }  // namespace korvo::testing

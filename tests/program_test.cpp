@@ -2,7 +2,7 @@
 // that must leave whole files, --init over existing files, a stale temporary file, and
 // standard error that carries only Korvo's own lines.
 #include <fcntl.h>
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -28,6 +28,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
+using ::testing::HasSubstr, ::testing::Not;
 using testing::Process;
 
 // A second Korvo in every mode, --init too: status 4, the holder named, not a byte of output,
@@ -43,9 +44,10 @@ TEST(Hold, ASecondKorvoOnAHeldDirectoryPlaysNothing) {
   holder.send("Command1\n");
   std::string answer;
   ASSERT_TRUE(holder.readLine(answer));
-  EXPECT_TRUE(!readOnly.ok || answer.find("\"error\":\"" + (dir / kCardFile).string() +
-                                          ": cannot be written") != std::string::npos)
-      << answer;
+  if (readOnly.ok) {
+    EXPECT_THAT(answer,
+                HasSubstr("\"error\":\"" + (dir / kCardFile).string() + ": cannot be written"));
+  }
   const std::vector<std::vector<std::string>> seconds = {
       {"--headless", "--dir", d},
       {"--init", d},
@@ -54,10 +56,8 @@ TEST(Hold, ASecondKorvoOnAHeldDirectoryPlaysNothing) {
   };
   for (const auto& args : seconds) {
     SCOPED_TRACE(args[0]);
-    Process second(args);
-    second.send("Command1\n");
-    std::string out, err;
-    EXPECT_EQ(second.finish(&out, &err), 4);
+    const auto [status, out, err] = testing::run(args, "Command1\n");
+    EXPECT_EQ(status, 4);
     EXPECT_EQ(out, "");
     // The holder is named where the kernel lists its locks.
     EXPECT_EQ(
@@ -98,7 +98,7 @@ TEST(Faults, KilledAtRandomMomentsTheFilesStayWhole) {
     ::kill(p.pid, SIGKILL);
     ASSERT_EQ(p.finish(&out), -SIGKILL) << "the program ended before the kill";
     ASSERT_TRUE(running);
-    ASSERT_EQ(out.find("\"error\":"), std::string::npos) << out;
+    ASSERT_THAT(out, Not(HasSubstr("\"error\":")));
     const std::size_t end = out.rfind('\n'), start = out.rfind('\n', end - 1);  // npos + 1 == 0
     const auto last = nlohmann::json::parse(out.substr(start + 1, end - start - 1));
     // A file that does not parse throws, which fails the test.
@@ -158,7 +158,7 @@ TEST(Program, InitKeepsFilesAndRunsStayQuietOverAStaleTemporary) {
     std::string out, err;
     EXPECT_EQ(p.finish(&out, &err), 0);
     EXPECT_EQ(err, "");
-    EXPECT_EQ(out.find("\"error\""), std::string::npos) << out;
+    EXPECT_THAT(out, Not(HasSubstr("\"error\"")));
     EXPECT_FALSE(fs::exists(stale));
     // The deck --init made, before the script's deal shuffles it: four suits, each an ace at
     // 11, 2 to 10 and three faces at 10.

@@ -1,7 +1,7 @@
 #include "game/recordfile.h"
 
 #include <fcntl.h>
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -39,6 +39,7 @@ TEST(RecordFile, TheReaderStopsAtThe52ndRecord) {
 // The faults of a record, each with its line, the golden games reader-* show; here the files
 // over 1 MB they cannot carry: a line longer than any record, and blank lines without end.
 TEST(RecordFile, FaultsNameFileAndLine) {
+  using ::testing::AllOf, ::testing::HasSubstr, ::testing::StartsWith;
   testing::TempDir dir;
   const auto file = dir / kCardFile;
   for (const auto& [text, line, fault] :
@@ -50,8 +51,8 @@ TEST(RecordFile, FaultsNameFileAndLine) {
       ADD_FAILURE() << "accepted";
     } catch (const FileError& e) {
       EXPECT_EQ(e.line(), line) << e.what();
-      EXPECT_EQ(std::string(e.what()).find(file.string() + ", line " + std::to_string(line)), 0);
-      EXPECT_NE(std::string(e.what()).find(fault), std::string::npos) << e.what();
+      EXPECT_THAT(e.what(), AllOf(StartsWith(file.string() + ", line " + std::to_string(line)),
+                                  HasSubstr(fault)));
     }
   }
 }

@@ -14,12 +14,6 @@ namespace {
 
 using Kind = TableFrame::Kind;
 
-// The frames and the window reach the card places by number.
-TEST(Table, NumbersNameTheirControls) {
-  for (int n = 1; n <= 15; ++n)
-    EXPECT_EQ(controlName(pictureBox(n)), "Picture" + std::to_string(n));
-}
-
 // Random clicks on two games of one seed, one recording frames: they must stay identical in
 // state, table and random numbers, while the recorded frames follow the turns.
 TEST(Replay, RecordingFramesChangesNothingAndFollowsTheTurns) {

@@ -4,7 +4,7 @@
 // cannot be written.
 #include "game/savedgame.h"
 
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -22,6 +22,7 @@ namespace {
 namespace fs = std::filesystem;
 using Json = nlohmann::ordered_json;
 using enum Control;
+using ::testing::ElementsAre, ::testing::HasSubstr;
 
 GameKeeper keeperOf(Game& game, Random& random, std::vector<std::string>* warnings = nullptr) {
   return GameKeeper(game, random, "classic", [warnings](const std::string& w) {
@@ -101,7 +102,7 @@ TEST(SavedGame, APositionNoPlayCanReachIsRefusedAndNamed) {
       parseSavedGame(bad.dump(), deck, dir / kSavedGameFile);
       ADD_FAILURE() << "taken";
     } catch (const FileError& e) {
-      EXPECT_NE(std::string(e.what()).find(row.named), std::string::npos) << e.what();
+      EXPECT_THAT(e.what(), HasSubstr(row.named));
       EXPECT_EQ(e.file(), dir / kSavedGameFile);
     }
   }
@@ -131,7 +132,7 @@ TEST(SavedGame, AFileThatIsNoSavedGameIsSetAsideAndAFreshGameStarts) {
     const GameKeeper::Resumed resumed = keeper->resume();
     EXPECT_FALSE(resumed.resumed);
     ASSERT_TRUE(resumed.refused);
-    EXPECT_NE(resumed.refused->find((dir / kSavedGameFile).string()), std::string::npos);
+    EXPECT_THAT(*resumed.refused, HasSubstr((dir / kSavedGameFile).string()));
     EXPECT_FALSE(fs::exists(fs::symlink_status(dir / kSavedGameFile)));
     EXPECT_TRUE(fs::exists(fs::symlink_status(dir / kSavedGameBackup)));
     EXPECT_EQ(game.state(), GameState{});
@@ -164,12 +165,10 @@ TEST(SavedGame, AGameThatCannotBeKeptWarnsOnceAndPlaysOn) {
     game.click(c);
     keeper.save();
   }
-  ASSERT_EQ(warnings.size(), 1u);
-  EXPECT_NE(warnings[0].find((dir / kSavedGameFile).string() + ": cannot be written"),
-            std::string::npos)
-      << warnings[0];
+  EXPECT_THAT(warnings,
+              ElementsAre(HasSubstr((dir / kSavedGameFile).string() + ": cannot be written")));
   EXPECT_GT(game.random().drawn(), 52u);
-  EXPECT_NE(kept.find("\"drawn\":"), std::string::npos);
+  EXPECT_THAT(kept, HasSubstr("\"drawn\":"));
 }
 
 }  // namespace

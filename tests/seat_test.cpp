@@ -12,7 +12,9 @@ namespace korvo {
 namespace {
 
 // Two tables that differ only in the cards one seat cannot see (the other hands and the
-// order of the draw pile) give that seat the same view; its own cards do change the view.
+// order of the draw pile) give that seat the same view, in both phases it decides in; its own
+// cards do change the view. A player decides from the view alone (and the count of numbers
+// drawn), so the same view is the same decision.
 TEST(SeatView, HoldsNothingTheSeatCannotSee) {
   for (uint64_t seed : {3u, 8u, 21u}) {
     testing::GameDir dir;
@@ -44,6 +46,9 @@ TEST(SeatView, HoldsNothingTheSeatCannotSee) {
       }
       ASSERT_NE(moved, st);
 
+      // The Throw phase as if the seat had just taken the top of the discard pile.
+      EXPECT_EQ(game.viewOf(seat, SeatView::Phase::Throw),
+                other.viewOf(seat, SeatView::Phase::Throw));
       const SeatView view = game.viewOf(seat, SeatView::Phase::Turn);
       EXPECT_EQ(view, other.viewOf(seat, SeatView::Phase::Turn));
       EXPECT_EQ(view.hand, st.handOf(seat));

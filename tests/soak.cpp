@@ -27,7 +27,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using enum Control;
-using CardId = std::tuple<std::string, std::string, Value>;
 
 uint64_t seed = 0, violations = 0;  // the seed of the game under way
 
@@ -41,43 +40,24 @@ bool anyoneIn(const GameState& st) {
   return std::any_of(st.honor.begin() + 1, st.honor.end(), [](int16_t h) { return h >= 1; });
 }
 
-CardId deckAt(const GameState& st, int pos) {
-  return {st.deckcard[pos], st.decksuit[pos], st.deckvalue[pos]};
-}
-
-CardId heldBy(GameState& st, int player, int place) {
-  const HandRef hand = st.hand(player);
-  return {hand.card[place], hand.suit[place], hand.value[place]};
-}
-
 // The cards of a round under way: places 1..3 of every player still in, the discard pile and
 // the draw pile (discardbase..52). In the discard phase the card just taken lies at deckpos
 // and in player 1's place 4: it is counted once, from the hand.
-std::vector<CardId> cardsInPlay(GameState& st) {
+std::vector<Card> cardsInPlay(const GameState& st) {
   const bool holding = st.turnphase == kDiscardPhase;
-  std::vector<CardId> in;
+  std::vector<Card> in;
   for (int k = 1; k <= kPlayers; ++k) {
     for (int place = 1; place <= (k == 1 && holding ? 4 : 3) && st.honor[k] >= 1; ++place)
-      in.push_back(heldBy(st, k, place));
+      in.push_back(st.card(k, place));
   }
   for (int pos = std::max<int>(st.discardbase, 1); pos <= kDeckSize; ++pos) {
-    if (!holding || pos != st.deckpos) in.push_back(deckAt(st, pos));
+    if (!holding || pos != st.deckpos) in.push_back(st.deckCard(pos));
   }
   return in;
 }
 
-// Whether `cards` holds each card of `deck` as often as the deck does, and nothing else.
-bool onceEach(std::vector<CardId> cards, const Deck& deck) {
-  std::vector<CardId> want;
-  for (const Card& r : deck) want.emplace_back(r.picture, r.suit, r.value);
-  std::sort(cards.begin(), cards.end());
-  std::sort(want.begin(), want.end());
-  return cards == want;
-}
-
-// What must hold between two clicks; `deck` is the deck of the game directory. (The hands are
-// read through the state's own accessor, which wants it mutable.)
-void checkState(GameState& st, const Table& table, const Deck& deck) {
+// What must hold between two clicks; `deck` is the deck of the game directory.
+void checkState(const GameState& st, const Table& table, const Deck& deck) {
   const bool piles = st.discardbase <= st.deckpos && st.deckpos <= kDeckSize;
   check(st.dealt == 0 || st.dealt == 1, "dealt is " + std::to_string(st.dealt));
   check(st.turnphase >= kTakePhase && st.turnphase <= kClosedPhase, "turnphase out of range");
@@ -101,7 +81,9 @@ void checkState(GameState& st, const Table& table, const Deck& deck) {
   if (!piles || st.discardbase < 1) return;
   // With the cards once each, the card taken is also the one at deckpos.
   check(!holding || table[Picture4] == st.p1card[4], "place 4 is not the card taken");
-  check(onceEach(cardsInPlay(st), deck), "cards not once each in play");
+  const std::vector<Card> in = cardsInPlay(st);
+  check(std::is_permutation(in.begin(), in.end(), deck.begin(), deck.end()),
+        "cards not once each in play");
 }
 
 // After a Deal or a game end: cardfile.txt holds `deck`, totals.txt the win counts, `games`

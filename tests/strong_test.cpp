@@ -1,5 +1,6 @@
-// The Strong player, its simulator and the hint: the simulator plays what the engine plays,
-// the player decides from its view alone and only ever legally, the hint changes nothing.
+// The Strong player and its simulator: the simulator plays what the engine plays, the player
+// plays only legally. (It decides from the seat's view, which holds nothing the seat cannot see:
+// seat_test; the hint it gives player 1: hint_test.)
 #include "players/strong.h"
 
 #include <gtest/gtest.h>
@@ -115,50 +116,6 @@ TEST(RoundSim, PlaysWhatTheEnginePlays) {
   }
 }
 
-// Two games that differ only in what a seat cannot see (the other hands, the draw pile's
-// order) get the same decision from it, in every phase it decides in.
-TEST(StrongPlayer, DecidesFromTheViewAlone) {
-  int positions = 0;
-  for (uint64_t seed = 1; seed <= 12; ++seed) {
-    SeededRandom random(seed);
-    Game game(standardDeck(), random, classicSeats());
-    game.click(kDealButton);
-    game.click(kDrawPile);
-    game.click(Control::Picture4);
-    if (game.state().dealt == 0) continue;  // the round ended in the click
-    ++positions;
-    for (int seat = 2; seat <= kPlayers; ++seat) {
-      SCOPED_TRACE(::testing::Message() << "seed " << seed << ", seat " << seat);
-      const GameState& st = game.state();
-      Game other(standardDeck(), random, classicSeats());
-      GameState& moved = other.mutableState();
-      moved = st;
-      std::vector<Card> hidden;
-      for (int pos = st.deckpos + 1; pos <= kDeckSize; ++pos) hidden.push_back(st.deckCard(pos));
-      for (int k = 1; k <= kPlayers; ++k) {
-        if (k != seat) hidden.insert(hidden.end(), {st.card(k, 1), st.card(k, 2), st.card(k, 3)});
-      }
-      std::rotate(hidden.begin(), hidden.begin() + 5, hidden.end());
-      std::size_t n = 0;
-      for (int pos = st.deckpos + 1; pos <= kDeckSize; ++pos) moved.setDeckCard(pos, hidden[n++]);
-      for (int k = 1; k <= kPlayers; ++k) {
-        if (k == seat) continue;
-        for (int place = 1; place <= 3; ++place) moved.setCard(k, place, hidden[n++]);
-      }
-      ASSERT_NE(moved, st);
-      StrongPlayer player(seed, {.deals = 12});
-      for (auto phase : {SeatView::Phase::Turn, SeatView::Phase::Throw}) {
-        // In the Throw phase, as if the seat had just taken the top of the discard pile.
-        const SeatView view = game.viewOf(seat, phase);
-        const SeatView same = other.viewOf(seat, phase);
-        ASSERT_EQ(view, same);
-        EXPECT_EQ(player.choose(view, random.drawn()), player.choose(same, random.drawn()));
-      }
-    }
-  }
-  EXPECT_GE(positions, 4);
-}
-
 // Whole games with the Strong player in every seat (player 1's through its clicks): every
 // decision is legal (the game refuses any other) and every game ends.
 TEST(StrongPlayer, PlaysWholeGamesLegally) {
@@ -177,28 +134,6 @@ TEST(StrongPlayer, PlaysWholeGamesLegally) {
     } while (!gameOver(game.state()) && rounds < 200);
     EXPECT_TRUE(gameOver(game.state()));
   }
-}
-
-// Through a long game, the hint names a move player 1 may make now, and the click it marks.
-// (That it changes nothing is checked on the headless line and in the window.)
-TEST(Hint, NamesALegalMove) {
-  SeededRandom random(11);
-  Game game(standardDeck(), random, classicSeats());
-  int hinted = 0;
-  for (int click = 0; click < 200; ++click) {
-    const Hint hint = hintFor(game, 11);
-    if (game.state().dealt == 0) {
-      EXPECT_FALSE(hint.move);
-      game.click(kDealButton);
-      continue;
-    }
-    ASSERT_TRUE(hint.move);
-    EXPECT_TRUE(isLegal(game.viewOf(1), *hint.move)) << hint.words;
-    ASSERT_EQ(hint.control, controlFor(*hint.move));
-    ++hinted;
-    game.click(*hint.control);
-  }
-  EXPECT_GT(hinted, 50);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
+#include <vector>
 
 #include "game/gamedir.h"
 
@@ -60,6 +61,13 @@ void writeFile(const fs::path& file, const std::string& contents) {
   std::ofstream out(file, std::ios::binary | std::ios::trunc);
   out << contents;
   if (!out) throw std::runtime_error("cannot write " + file.string());
+}
+
+std::vector<std::string> linesOf(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(std::move(line));
+  return lines;
 }
 
 bool holdsTheStandardDeck(const fs::path& file) {

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "game/recordfile.h"
 #include "game/state.h"
@@ -62,6 +63,8 @@ struct FileSizeLimit {
 
 std::string readFile(const std::filesystem::path& file);
 void writeFile(const std::filesystem::path& file, const std::string& contents);
+// The lines of `text`, without their line ends.
+std::vector<std::string> linesOf(const std::string& text);
 // Whether `file` holds the cards of the standard deck, in any order.
 bool holdsTheStandardDeck(const std::filesystem::path& file);
 
