@@ -67,7 +67,7 @@ int main(int argc, char** argv) {
   } catch (const korvo::DirInUse& e) {
 #ifdef KORVO_WINDOW
     if (options.mode == Options::Mode::Window && !options.screenshot) {
-      return korvo::reportInUse(argc, argv, e.what());
+      return korvo::reportInUse(argc, argv, dir, e);
     }
 #endif
     std::cerr << e.what() << std::endl;

@@ -14,6 +14,7 @@
 #include "app/headless.h"
 #include "game/game.h"
 #include "window/form1.h"
+#include "window/language.h"
 #include "window/mainwindow.h"
 
 namespace korvo {
@@ -73,14 +74,23 @@ int runScript(QApplication& app, Form1& form, const Options& options) {
 
 }  // namespace
 
-int reportInUse(int& argc, char** argv, const std::string& message) {
-  std::cerr << message << std::endl;
+int reportInUse(int& argc, char** argv, const std::filesystem::path& dir, const DirInUse& held) {
+  std::cerr << held.what() << std::endl;
   if (haveDisplay()) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("korvo"));
-    const QString text = QString::fromStdString(message);
-    QMessageBox::warning(nullptr, QStringLiteral("Korvo"),
-                         text.startsWith(QStringLiteral("korvo: ")) ? text.mid(7) : text);
+    QSettings settings(QStringLiteral("korvo"), QStringLiteral("korvo"));
+    installChosenLanguage(settings);
+    const QString where = QString::fromStdString(dir.string());
+    QMessageBox::warning(
+        nullptr, QStringLiteral("Korvo"),
+        held.holder()
+            ? QCoreApplication::translate("korvo",
+                                          "%1 is in use by another Korvo "
+                                          "(process %2).")
+                  .arg(where)
+                  .arg(*held.holder())
+            : QCoreApplication::translate("korvo", "%1 is in use by another Korvo.").arg(where));
   }
   return 4;
 }
@@ -117,6 +127,8 @@ int runWindow(int& argc, char** argv, const Options& options,
   const std::unique_ptr<Random> random = options.makeRandom();
   Game game(gameDir, *random);
   if (scripted) {
+    // A script is drawn in the desktop's language, whatever a player chose in the window.
+    installLanguage(QString());
     Form1 form(game);
     return runScript(app, form, options);
   }
@@ -124,6 +136,7 @@ int runWindow(int& argc, char** argv, const Options& options,
   // The player's choices live under the user's configuration directory, never in the game
   // directory: ~/.config/korvo/korvo.conf.
   QSettings settings(QStringLiteral("korvo"), QStringLiteral("korvo"));
+  installChosenLanguage(settings);
   MainWindow window(game, QStringLiteral(KORVO_VERSION), settings);
   // A scripted random source that runs dry ends the program, as in headless mode.
   window.table().setExhaustedSink([](const QString& message) {

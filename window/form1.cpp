@@ -64,40 +64,41 @@ constexpr int kClientHeight = 6600;
 static_assert(Form1::kDesignedSize ==
               QSize(kClientWidth / kTwipsPerPixel, kClientHeight / kTwipsPerPixel));
 
-// Names read out by assistive technology; the controls' own names mean nothing to a player.
+// Names read out by assistive technology, in the player's language; the controls' own names
+// mean nothing to a player.
 constexpr std::array<const char*, kControlCount> kAccessibleNames = {
-    "Your messages",
-    "Oma's messages",
-    "Tobin's messages",
-    "Wenna's messages",
-    "Deal",
-    "Knock",
-    "Your card 1",
-    "Your card 2",
-    "Your card 3",
-    "Your new card",
-    "Oma's card 1",
-    "Oma's card 2",
-    "Oma's card 3",
-    "Tobin's card 1",
-    "Tobin's card 2",
-    "Tobin's card 3",
-    "Wenna's card 1",
-    "Wenna's card 2",
-    "Wenna's card 3",
-    "Draw pile",
-    "Discard pile",
-    "Title",
-    "Credit",
-    "Your wins",
-    "Oma's wins",
-    "Tobin's wins",
-    "Wenna's wins",
-    "Your honor points",
-    "Oma's honor points",
-    "Tobin's honor points",
-    "Wenna's honor points",
-    "Pot",
+    QT_TRANSLATE_NOOP("korvo::Form1", "Your messages"),
+    QT_TRANSLATE_NOOP("korvo::Form1", "Oma's messages"),
+    QT_TRANSLATE_NOOP("korvo::Form1", "Tobin's messages"),
+    QT_TRANSLATE_NOOP("korvo::Form1", "Wenna's messages"),
+    QT_TRANSLATE_NOOP("korvo::Form1", "Deal"),
+    QT_TRANSLATE_NOOP("korvo::Form1", "Knock"),
+    QT_TRANSLATE_NOOP("korvo::Form1", "Your card 1"),
+    QT_TRANSLATE_NOOP("korvo::Form1", "Your card 2"),
+    QT_TRANSLATE_NOOP("korvo::Form1", "Your card 3"),
+    QT_TRANSLATE_NOOP("korvo::Form1", "Your new card"),
+    QT_TRANSLATE_NOOP("korvo::Form1", "Oma's card 1"),
+    QT_TRANSLATE_NOOP("korvo::Form1", "Oma's card 2"),
+    QT_TRANSLATE_NOOP("korvo::Form1", "Oma's card 3"),
+    QT_TRANSLATE_NOOP("korvo::Form1", "Tobin's card 1"),
+    QT_TRANSLATE_NOOP("korvo::Form1", "Tobin's card 2"),
+    QT_TRANSLATE_NOOP("korvo::Form1", "Tobin's card 3"),
+    QT_TRANSLATE_NOOP("korvo::Form1", "Wenna's card 1"),
+    QT_TRANSLATE_NOOP("korvo::Form1", "Wenna's card 2"),
+    QT_TRANSLATE_NOOP("korvo::Form1", "Wenna's card 3"),
+    QT_TRANSLATE_NOOP("korvo::Form1", "Draw pile"),
+    QT_TRANSLATE_NOOP("korvo::Form1", "Discard pile"),
+    QT_TRANSLATE_NOOP("korvo::Form1", "Title"),
+    QT_TRANSLATE_NOOP("korvo::Form1", "Credit"),
+    QT_TRANSLATE_NOOP("korvo::Form1", "Your wins"),
+    QT_TRANSLATE_NOOP("korvo::Form1", "Oma's wins"),
+    QT_TRANSLATE_NOOP("korvo::Form1", "Tobin's wins"),
+    QT_TRANSLATE_NOOP("korvo::Form1", "Wenna's wins"),
+    QT_TRANSLATE_NOOP("korvo::Form1", "Your honor"),
+    QT_TRANSLATE_NOOP("korvo::Form1", "Oma's honor"),
+    QT_TRANSLATE_NOOP("korvo::Form1", "Tobin's honor"),
+    QT_TRANSLATE_NOOP("korvo::Form1", "Wenna's honor"),
+    QT_TRANSLATE_NOOP("korvo::Form1", "Pot"),
 };
 
 // The nearest sans-serif face of the system stands in for the designed faces.
@@ -164,7 +165,7 @@ Form1::Form1(Game& game, QWidget* parent)
         QMessageBox::warning(this, QStringLiteral("Korvo"), message);
       }) {
   setObjectName(QStringLiteral("Form1"));
-  setWindowTitle(QString::fromUtf8(kWindowTitle));
+  setWindowTitle(title());
   QPalette felt = palette();
   felt.setColor(QPalette::Window, kFeltGreen);
   setPalette(felt);
@@ -227,7 +228,7 @@ void Form1::buildControls() {
         break;
     }
     widget->setObjectName(QString::fromUtf8(controlName(c).data(), controlName(c).size()));
-    widget->setAccessibleName(QString::fromUtf8(kAccessibleNames[i]));
+    widget->setAccessibleName(baseName(c));
     designFonts_[i] = widget->font();
     if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
       connect(button, &QAbstractButton::clicked, this, [this, c] { onClicked(c); });
@@ -243,6 +244,28 @@ void Form1::buildControls() {
   for (int k = 1; k <= 4; ++k) order.push_back(textBox(k));
   for (std::size_t i = 1; i < order.size(); ++i) {
     setTabOrder(control(order[i - 1]), control(order[i]));
+  }
+}
+
+QString Form1::title() {
+  return tr("Korvo by Vendrake at  korvo.example.org");
+}
+
+QString Form1::baseName(Control c) {
+  return tr(kAccessibleNames[static_cast<std::size_t>(c)]);
+}
+
+void Form1::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) retranslate();
+  QWidget::changeEvent(event);
+}
+
+void Form1::retranslate() {
+  setWindowTitle(title());
+  for (std::size_t i = 0; i < kControlCount; ++i) {
+    const auto c = static_cast<Control>(i);
+    if (controlKind(c) == ControlKind::TextBox) sayName(controls_[i], baseName(c));
+    if (shown_[i]) showEntry(c, *shown_[i]);
   }
 }
 
@@ -413,8 +436,22 @@ void Form1::applyTable(const Table& table) {
   tellNews(changed);
 }
 
+QString Form1::shownText(Control c, const std::string& entry) const {
+  // The captions are the design's own words, the same in every game.
+  switch (c) {
+    case Control::Command1:
+      return tr("Deal");
+    case Control::Command2:
+      return tr("Knock");
+    case Control::Label2:
+      return tr("by Vendrake");
+    default:
+      return QString::fromStdString(entry);
+  }
+}
+
 void Form1::showEntry(Control c, const std::string& entry) {
-  const QString text = QString::fromStdString(entry);
+  const QString text = shownText(c, entry);
   QWidget* widget = control(c);
   switch (controlKind(c)) {
     case ControlKind::TextBox:
@@ -438,14 +475,14 @@ void Form1::showEntry(Control c, const std::string& entry) {
 }
 
 QString Form1::spoken(Control c, const std::string& entry) const {
-  const QString base = QString::fromUtf8(kAccessibleNames[static_cast<std::size_t>(c)]);
+  const QString base = baseName(c);
   QString words;
   switch (controlKind(c)) {
     case ControlKind::TextBox:
     case ControlKind::Button:
-      return QString::fromStdString(entry);  // a caption names its button
+      return shownText(c, entry);  // a caption names its button
     case ControlKind::Label:
-      words = QString::fromStdString(entry);
+      words = shownText(c, entry);
       break;
     case ControlKind::PictureBox:
       words = QString::fromStdString(cardPlaceWords(game_.state(), entry));
@@ -454,11 +491,13 @@ QString Form1::spoken(Control c, const std::string& entry) const {
       // Before the first deal the honor boxes show four banknotes and the pot none.
       const std::optional<int> points =
           entry.empty() ? (c == Control::Image5 ? 0 : 4) : honorPointsOf(entry);
-      words = points ? QString::number(*points) : QStringLiteral("unknown");
+      words = points ? tr("%n point(s)", "honor points", *points)
+                     : tr("unknown", "a count of honor points");
       break;
     }
   }
-  return words.isEmpty() ? base : base + QStringLiteral(": ") + words;
+  //: A control's name, then what it shows: "Your card 2: 10 ♥", "Pot: 1 point".
+  return words.isEmpty() ? base : tr("%1: %2").arg(base, words);
 }
 
 QString Form1::news(Control c) const {
@@ -466,12 +505,14 @@ QString Form1::news(Control c) const {
   switch (controlKind(c)) {
     case ControlKind::TextBox: {
       if (entry.empty()) return {};
+      const QString text = shownText(c, entry);
       // A message that does not start with its player's name is told with it: "Oma: Knock!".
       const int player = static_cast<int>(c) - static_cast<int>(Control::Text1) + 1;
       const std::string_view name = shortName(player);
-      if (entry.starts_with(name)) return QString::fromStdString(entry);
-      return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())) +
-             QStringLiteral(": ") + QString::fromStdString(entry);
+      const QString who = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+      if (text.startsWith(who)) return text;
+      //: Whose message, then the message: "Oma: Knock!".
+      return tr("%1: %2").arg(who, text);
     }
     case ControlKind::PictureBox:
       // Cards turned face down or taken away tell nothing new; a face does.

@@ -21,9 +21,6 @@
 
 namespace korvo {
 
-// The window's caption: the title text ends in two blanks before the web address.
-inline constexpr const char* kWindowTitle = "Korvo by Vendrake at  korvo.example.org";
-
 // The designed place of a control, in twips from the top-left corner of the client area.
 struct TwipRect {
   int left, top, width, height;
@@ -43,6 +40,11 @@ class Form1 : public QWidget {
   using ErrorSink = std::function<void(const QString&)>;
 
   explicit Form1(Game& game, QWidget* parent = nullptr);
+
+  // The window's caption: the title text ends in two blanks before the web address.
+  static QString title();
+  // What assistive technology calls a control, before what it shows.
+  static QString baseName(Control c);
 
   QWidget* control(Control c) const { return controls_[static_cast<std::size_t>(c)]; }
 
@@ -74,6 +76,7 @@ class Form1 : public QWidget {
 
  protected:
   bool event(QEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  signals:
   // The table now shows one more of the recorded moments of the last click.
@@ -81,6 +84,10 @@ class Form1 : public QWidget {
 
  private:
   void buildControls();
+  // Every control again in the language installed, from what it shows.
+  void retranslate();
+  // What a control shows for a Table entry, in the player's language.
+  QString shownText(Control c, const std::string& entry) const;
   // Places, fonts and pictures at the zoom and the screen's density.
   void layoutControls();
   // A designed length in twips, in pixels at the zoom.

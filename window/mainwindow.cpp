@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QEvent>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
@@ -11,6 +12,7 @@
 #include <functional>
 
 #include "window/art.h"
+#include "window/language.h"
 #include "window/rules.h"
 
 namespace korvo {
@@ -126,30 +128,28 @@ void MainWindow::zoomStep(int direction) {
 }
 
 void MainWindow::buildMenus() {
-  QMenu* game = menuBar()->addMenu(QStringLiteral("&Game"));
+  // The texts come from retranslate(), here and again whenever the language changes.
+  gameMenu_ = menuBar()->addMenu(QString());
   // The menu's Deal and Knock are the buttons' clicks: refused where the button's click is.
-  deal_ = game->addAction(QStringLiteral("&Deal"), this,
-                          [this] { form_->clickControl(Control::Command1); });
+  deal_ = gameMenu_->addAction(QString(), this, [this] { form_->clickControl(Control::Command1); });
   deal_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
-  knock_ = game->addAction(QStringLiteral("&Knock"), this,
-                           [this] { form_->clickControl(Control::Command2); });
+  knock_ =
+      gameMenu_->addAction(QString(), this, [this] { form_->clickControl(Control::Command2); });
   knock_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
-  game->addSeparator();
-  quit_ = game->addAction(QStringLiteral("&Quit"), this, &QWidget::close);
+  gameMenu_->addSeparator();
+  quit_ = gameMenu_->addAction(QString(), this, &QWidget::close);
   // The desktop's own Quit key; Ctrl+Q where the desktop names none (Windows-like schemes).
   QList<QKeySequence> quitKeys = QKeySequence::keyBindings(QKeySequence::Quit);
   if (quitKeys.isEmpty()) quitKeys.append(QKeySequence(Qt::CTRL | Qt::Key_Q));
   quit_->setShortcuts(quitKeys);
   quit_->setMenuRole(QAction::QuitRole);
 
-  viewMenu_ = menuBar()->addMenu(QStringLiteral("&View"));
-  QMenu* pace = viewMenu_->addMenu(QStringLiteral("&Pace of the Computer Players"));
+  viewMenu_ = menuBar()->addMenu(QString());
+  paceMenu_ = viewMenu_->addMenu(QString());
   auto* paces = new QActionGroup(this);
-  const std::array<QString, 3> paceLabels = {QStringLiteral("&Off: Show Only Where They End"),
-                                             QStringLiteral("&Brisk"), QStringLiteral("&Relaxed")};
   for (int i = 0; i < 3; ++i) {
-    QAction* action = pace->addAction(paceLabels[static_cast<std::size_t>(i)], this,
-                                      [this, i] { setPace(static_cast<Pace>(i)); });
+    QAction* action =
+        paceMenu_->addAction(QString(), this, [this, i] { setPace(static_cast<Pace>(i)); });
     action->setCheckable(true);
     paces->addAction(action);
     paceActions_[static_cast<std::size_t>(i)] = action;
@@ -166,25 +166,87 @@ void MainWindow::buildMenus() {
   form_->setPace(turnTime(chosen));
 
   viewMenu_->addSeparator();
-  bigger_ = viewMenu_->addAction(QStringLiteral("&Bigger"), this, [this] { zoomStep(+1); });
+  bigger_ = viewMenu_->addAction(QString(), this, [this] { zoomStep(+1); });
   // Ctrl++ is typed Ctrl+= on most keyboards; both work.
   bigger_->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
-  smaller_ = viewMenu_->addAction(QStringLiteral("&Smaller"), this, [this] { zoomStep(-1); });
+  smaller_ = viewMenu_->addAction(QString(), this, [this] { zoomStep(-1); });
   smaller_->setShortcut(QKeySequence::ZoomOut);
-  actualSize_ = viewMenu_->addAction(QStringLiteral("&Actual Size"), this, [this] { zoomTo(1); });
+  actualSize_ = viewMenu_->addAction(QString(), this, [this] { zoomTo(1); });
   actualSize_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
 
-  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-  rules_ = help->addAction(QStringLiteral("&Rules"), this, &MainWindow::showRules);
+  // The desktop's language, or one of the translations by its own name.
+  viewMenu_->addSeparator();
+  languageMenu_ = viewMenu_->addMenu(QString());
+  auto* languages = new QActionGroup(this);
+  const QString language = settings_.value(QString::fromUtf8(kLanguageSetting)).toString();
+  const auto addLanguage = [&](const QString& code) {
+    QAction* action =
+        languageMenu_->addAction(QString(), this, [this, code] { setLanguage(code); });
+    action->setCheckable(true);
+    action->setData(code);
+    action->setChecked(code == language);
+    languages->addAction(action);
+    languageActions_.push_back(action);
+  };
+  addLanguage(QString());
+  languageMenu_->addSeparator();
+  for (const Language& each : kLanguages) {
+    addLanguage(QString::fromUtf8(each.code));
+    languageActions_.back()->setText(QString::fromUtf8(each.ownName));
+  }
+  if (languages->checkedAction() == nullptr) desktopLanguageAction()->setChecked(true);
+
+  helpMenu_ = menuBar()->addMenu(QString());
+  rules_ = helpMenu_->addAction(QString(), this, &MainWindow::showRules);
   rules_->setShortcut(QKeySequence::HelpContents);
-  help->addSeparator();
-  about_ = help->addAction(QStringLiteral("&About Korvo"), this, &MainWindow::showAbout);
+  helpMenu_->addSeparator();
+  about_ = helpMenu_->addAction(QString(), this, &MainWindow::showAbout);
   about_->setMenuRole(QAction::AboutRole);
 
   // Shortcuts work wherever the focus is on the table, also in its read-only text boxes.
   for (QAction* action : {deal_, knock_, quit_, rules_, bigger_, smaller_, actualSize_}) {
     action->setShortcutContext(Qt::WindowShortcut);
   }
+  retranslate();
+}
+
+void MainWindow::retranslate() {
+  setWindowTitle(form_->windowTitle());
+  gameMenu_->setTitle(tr("&Game"));
+  deal_->setText(tr("&Deal"));
+  knock_->setText(tr("&Knock"));
+  quit_->setText(tr("&Quit"));
+  viewMenu_->setTitle(tr("&View"));
+  paceMenu_->setTitle(tr("&Pace of the Computer Players"));
+  paceAction(Pace::Off)->setText(tr("&Off: Show Only Where They End"));
+  paceAction(Pace::Brisk)->setText(tr("&Brisk"));
+  paceAction(Pace::Relaxed)->setText(tr("&Relaxed"));
+  bigger_->setText(tr("&Bigger"));
+  smaller_->setText(tr("&Smaller"));
+  actualSize_->setText(tr("&Actual Size"));
+  languageMenu_->setTitle(tr("&Language"));
+  // The languages keep their own names; the desktop's is named in the language installed.
+  desktopLanguageAction()->setText(tr("The &Desktop's Language"));
+  helpMenu_->setTitle(tr("&Help"));
+  rules_->setText(tr("&Rules"));
+  about_->setText(tr("&About Korvo"));
+}
+
+QAction* MainWindow::languageAction(const QString& code) const {
+  for (QAction* action : languageActions_) {
+    if (action->data().toString() == code) return action;
+  }
+  return nullptr;
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) retranslate();
+  QMainWindow::changeEvent(event);
+}
+
+void MainWindow::setLanguage(const QString& code) {
+  settings_.setValue(QString::fromUtf8(kLanguageSetting), code);
+  installLanguage(code);
 }
 
 void MainWindow::setPace(Pace pace) {
@@ -205,14 +267,13 @@ void MainWindow::showRules() {
 
 void MainWindow::showAbout() {
   QMessageBox::about(
-      this, QStringLiteral("About Korvo"),
-      QStringLiteral("<h3>Korvo %1</h3>"
-                     "<p>The card game of 31, for one player against three.</p>"
-                     "<p>Copyright The Korvo developers.<br>"
-                     "Korvo is free software under the GNU General Public License, version 3 "
-                     "or any later version.</p>"
+      this, tr("About Korvo"),
+      QStringLiteral("<h3>Korvo %1</h3><p>%2</p><p>%3<br>%4</p>"
                      "<p><a href=\"https://korvo.example.org\">korvo.example.org</a></p>")
-          .arg(version_.toHtmlEscaped()));
+          .arg(version_.toHtmlEscaped(), tr("The card game of 31, for one player against three."),
+               tr("Copyright The Korvo developers."),
+               tr("Korvo is free software under the GNU General Public License, version 3 or "
+                  "any later version.")));
 }
 
 }  // namespace korvo

@@ -8,6 +8,7 @@
 #include <QString>
 #include <array>
 #include <chrono>
+#include <vector>
 
 #include "game/game.h"
 #include "window/form1.h"
@@ -51,8 +52,20 @@ class MainWindow : public QMainWindow {
   // The rules window, once it has been opened.
   QDialog* rulesWindow() const { return rulesWindow_; }
 
+  // View > Language: the desktop's language first, then one per language of kLanguages.
+  QMenu* languageMenu() const { return languageMenu_; }
+  QAction* desktopLanguageAction() const { return languageActions_.front(); }
+  QAction* languageAction(const QString& code) const;
+
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
   void buildMenus();
+  // Gives every menu and command its text in the language installed.
+  void retranslate();
+  // Speaks `code` ("" for the desktop's language) from now on and in the runs to come.
+  void setLanguage(const QString& code);
   void showRules();
   void showAbout();
   void setPace(Pace pace);
@@ -61,6 +74,10 @@ class MainWindow : public QMainWindow {
 
   Form1* form_;
   QString version_;
+  QMenu* gameMenu_ = nullptr;
+  QMenu* helpMenu_ = nullptr;
+  QMenu* paceMenu_ = nullptr;
+  QMenu* languageMenu_ = nullptr;
   QAction* deal_ = nullptr;
   QAction* knock_ = nullptr;
   QAction* quit_ = nullptr;
@@ -73,6 +90,7 @@ class MainWindow : public QMainWindow {
   class TableView* view_ = nullptr;
   QSettings& settings_;
   std::array<QAction*, 3> paceActions_{};
+  std::vector<QAction*> languageActions_;
   QPointer<QDialog> rulesWindow_;
 };
 

@@ -1,0 +1,364 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="da">
+<context>
+    <name>korvo</name>
+    <message>
+        <source>%1 is in use by another Korvo (process %2).</source>
+        <translation>%1 bruges allerede af en anden Korvo (proces %2).</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another Korvo.</source>
+        <translation>%1 bruges allerede af en anden Korvo.</translation>
+    </message>
+</context>
+<context>
+    <name>korvo::Form1</name>
+    <message>
+        <source>Your messages</source>
+        <translation>Dine beskeder</translation>
+    </message>
+    <message>
+        <source>Oma&apos;s messages</source>
+        <translation>Omas beskeder</translation>
+    </message>
+    <message>
+        <source>Tobin&apos;s messages</source>
+        <translation>Tobins beskeder</translation>
+    </message>
+    <message>
+        <source>Wenna&apos;s messages</source>
+        <translation>Wennas beskeder</translation>
+    </message>
+    <message>
+        <source>Deal</source>
+        <translation>Giv</translation>
+    </message>
+    <message>
+        <source>Knock</source>
+        <translation>Bank</translation>
+    </message>
+    <message>
+        <source>Your card 1</source>
+        <translation>Dit kort 1</translation>
+    </message>
+    <message>
+        <source>Your card 2</source>
+        <translation>Dit kort 2</translation>
+    </message>
+    <message>
+        <source>Your card 3</source>
+        <translation>Dit kort 3</translation>
+    </message>
+    <message>
+        <source>Your new card</source>
+        <translation>Dit nye kort</translation>
+    </message>
+    <message>
+        <source>Oma&apos;s card 1</source>
+        <translation>Omas kort 1</translation>
+    </message>
+    <message>
+        <source>Oma&apos;s card 2</source>
+        <translation>Omas kort 2</translation>
+    </message>
+    <message>
+        <source>Oma&apos;s card 3</source>
+        <translation>Omas kort 3</translation>
+    </message>
+    <message>
+        <source>Tobin&apos;s card 1</source>
+        <translation>Tobins kort 1</translation>
+    </message>
+    <message>
+        <source>Tobin&apos;s card 2</source>
+        <translation>Tobins kort 2</translation>
+    </message>
+    <message>
+        <source>Tobin&apos;s card 3</source>
+        <translation>Tobins kort 3</translation>
+    </message>
+    <message>
+        <source>Wenna&apos;s card 1</source>
+        <translation>Wennas kort 1</translation>
+    </message>
+    <message>
+        <source>Wenna&apos;s card 2</source>
+        <translation>Wennas kort 2</translation>
+    </message>
+    <message>
+        <source>Wenna&apos;s card 3</source>
+        <translation>Wennas kort 3</translation>
+    </message>
+    <message>
+        <source>Draw pile</source>
+        <translation>Trækbunke</translation>
+    </message>
+    <message>
+        <source>Discard pile</source>
+        <translation>Aflægningsbunke</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Credit</source>
+        <translation>Ophav</translation>
+    </message>
+    <message>
+        <source>Your wins</source>
+        <translation>Dine sejre</translation>
+    </message>
+    <message>
+        <source>Oma&apos;s wins</source>
+        <translation>Omas sejre</translation>
+    </message>
+    <message>
+        <source>Tobin&apos;s wins</source>
+        <translation>Tobins sejre</translation>
+    </message>
+    <message>
+        <source>Wenna&apos;s wins</source>
+        <translation>Wennas sejre</translation>
+    </message>
+    <message>
+        <source>Pot</source>
+        <translation>Pulje</translation>
+    </message>
+    <message>
+        <source>Korvo by Vendrake at  korvo.example.org</source>
+        <translation>Korvo af Vendrake på  korvo.example.org</translation>
+    </message>
+    <message>
+        <source>by Vendrake</source>
+        <translation>af Vendrake</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <comment>a count of honor points</comment>
+        <translation>ukendt</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A control&apos;s name, then what it shows: &quot;Your card 2: 10 ♥&quot;, &quot;Pot: 1 point&quot;.
+----------
+Whose message, then the message: &quot;Oma: Knock!&quot;.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Your honor</source>
+        <translation>Din ære</translation>
+    </message>
+    <message>
+        <source>Oma&apos;s honor</source>
+        <translation>Omas ære</translation>
+    </message>
+    <message>
+        <source>Tobin&apos;s honor</source>
+        <translation>Tobins ære</translation>
+    </message>
+    <message>
+        <source>Wenna&apos;s honor</source>
+        <translation>Wennas ære</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n point(s)</source>
+        <comment>honor points</comment>
+        <translation>
+            <numerusform>%n point</numerusform>
+            <numerusform>%n point</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>korvo::MainWindow</name>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Spil</translation>
+    </message>
+    <message>
+        <source>&amp;Deal</source>
+        <translation>&amp;Giv</translation>
+    </message>
+    <message>
+        <source>&amp;Knock</source>
+        <translation>&amp;Bank</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Afslut</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Vis</translation>
+    </message>
+    <message>
+        <source>&amp;Pace of the Computer Players</source>
+        <translation>&amp;Computerspillernes tempo</translation>
+    </message>
+    <message>
+        <source>&amp;Off: Show Only Where They End</source>
+        <translation>&amp;Fra: vis kun hvor de ender</translation>
+    </message>
+    <message>
+        <source>&amp;Brisk</source>
+        <translation>&amp;Rask</translation>
+    </message>
+    <message>
+        <source>&amp;Relaxed</source>
+        <translation>R&amp;olig</translation>
+    </message>
+    <message>
+        <source>&amp;Bigger</source>
+        <translation>St&amp;ørre</translation>
+    </message>
+    <message>
+        <source>&amp;Smaller</source>
+        <translation>&amp;Mindre</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>&amp;Faktisk størrelse</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Sprog</translation>
+    </message>
+    <message>
+        <source>The &amp;Desktop&apos;s Language</source>
+        <translation>&amp;Skrivebordets sprog</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hjælp</translation>
+    </message>
+    <message>
+        <source>&amp;Rules</source>
+        <translation>&amp;Regler</translation>
+    </message>
+    <message>
+        <source>&amp;About Korvo</source>
+        <translation>&amp;Om Korvo</translation>
+    </message>
+    <message>
+        <source>About Korvo</source>
+        <translation>Om Korvo</translation>
+    </message>
+    <message>
+        <source>The card game of 31, for one player against three.</source>
+        <translation>Kortspillet enogtredive, for én spiller mod tre.</translation>
+    </message>
+    <message>
+        <source>Copyright The Korvo developers.</source>
+        <translation>Copyright Korvos udviklere.</translation>
+    </message>
+    <message>
+        <source>Korvo is free software under the GNU General Public License, version 3 or any later version.</source>
+        <translation>Korvo er fri software under GNU General Public License, version 3 eller enhver senere version.</translation>
+    </message>
+</context>
+<context>
+    <name>korvo::RulesWindow</name>
+    <message>
+        <source>Korvo: the rules</source>
+        <translation>Korvo: reglerne</translation>
+    </message>
+    <message>
+        <source>The aim</source>
+        <translation>Målet</translation>
+    </message>
+    <message>
+        <source>Hold &lt;b&gt;31 in one suit&lt;/b&gt;, or at least more than the others when the cards are shown. You play against Oma, Tobin and Wenna; each of you holds three cards.</source>
+        <translation>Hav &lt;b&gt;31 i én kulør&lt;/b&gt;, eller i det mindste mere end de andre, når kortene vises. Du spiller mod Oma, Tobin og Wenna; hver af jer har tre kort.</translation>
+    </message>
+    <message>
+        <source>What the cards are worth</source>
+        <translation>Hvad kortene er værd</translation>
+    </message>
+    <message>
+        <source>Aces count 11; kings, queens and jacks 10; every other card its number. A hand is worth the total of its best suit: cards of one suit add up, cards of different suits do not. Ace, king and 5 of hearts make 26; ace of hearts with king and queen of spades makes 20.</source>
+        <translation>Esser tæller 11; konger, damer og knægte 10; alle andre kort deres tal. En hånd er summen af dens bedste kulør værd: kort i samme kulør lægges sammen, kort i forskellige kulører ikke. Hjerter es, hjerter konge og hjerter fem giver 26; hjerter es med spar konge og spar dame giver 20.</translation>
+    </message>
+    <message>
+        <source>A turn</source>
+        <translation>En tur</translation>
+    </message>
+    <message>
+        <source>Play goes round the table: you, then Wenna on the left, Tobin at the top and Oma on the right. When your message line says &lt;i&gt;Pell, it&apos;s your turn.&lt;/i&gt; take a card: click the &lt;b&gt;draw pile&lt;/b&gt; for its hidden top card, or the &lt;b&gt;discard pile&lt;/b&gt; for the card lying face up. The card you took appears in your fourth place. Then click the one of your four cards you want to throw away.</source>
+        <translation>Der spilles bordet rundt: dig, så Wenna til venstre, Tobin øverst og Oma til højre. Når din beskedlinje siger &lt;i&gt;Pell, det er din tur.&lt;/i&gt;, tager du et kort: klik på &lt;b&gt;trækbunken&lt;/b&gt; for dens skjulte øverste kort, eller på &lt;b&gt;aflægningsbunken&lt;/b&gt; for kortet, der ligger med billedsiden op. Kortet, du tog, kommer på din fjerde plads. Klik så på det af dine fire kort, du vil smide væk.</translation>
+    </message>
+    <message>
+        <source>Knocking and the last round</source>
+        <translation>At banke og den sidste runde</translation>
+    </message>
+    <message>
+        <source>Instead of taking a card you may click &lt;b&gt;Knock&lt;/b&gt; when you think your hand is good enough. Every other player then has one more turn, and the cards are shown. Only one player can knock in a round; the computer players knock too.</source>
+        <translation>I stedet for at tage et kort kan du klikke på &lt;b&gt;Bank&lt;/b&gt;, når du synes, din hånd er god nok. Hver af de andre spillere får så én tur mere, og kortene vises. Kun én spiller kan banke i en runde; computerspillerne banker også.</translation>
+    </message>
+    <message>
+        <source>31 at once</source>
+        <translation>31 med det samme</translation>
+    </message>
+    <message>
+        <source>Whoever holds 31 says &lt;i&gt;Korvo!&lt;/i&gt;, and the round ends on the spot: everybody else still in the game pays one honor point.</source>
+        <translation>Den, der har 31, siger &lt;i&gt;Korvo!&lt;/i&gt;, og runden slutter på stedet: alle andre, der stadig er med, betaler ét ærespoint.</translation>
+    </message>
+    <message>
+        <source>The show-down: who pays</source>
+        <translation>Kortene vises: hvem betaler</translation>
+    </message>
+    <message>
+        <source>After a knock, all hands are turned up. The lowest hand pays one honor point; when several players share the lowest total, each of them pays. But if the player who knocked is among the lowest, the knocker alone pays &lt;b&gt;two&lt;/b&gt; points.</source>
+        <translation>Efter et bank vendes alle hænder. Den laveste hånd betaler ét ærespoint; deler flere spillere den laveste sum, betaler hver af dem. Men er spilleren, der bankede, blandt de laveste, betaler den, der bankede, alene &lt;b&gt;to&lt;/b&gt; point.</translation>
+    </message>
+    <message>
+        <source>Honor points and the pot</source>
+        <translation>Ærespoint og puljen</translation>
+    </message>
+    <message>
+        <source>Everyone starts a game with 4 honor points, shown as banknotes beside each player. The pot in the middle shows how many points have been paid in this game.</source>
+        <translation>Alle begynder et spil med 4 ærespoint, vist som pengesedler ved hver spiller. Puljen i midten viser, hvor mange point der er betalt i dette spil.</translation>
+    </message>
+    <message>
+        <source>Going out</source>
+        <translation>At gå ud</translation>
+    </message>
+    <message>
+        <source>A player with no honor points left is out for the rest of the game. When you are out, the next &lt;b&gt;Deal&lt;/b&gt; lets the computer players play the game to its end.</source>
+        <translation>En spiller uden ærespoint er ude resten af spillet. Er du ude, lader det næste &lt;b&gt;Giv&lt;/b&gt; computerspillerne spille spillet til ende.</translation>
+    </message>
+    <message>
+        <source>Winning</source>
+        <translation>At vinde</translation>
+    </message>
+    <message>
+        <source>The last player with honor points wins the game. The number beside each player&apos;s name counts the games that player has won; the count is kept from one run to the next. Click &lt;b&gt;Deal&lt;/b&gt; to start the next round or the next game.</source>
+        <translation>Den sidste spiller med ærespoint vinder spillet. Tallet ved hver spillers navn tæller de spil, spilleren har vundet; tallet gemmes fra den ene gang til den næste. Klik på &lt;b&gt;Giv&lt;/b&gt; for at starte næste runde eller næste spil.</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Taster</translation>
+    </message>
+    <message>
+        <source>The game directory</source>
+        <translation>Spilmappen</translation>
+    </message>
+    <message>
+        <source>Korvo keeps its files in one directory: &lt;b&gt;cardfile.txt&lt;/b&gt;, the deck, shuffled and rewritten at every deal so that the order carries over to the next run; &lt;b&gt;totals.txt&lt;/b&gt;, the four win counts; and the pictures, one JPEG file per card as the deck names it, &lt;b&gt;down1.JPG&lt;/b&gt; for a card&apos;s back, &lt;b&gt;gone.JPG&lt;/b&gt; for an empty place and &lt;b&gt;hundred0.JPG&lt;/b&gt; to &lt;b&gt;hundred12.JPG&lt;/b&gt; for the banknotes. You may put pictures of your own in their place. Korvo plays in the current directory if it holds a cardfile.txt, otherwise in ~/.local/share/korvo.</source>
+        <translation>Korvo gemmer sine filer i én mappe: &lt;b&gt;cardfile.txt&lt;/b&gt;, kortspillet, blandet og skrevet på ny ved hver giv, så rækkefølgen fortsætter næste gang; &lt;b&gt;totals.txt&lt;/b&gt;, de fire antal sejre; og billederne, én JPEG-fil pr. kort, som kortspillet navngiver dem, &lt;b&gt;down1.JPG&lt;/b&gt; for et korts bagside, &lt;b&gt;gone.JPG&lt;/b&gt; for en tom plads og &lt;b&gt;hundred0.JPG&lt;/b&gt; til &lt;b&gt;hundred12.JPG&lt;/b&gt; for pengesedlerne. Du kan lægge dine egne billeder i deres sted. Korvo spiller i den aktuelle mappe, hvis den indeholder en cardfile.txt, ellers i ~/.local/share/korvo.</translation>
+    </message>
+    <message>
+        <source>Korvo Rules</source>
+        <translation>Korvos regler</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>Regler</translation>
+    </message>
+    <message>
+        <source>Tab moves between the cards, piles and buttons; Space plays the one with the focus. Ctrl+D deals, Ctrl+K knocks, F1 opens these rules and Ctrl+Q quits. Ctrl++ and Ctrl+- make the table bigger and smaller, Ctrl+0 brings it back to its actual size. View &amp;gt; Pace sets how fast you see the computer players move; a click shows the end of their moves at once. View &amp;gt; Language chooses the language of the window.</source>
+        <translation>Tab skifter mellem kortene, bunkerne og knapperne; mellemrum spiller den, der har fokus. Ctrl+D giver, Ctrl+K banker, F1 åbner disse regler og Ctrl+Q afslutter. Ctrl++ og Ctrl+- gør bordet større og mindre, Ctrl+0 sætter det tilbage til den faktiske størrelse. Vis &amp;gt; Tempo bestemmer, hvor hurtigt du ser computerspillerne spille; et klik viser straks slutningen af deres træk. Vis &amp;gt; Sprog vælger vinduets sprog.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,364 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>korvo</name>
+    <message>
+        <source>%1 is in use by another Korvo (process %2).</source>
+        <translation>%1 wird schon von einem anderen Korvo benutzt (Prozess %2).</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another Korvo.</source>
+        <translation>%1 wird schon von einem anderen Korvo benutzt.</translation>
+    </message>
+</context>
+<context>
+    <name>korvo::Form1</name>
+    <message>
+        <source>Your messages</source>
+        <translation>Deine Nachrichten</translation>
+    </message>
+    <message>
+        <source>Oma&apos;s messages</source>
+        <translation>Omas Nachrichten</translation>
+    </message>
+    <message>
+        <source>Tobin&apos;s messages</source>
+        <translation>Tobins Nachrichten</translation>
+    </message>
+    <message>
+        <source>Wenna&apos;s messages</source>
+        <translation>Wennas Nachrichten</translation>
+    </message>
+    <message>
+        <source>Deal</source>
+        <translation>Geben</translation>
+    </message>
+    <message>
+        <source>Knock</source>
+        <translation>Klopfen</translation>
+    </message>
+    <message>
+        <source>Your card 1</source>
+        <translation>Deine Karte 1</translation>
+    </message>
+    <message>
+        <source>Your card 2</source>
+        <translation>Deine Karte 2</translation>
+    </message>
+    <message>
+        <source>Your card 3</source>
+        <translation>Deine Karte 3</translation>
+    </message>
+    <message>
+        <source>Your new card</source>
+        <translation>Deine neue Karte</translation>
+    </message>
+    <message>
+        <source>Oma&apos;s card 1</source>
+        <translation>Omas Karte 1</translation>
+    </message>
+    <message>
+        <source>Oma&apos;s card 2</source>
+        <translation>Omas Karte 2</translation>
+    </message>
+    <message>
+        <source>Oma&apos;s card 3</source>
+        <translation>Omas Karte 3</translation>
+    </message>
+    <message>
+        <source>Tobin&apos;s card 1</source>
+        <translation>Tobins Karte 1</translation>
+    </message>
+    <message>
+        <source>Tobin&apos;s card 2</source>
+        <translation>Tobins Karte 2</translation>
+    </message>
+    <message>
+        <source>Tobin&apos;s card 3</source>
+        <translation>Tobins Karte 3</translation>
+    </message>
+    <message>
+        <source>Wenna&apos;s card 1</source>
+        <translation>Wennas Karte 1</translation>
+    </message>
+    <message>
+        <source>Wenna&apos;s card 2</source>
+        <translation>Wennas Karte 2</translation>
+    </message>
+    <message>
+        <source>Wenna&apos;s card 3</source>
+        <translation>Wennas Karte 3</translation>
+    </message>
+    <message>
+        <source>Draw pile</source>
+        <translation>Ziehstapel</translation>
+    </message>
+    <message>
+        <source>Discard pile</source>
+        <translation>Ablagestapel</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Credit</source>
+        <translation>Urheber</translation>
+    </message>
+    <message>
+        <source>Your wins</source>
+        <translation>Deine Siege</translation>
+    </message>
+    <message>
+        <source>Oma&apos;s wins</source>
+        <translation>Omas Siege</translation>
+    </message>
+    <message>
+        <source>Tobin&apos;s wins</source>
+        <translation>Tobins Siege</translation>
+    </message>
+    <message>
+        <source>Wenna&apos;s wins</source>
+        <translation>Wennas Siege</translation>
+    </message>
+    <message>
+        <source>Pot</source>
+        <translation>Pott</translation>
+    </message>
+    <message>
+        <source>Korvo by Vendrake at  korvo.example.org</source>
+        <translation>Korvo von Vendrake unter  korvo.example.org</translation>
+    </message>
+    <message>
+        <source>by Vendrake</source>
+        <translation>von Vendrake</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <comment>a count of honor points</comment>
+        <translation>unbekannt</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A control&apos;s name, then what it shows: &quot;Your card 2: 10 ♥&quot;, &quot;Pot: 1 point&quot;.
+----------
+Whose message, then the message: &quot;Oma: Knock!&quot;.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Your honor</source>
+        <translation>Deine Ehre</translation>
+    </message>
+    <message>
+        <source>Oma&apos;s honor</source>
+        <translation>Omas Ehre</translation>
+    </message>
+    <message>
+        <source>Tobin&apos;s honor</source>
+        <translation>Tobins Ehre</translation>
+    </message>
+    <message>
+        <source>Wenna&apos;s honor</source>
+        <translation>Wennas Ehre</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n point(s)</source>
+        <comment>honor points</comment>
+        <translation>
+            <numerusform>%n Punkt</numerusform>
+            <numerusform>%n Punkte</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>korvo::MainWindow</name>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Spiel</translation>
+    </message>
+    <message>
+        <source>&amp;Deal</source>
+        <translation>&amp;Geben</translation>
+    </message>
+    <message>
+        <source>&amp;Knock</source>
+        <translation>&amp;Klopfen</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Pace of the Computer Players</source>
+        <translation>&amp;Tempo der Computerspieler</translation>
+    </message>
+    <message>
+        <source>&amp;Off: Show Only Where They End</source>
+        <translation>&amp;Aus: nur zeigen, wo sie enden</translation>
+    </message>
+    <message>
+        <source>&amp;Brisk</source>
+        <translation>&amp;Zügig</translation>
+    </message>
+    <message>
+        <source>&amp;Relaxed</source>
+        <translation>&amp;Gemächlich</translation>
+    </message>
+    <message>
+        <source>&amp;Bigger</source>
+        <translation>&amp;Größer</translation>
+    </message>
+    <message>
+        <source>&amp;Smaller</source>
+        <translation>&amp;Kleiner</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>&amp;Originalgröße</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Sprache</translation>
+    </message>
+    <message>
+        <source>The &amp;Desktop&apos;s Language</source>
+        <translation>Sprache der &amp;Arbeitsumgebung</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Rules</source>
+        <translation>&amp;Regeln</translation>
+    </message>
+    <message>
+        <source>&amp;About Korvo</source>
+        <translation>Ü&amp;ber Korvo</translation>
+    </message>
+    <message>
+        <source>About Korvo</source>
+        <translation>Über Korvo</translation>
+    </message>
+    <message>
+        <source>The card game of 31, for one player against three.</source>
+        <translation>Das Kartenspiel Einunddreißig, für einen Spieler gegen drei.</translation>
+    </message>
+    <message>
+        <source>Copyright The Korvo developers.</source>
+        <translation>Copyright die Entwickler von Korvo.</translation>
+    </message>
+    <message>
+        <source>Korvo is free software under the GNU General Public License, version 3 or any later version.</source>
+        <translation>Korvo ist freie Software unter der GNU General Public License, Version 3 oder jeder späteren Version.</translation>
+    </message>
+</context>
+<context>
+    <name>korvo::RulesWindow</name>
+    <message>
+        <source>Korvo: the rules</source>
+        <translation>Korvo: die Regeln</translation>
+    </message>
+    <message>
+        <source>The aim</source>
+        <translation>Das Ziel</translation>
+    </message>
+    <message>
+        <source>Hold &lt;b&gt;31 in one suit&lt;/b&gt;, or at least more than the others when the cards are shown. You play against Oma, Tobin and Wenna; each of you holds three cards.</source>
+        <translation>Halte &lt;b&gt;31 in einer Farbe&lt;/b&gt;, oder wenigstens mehr als die anderen, wenn die Karten aufgedeckt werden. Du spielst gegen Oma, Tobin und Wenna; jeder von euch hält drei Karten.</translation>
+    </message>
+    <message>
+        <source>What the cards are worth</source>
+        <translation>Was die Karten zählen</translation>
+    </message>
+    <message>
+        <source>Aces count 11; kings, queens and jacks 10; every other card its number. A hand is worth the total of its best suit: cards of one suit add up, cards of different suits do not. Ace, king and 5 of hearts make 26; ace of hearts with king and queen of spades makes 20.</source>
+        <translation>Asse zählen 11; Könige, Damen und Buben 10; jede andere Karte ihre Zahl. Eine Hand zählt die Summe ihrer besten Farbe: Karten einer Farbe werden zusammengezählt, Karten verschiedener Farben nicht. Herz-Ass, Herz-König und Herz-Fünf ergeben 26; Herz-Ass mit Pik-König und Pik-Dame ergibt 20.</translation>
+    </message>
+    <message>
+        <source>A turn</source>
+        <translation>Ein Zug</translation>
+    </message>
+    <message>
+        <source>Play goes round the table: you, then Wenna on the left, Tobin at the top and Oma on the right. When your message line says &lt;i&gt;Pell, it&apos;s your turn.&lt;/i&gt; take a card: click the &lt;b&gt;draw pile&lt;/b&gt; for its hidden top card, or the &lt;b&gt;discard pile&lt;/b&gt; for the card lying face up. The card you took appears in your fourth place. Then click the one of your four cards you want to throw away.</source>
+        <translation>Gespielt wird reihum: du, dann Wenna links, Tobin oben und Oma rechts. Wenn deine Nachrichtenzeile &lt;i&gt;Pell, du bist dran.&lt;/i&gt; sagt, nimm eine Karte: Klicke auf den &lt;b&gt;Ziehstapel&lt;/b&gt; für seine verdeckte oberste Karte oder auf den &lt;b&gt;Ablagestapel&lt;/b&gt; für die offen liegende Karte. Die genommene Karte erscheint auf deinem vierten Platz. Dann klicke auf die Karte von deinen vieren, die du abwerfen willst.</translation>
+    </message>
+    <message>
+        <source>Knocking and the last round</source>
+        <translation>Klopfen und die letzte Runde</translation>
+    </message>
+    <message>
+        <source>Instead of taking a card you may click &lt;b&gt;Knock&lt;/b&gt; when you think your hand is good enough. Every other player then has one more turn, and the cards are shown. Only one player can knock in a round; the computer players knock too.</source>
+        <translation>Statt eine Karte zu nehmen, kannst du auf &lt;b&gt;Klopfen&lt;/b&gt; klicken, wenn du deine Hand für gut genug hältst. Jeder andere Spieler ist dann noch einmal dran, und die Karten werden aufgedeckt. In einer Runde kann nur einer klopfen; die Computerspieler klopfen auch.</translation>
+    </message>
+    <message>
+        <source>31 at once</source>
+        <translation>31 auf der Stelle</translation>
+    </message>
+    <message>
+        <source>Whoever holds 31 says &lt;i&gt;Korvo!&lt;/i&gt;, and the round ends on the spot: everybody else still in the game pays one honor point.</source>
+        <translation>Wer 31 hält, ruft &lt;i&gt;Korvo!&lt;/i&gt;, und die Runde endet sofort: Alle anderen, die noch im Spiel sind, zahlen einen Ehrenpunkt.</translation>
+    </message>
+    <message>
+        <source>The show-down: who pays</source>
+        <translation>Das Aufdecken: wer zahlt</translation>
+    </message>
+    <message>
+        <source>After a knock, all hands are turned up. The lowest hand pays one honor point; when several players share the lowest total, each of them pays. But if the player who knocked is among the lowest, the knocker alone pays &lt;b&gt;two&lt;/b&gt; points.</source>
+        <translation>Nach einem Klopfen werden alle Hände aufgedeckt. Die niedrigste Hand zahlt einen Ehrenpunkt; haben mehrere Spieler die niedrigste Summe, zahlt jeder von ihnen. Ist aber der Spieler, der geklopft hat, unter den niedrigsten, zahlt er allein &lt;b&gt;zwei&lt;/b&gt; Punkte.</translation>
+    </message>
+    <message>
+        <source>Honor points and the pot</source>
+        <translation>Ehrenpunkte und der Pott</translation>
+    </message>
+    <message>
+        <source>Everyone starts a game with 4 honor points, shown as banknotes beside each player. The pot in the middle shows how many points have been paid in this game.</source>
+        <translation>Jeder beginnt ein Spiel mit 4 Ehrenpunkten, als Geldscheine neben jedem Spieler gezeigt. Der Pott in der Mitte zeigt, wie viele Punkte in diesem Spiel gezahlt wurden.</translation>
+    </message>
+    <message>
+        <source>Going out</source>
+        <translation>Ausscheiden</translation>
+    </message>
+    <message>
+        <source>A player with no honor points left is out for the rest of the game. When you are out, the next &lt;b&gt;Deal&lt;/b&gt; lets the computer players play the game to its end.</source>
+        <translation>Wer keine Ehrenpunkte mehr hat, ist für den Rest des Spiels raus. Bist du raus, lässt das nächste &lt;b&gt;Geben&lt;/b&gt; die Computerspieler das Spiel zu Ende spielen.</translation>
+    </message>
+    <message>
+        <source>Winning</source>
+        <translation>Gewinnen</translation>
+    </message>
+    <message>
+        <source>The last player with honor points wins the game. The number beside each player&apos;s name counts the games that player has won; the count is kept from one run to the next. Click &lt;b&gt;Deal&lt;/b&gt; to start the next round or the next game.</source>
+        <translation>Wer als Letzter noch Ehrenpunkte hat, gewinnt das Spiel. Die Zahl neben dem Namen jedes Spielers zählt die Spiele, die er gewonnen hat; die Zahl bleibt von einem Start zum nächsten erhalten. Klicke auf &lt;b&gt;Geben&lt;/b&gt;, um die nächste Runde oder das nächste Spiel zu beginnen.</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Tasten</translation>
+    </message>
+    <message>
+        <source>The game directory</source>
+        <translation>Das Spielverzeichnis</translation>
+    </message>
+    <message>
+        <source>Korvo keeps its files in one directory: &lt;b&gt;cardfile.txt&lt;/b&gt;, the deck, shuffled and rewritten at every deal so that the order carries over to the next run; &lt;b&gt;totals.txt&lt;/b&gt;, the four win counts; and the pictures, one JPEG file per card as the deck names it, &lt;b&gt;down1.JPG&lt;/b&gt; for a card&apos;s back, &lt;b&gt;gone.JPG&lt;/b&gt; for an empty place and &lt;b&gt;hundred0.JPG&lt;/b&gt; to &lt;b&gt;hundred12.JPG&lt;/b&gt; for the banknotes. You may put pictures of your own in their place. Korvo plays in the current directory if it holds a cardfile.txt, otherwise in ~/.local/share/korvo.</source>
+        <translation>Korvo hält seine Dateien in einem Verzeichnis: &lt;b&gt;cardfile.txt&lt;/b&gt;, das Kartenspiel, bei jedem Geben gemischt und neu geschrieben, damit die Reihenfolge beim nächsten Start weitergeht; &lt;b&gt;totals.txt&lt;/b&gt;, die vier Siegzahlen; und die Bilder, eine JPEG-Datei je Karte, wie das Kartenspiel sie nennt, &lt;b&gt;down1.JPG&lt;/b&gt; für die Rückseite einer Karte, &lt;b&gt;gone.JPG&lt;/b&gt; für einen leeren Platz und &lt;b&gt;hundred0.JPG&lt;/b&gt; bis &lt;b&gt;hundred12.JPG&lt;/b&gt; für die Geldscheine. Du kannst eigene Bilder an ihre Stelle legen. Korvo spielt im aktuellen Verzeichnis, wenn es eine cardfile.txt enthält, sonst in ~/.local/share/korvo.</translation>
+    </message>
+    <message>
+        <source>Korvo Rules</source>
+        <translation>Korvo-Regeln</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>Regeln</translation>
+    </message>
+    <message>
+        <source>Tab moves between the cards, piles and buttons; Space plays the one with the focus. Ctrl+D deals, Ctrl+K knocks, F1 opens these rules and Ctrl+Q quits. Ctrl++ and Ctrl+- make the table bigger and smaller, Ctrl+0 brings it back to its actual size. View &amp;gt; Pace sets how fast you see the computer players move; a click shows the end of their moves at once. View &amp;gt; Language chooses the language of the window.</source>
+        <translation>Tab wechselt zwischen den Karten, Stapeln und Knöpfen; die Leertaste spielt den mit dem Fokus. Strg+D gibt, Strg+K klopft, F1 öffnet diese Regeln und Strg+Q beendet. Strg++ und Strg+- machen den Tisch größer und kleiner, Strg+0 bringt ihn auf seine Originalgröße zurück. Ansicht &amp;gt; Tempo legt fest, wie schnell du die Computerspieler ziehen siehst; ein Klick zeigt sofort das Ende ihrer Züge. Ansicht &amp;gt; Sprache wählt die Sprache des Fensters.</translation>
+    </message>
+</context>
+</TS>

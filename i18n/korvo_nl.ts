@@ -1,0 +1,364 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl">
+<context>
+    <name>korvo</name>
+    <message>
+        <source>%1 is in use by another Korvo (process %2).</source>
+        <translation>%1 is al in gebruik door een andere Korvo (proces %2).</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another Korvo.</source>
+        <translation>%1 is al in gebruik door een andere Korvo.</translation>
+    </message>
+</context>
+<context>
+    <name>korvo::Form1</name>
+    <message>
+        <source>Your messages</source>
+        <translation>Jouw berichten</translation>
+    </message>
+    <message>
+        <source>Oma&apos;s messages</source>
+        <translation>Oma&apos;s berichten</translation>
+    </message>
+    <message>
+        <source>Tobin&apos;s messages</source>
+        <translation>Tobins berichten</translation>
+    </message>
+    <message>
+        <source>Wenna&apos;s messages</source>
+        <translation>Wenna&apos;s berichten</translation>
+    </message>
+    <message>
+        <source>Deal</source>
+        <translation>Delen</translation>
+    </message>
+    <message>
+        <source>Knock</source>
+        <translation>Kloppen</translation>
+    </message>
+    <message>
+        <source>Your card 1</source>
+        <translation>Jouw kaart 1</translation>
+    </message>
+    <message>
+        <source>Your card 2</source>
+        <translation>Jouw kaart 2</translation>
+    </message>
+    <message>
+        <source>Your card 3</source>
+        <translation>Jouw kaart 3</translation>
+    </message>
+    <message>
+        <source>Your new card</source>
+        <translation>Jouw nieuwe kaart</translation>
+    </message>
+    <message>
+        <source>Oma&apos;s card 1</source>
+        <translation>Oma&apos;s kaart 1</translation>
+    </message>
+    <message>
+        <source>Oma&apos;s card 2</source>
+        <translation>Oma&apos;s kaart 2</translation>
+    </message>
+    <message>
+        <source>Oma&apos;s card 3</source>
+        <translation>Oma&apos;s kaart 3</translation>
+    </message>
+    <message>
+        <source>Tobin&apos;s card 1</source>
+        <translation>Tobins kaart 1</translation>
+    </message>
+    <message>
+        <source>Tobin&apos;s card 2</source>
+        <translation>Tobins kaart 2</translation>
+    </message>
+    <message>
+        <source>Tobin&apos;s card 3</source>
+        <translation>Tobins kaart 3</translation>
+    </message>
+    <message>
+        <source>Wenna&apos;s card 1</source>
+        <translation>Wenna&apos;s kaart 1</translation>
+    </message>
+    <message>
+        <source>Wenna&apos;s card 2</source>
+        <translation>Wenna&apos;s kaart 2</translation>
+    </message>
+    <message>
+        <source>Wenna&apos;s card 3</source>
+        <translation>Wenna&apos;s kaart 3</translation>
+    </message>
+    <message>
+        <source>Draw pile</source>
+        <translation>Trekstapel</translation>
+    </message>
+    <message>
+        <source>Discard pile</source>
+        <translation>Aflegstapel</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Credit</source>
+        <translation>Maker</translation>
+    </message>
+    <message>
+        <source>Your wins</source>
+        <translation>Jouw overwinningen</translation>
+    </message>
+    <message>
+        <source>Oma&apos;s wins</source>
+        <translation>Oma&apos;s overwinningen</translation>
+    </message>
+    <message>
+        <source>Tobin&apos;s wins</source>
+        <translation>Tobins overwinningen</translation>
+    </message>
+    <message>
+        <source>Wenna&apos;s wins</source>
+        <translation>Wenna&apos;s overwinningen</translation>
+    </message>
+    <message>
+        <source>Pot</source>
+        <translation>Pot</translation>
+    </message>
+    <message>
+        <source>Korvo by Vendrake at  korvo.example.org</source>
+        <translation>Korvo door Vendrake op  korvo.example.org</translation>
+    </message>
+    <message>
+        <source>by Vendrake</source>
+        <translation>door Vendrake</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <comment>a count of honor points</comment>
+        <translation>onbekend</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A control&apos;s name, then what it shows: &quot;Your card 2: 10 ♥&quot;, &quot;Pot: 1 point&quot;.
+----------
+Whose message, then the message: &quot;Oma: Knock!&quot;.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Your honor</source>
+        <translation>Jouw eer</translation>
+    </message>
+    <message>
+        <source>Oma&apos;s honor</source>
+        <translation>Oma&apos;s eer</translation>
+    </message>
+    <message>
+        <source>Tobin&apos;s honor</source>
+        <translation>Tobins eer</translation>
+    </message>
+    <message>
+        <source>Wenna&apos;s honor</source>
+        <translation>Wenna&apos;s eer</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n point(s)</source>
+        <comment>honor points</comment>
+        <translation>
+            <numerusform>%n punt</numerusform>
+            <numerusform>%n punten</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>korvo::MainWindow</name>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Spel</translation>
+    </message>
+    <message>
+        <source>&amp;Deal</source>
+        <translation>&amp;Delen</translation>
+    </message>
+    <message>
+        <source>&amp;Knock</source>
+        <translation>&amp;Kloppen</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Afsluiten</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Beeld</translation>
+    </message>
+    <message>
+        <source>&amp;Pace of the Computer Players</source>
+        <translation>&amp;Tempo van de computerspelers</translation>
+    </message>
+    <message>
+        <source>&amp;Off: Show Only Where They End</source>
+        <translation>&amp;Uit: alleen tonen waar ze eindigen</translation>
+    </message>
+    <message>
+        <source>&amp;Brisk</source>
+        <translation>&amp;Vlot</translation>
+    </message>
+    <message>
+        <source>&amp;Relaxed</source>
+        <translation>&amp;Rustig</translation>
+    </message>
+    <message>
+        <source>&amp;Bigger</source>
+        <translation>&amp;Groter</translation>
+    </message>
+    <message>
+        <source>&amp;Smaller</source>
+        <translation>&amp;Kleiner</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>&amp;Werkelijke grootte</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>Taa&amp;l</translation>
+    </message>
+    <message>
+        <source>The &amp;Desktop&apos;s Language</source>
+        <translation>Taal van het &amp;bureaublad</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;Rules</source>
+        <translation>&amp;Regels</translation>
+    </message>
+    <message>
+        <source>&amp;About Korvo</source>
+        <translation>&amp;Over Korvo</translation>
+    </message>
+    <message>
+        <source>About Korvo</source>
+        <translation>Over Korvo</translation>
+    </message>
+    <message>
+        <source>The card game of 31, for one player against three.</source>
+        <translation>Het kaartspel eenendertigen, voor één speler tegen drie.</translation>
+    </message>
+    <message>
+        <source>Copyright The Korvo developers.</source>
+        <translation>Copyright de ontwikkelaars van Korvo.</translation>
+    </message>
+    <message>
+        <source>Korvo is free software under the GNU General Public License, version 3 or any later version.</source>
+        <translation>Korvo is vrije software onder de GNU General Public License, versie 3 of een latere versie.</translation>
+    </message>
+</context>
+<context>
+    <name>korvo::RulesWindow</name>
+    <message>
+        <source>Korvo: the rules</source>
+        <translation>Korvo: de regels</translation>
+    </message>
+    <message>
+        <source>The aim</source>
+        <translation>Het doel</translation>
+    </message>
+    <message>
+        <source>Hold &lt;b&gt;31 in one suit&lt;/b&gt;, or at least more than the others when the cards are shown. You play against Oma, Tobin and Wenna; each of you holds three cards.</source>
+        <translation>Houd &lt;b&gt;31 in één kleur&lt;/b&gt;, of in elk geval meer dan de anderen wanneer de kaarten open gaan. Je speelt tegen Oma, Tobin en Wenna; ieder van jullie heeft drie kaarten.</translation>
+    </message>
+    <message>
+        <source>What the cards are worth</source>
+        <translation>Wat de kaarten waard zijn</translation>
+    </message>
+    <message>
+        <source>Aces count 11; kings, queens and jacks 10; every other card its number. A hand is worth the total of its best suit: cards of one suit add up, cards of different suits do not. Ace, king and 5 of hearts make 26; ace of hearts with king and queen of spades makes 20.</source>
+        <translation>Azen tellen 11; heren, vrouwen en boeren 10; elke andere kaart haar getal. Een hand is het totaal van haar beste kleur waard: kaarten van één kleur tellen op, kaarten van verschillende kleuren niet. Harten aas, harten heer en harten vijf maken 26; harten aas met schoppen heer en schoppen vrouw maakt 20.</translation>
+    </message>
+    <message>
+        <source>A turn</source>
+        <translation>Een beurt</translation>
+    </message>
+    <message>
+        <source>Play goes round the table: you, then Wenna on the left, Tobin at the top and Oma on the right. When your message line says &lt;i&gt;Pell, it&apos;s your turn.&lt;/i&gt; take a card: click the &lt;b&gt;draw pile&lt;/b&gt; for its hidden top card, or the &lt;b&gt;discard pile&lt;/b&gt; for the card lying face up. The card you took appears in your fourth place. Then click the one of your four cards you want to throw away.</source>
+        <translation>Er wordt rond de tafel gespeeld: jij, dan Wenna links, Tobin boven en Oma rechts. Als je berichtregel &lt;i&gt;Pell, jij bent aan de beurt.&lt;/i&gt; zegt, pak je een kaart: klik op de &lt;b&gt;trekstapel&lt;/b&gt; voor de verborgen bovenste kaart, of op de &lt;b&gt;aflegstapel&lt;/b&gt; voor de open kaart. De gepakte kaart verschijnt op je vierde plaats. Klik dan op de kaart van je vier die je wilt afleggen.</translation>
+    </message>
+    <message>
+        <source>Knocking and the last round</source>
+        <translation>Kloppen en de laatste ronde</translation>
+    </message>
+    <message>
+        <source>Instead of taking a card you may click &lt;b&gt;Knock&lt;/b&gt; when you think your hand is good enough. Every other player then has one more turn, and the cards are shown. Only one player can knock in a round; the computer players knock too.</source>
+        <translation>In plaats van een kaart te pakken mag je op &lt;b&gt;Kloppen&lt;/b&gt; klikken als je denkt dat je hand goed genoeg is. Elke andere speler is dan nog één keer aan de beurt, en de kaarten gaan open. Er kan maar één speler per ronde kloppen; de computerspelers kloppen ook.</translation>
+    </message>
+    <message>
+        <source>31 at once</source>
+        <translation>Meteen 31</translation>
+    </message>
+    <message>
+        <source>Whoever holds 31 says &lt;i&gt;Korvo!&lt;/i&gt;, and the round ends on the spot: everybody else still in the game pays one honor point.</source>
+        <translation>Wie 31 heeft, roept &lt;i&gt;Korvo!&lt;/i&gt;, en de ronde is meteen voorbij: iedereen die nog meedoet, betaalt één erepunt.</translation>
+    </message>
+    <message>
+        <source>The show-down: who pays</source>
+        <translation>Open kaarten: wie betaalt</translation>
+    </message>
+    <message>
+        <source>After a knock, all hands are turned up. The lowest hand pays one honor point; when several players share the lowest total, each of them pays. But if the player who knocked is among the lowest, the knocker alone pays &lt;b&gt;two&lt;/b&gt; points.</source>
+        <translation>Na een klop gaan alle handen open. De laagste hand betaalt één erepunt; hebben meerdere spelers het laagste totaal, dan betaalt ieder van hen. Maar zit de speler die klopte bij de laagsten, dan betaalt alleen de klopper, en wel &lt;b&gt;twee&lt;/b&gt; punten.</translation>
+    </message>
+    <message>
+        <source>Honor points and the pot</source>
+        <translation>Erepunten en de pot</translation>
+    </message>
+    <message>
+        <source>Everyone starts a game with 4 honor points, shown as banknotes beside each player. The pot in the middle shows how many points have been paid in this game.</source>
+        <translation>Iedereen begint een spel met 4 erepunten, als bankbiljetten naast elke speler. De pot in het midden toont hoeveel punten er in dit spel zijn betaald.</translation>
+    </message>
+    <message>
+        <source>Going out</source>
+        <translation>Eruit liggen</translation>
+    </message>
+    <message>
+        <source>A player with no honor points left is out for the rest of the game. When you are out, the next &lt;b&gt;Deal&lt;/b&gt; lets the computer players play the game to its end.</source>
+        <translation>Een speler zonder erepunten ligt eruit voor de rest van het spel. Lig jij eruit, dan spelen de computerspelers het spel na de volgende keer &lt;b&gt;Delen&lt;/b&gt; uit.</translation>
+    </message>
+    <message>
+        <source>Winning</source>
+        <translation>Winnen</translation>
+    </message>
+    <message>
+        <source>The last player with honor points wins the game. The number beside each player&apos;s name counts the games that player has won; the count is kept from one run to the next. Click &lt;b&gt;Deal&lt;/b&gt; to start the next round or the next game.</source>
+        <translation>De laatste speler met erepunten wint het spel. Het getal naast de naam van elke speler telt de spellen die die speler heeft gewonnen; de telling blijft bewaard van de ene keer spelen tot de volgende. Klik op &lt;b&gt;Delen&lt;/b&gt; om de volgende ronde of het volgende spel te beginnen.</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Toetsen</translation>
+    </message>
+    <message>
+        <source>The game directory</source>
+        <translation>De spelmap</translation>
+    </message>
+    <message>
+        <source>Korvo keeps its files in one directory: &lt;b&gt;cardfile.txt&lt;/b&gt;, the deck, shuffled and rewritten at every deal so that the order carries over to the next run; &lt;b&gt;totals.txt&lt;/b&gt;, the four win counts; and the pictures, one JPEG file per card as the deck names it, &lt;b&gt;down1.JPG&lt;/b&gt; for a card&apos;s back, &lt;b&gt;gone.JPG&lt;/b&gt; for an empty place and &lt;b&gt;hundred0.JPG&lt;/b&gt; to &lt;b&gt;hundred12.JPG&lt;/b&gt; for the banknotes. You may put pictures of your own in their place. Korvo plays in the current directory if it holds a cardfile.txt, otherwise in ~/.local/share/korvo.</source>
+        <translation>Korvo bewaart zijn bestanden in één map: &lt;b&gt;cardfile.txt&lt;/b&gt;, het kaartspel, bij elke deling geschud en opnieuw geschreven zodat de volgorde doorloopt naar de volgende keer; &lt;b&gt;totals.txt&lt;/b&gt;, de vier aantallen overwinningen; en de plaatjes, één JPEG-bestand per kaart zoals het kaartspel het noemt, &lt;b&gt;down1.JPG&lt;/b&gt; voor de achterkant van een kaart, &lt;b&gt;gone.JPG&lt;/b&gt; voor een lege plaats en &lt;b&gt;hundred0.JPG&lt;/b&gt; tot en met &lt;b&gt;hundred12.JPG&lt;/b&gt; voor de bankbiljetten. Je mag er eigen plaatjes voor in de plaats zetten. Korvo speelt in de huidige map als die een cardfile.txt bevat, anders in ~/.local/share/korvo.</translation>
+    </message>
+    <message>
+        <source>Korvo Rules</source>
+        <translation>Regels van Korvo</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>Regels</translation>
+    </message>
+    <message>
+        <source>Tab moves between the cards, piles and buttons; Space plays the one with the focus. Ctrl+D deals, Ctrl+K knocks, F1 opens these rules and Ctrl+Q quits. Ctrl++ and Ctrl+- make the table bigger and smaller, Ctrl+0 brings it back to its actual size. View &amp;gt; Pace sets how fast you see the computer players move; a click shows the end of their moves at once. View &amp;gt; Language chooses the language of the window.</source>
+        <translation>Tab gaat tussen de kaarten, stapels en knoppen; de spatiebalk speelt die met de focus. Ctrl+D deelt, Ctrl+K klopt, F1 opent deze regels en Ctrl+Q sluit af. Ctrl++ en Ctrl+- maken de tafel groter en kleiner, Ctrl+0 zet hem terug op zijn werkelijke grootte. Beeld &amp;gt; Tempo bepaalt hoe snel je de computerspelers ziet spelen; een klik toont meteen het einde van hun zetten. Beeld &amp;gt; Taal kiest de taal van het venster.</translation>
+    </message>
+</context>
+</TS>
