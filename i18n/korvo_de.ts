@@ -259,6 +259,160 @@ Whose message, then the message: &quot;Oma: Knock!&quot;.</extracomment>
     </message>
 </context>
 <context>
+    <name>korvo::MessageWords</name>
+    <message>
+        <source>2</source>
+        <comment>the value of a card said as a word: two</comment>
+        <translation>Zwei</translation>
+    </message>
+    <message>
+        <source>3</source>
+        <comment>the value of a card said as a word: three</comment>
+        <translation>Drei</translation>
+    </message>
+    <message>
+        <source>4</source>
+        <comment>the value of a card said as a word: four</comment>
+        <translation>Vier</translation>
+    </message>
+    <message>
+        <source>5</source>
+        <comment>the value of a card said as a word: five</comment>
+        <translation>Fünf</translation>
+    </message>
+    <message>
+        <source>6</source>
+        <comment>the value of a card said as a word: six</comment>
+        <translation>Sechs</translation>
+    </message>
+    <message>
+        <source>7</source>
+        <comment>the value of a card said as a word: seven</comment>
+        <translation>Sieben</translation>
+    </message>
+    <message>
+        <source>8</source>
+        <comment>the value of a card said as a word: eight</comment>
+        <translation>Acht</translation>
+    </message>
+    <message>
+        <source>9</source>
+        <comment>the value of a card said as a word: nine</comment>
+        <translation>Neun</translation>
+    </message>
+    <message>
+        <source>10</source>
+        <comment>the value of a card said as a word: ten</comment>
+        <translation>Zehn</translation>
+    </message>
+    <message>
+        <source>11</source>
+        <comment>the value of a card said as a word: eleven, an ace</comment>
+        <translation>Ass</translation>
+    </message>
+    <message>
+        <source>♣</source>
+        <comment>the suit said as a word: clubs</comment>
+        <translation>Kreuz</translation>
+    </message>
+    <message>
+        <source>♦</source>
+        <comment>the suit said as a word: diamonds</comment>
+        <translation>Karo</translation>
+    </message>
+    <message>
+        <source>♥</source>
+        <comment>the suit said as a word: hearts</comment>
+        <translation>Herz</translation>
+    </message>
+    <message>
+        <source>♠</source>
+        <comment>the suit said as a word: spades</comment>
+        <translation>Pik</translation>
+    </message>
+    <message>
+        <source>%1, it&apos;s your turn.</source>
+        <translation>%1, du bist dran.</translation>
+    </message>
+    <message>
+        <source>%1 takes from pile.</source>
+        <translation>%1 zieht vom Stapel.</translation>
+    </message>
+    <message>
+        <source>%1 takes from pile. %2</source>
+        <comment>the card thrown after it</comment>
+        <translation>%1 zieht vom Stapel. %2</translation>
+    </message>
+    <message>
+        <source>%1 Takes from pile. %2</source>
+        <comment>a computer player&apos;s move and the card thrown</comment>
+        <translation>%1 zieht vom Stapel. %2</translation>
+    </message>
+    <message>
+        <source>%1 takes discard.</source>
+        <translation>%1 nimmt die Offene.</translation>
+    </message>
+    <message>
+        <source>%1 takes discard. %2</source>
+        <comment>the card thrown after it</comment>
+        <translation>%1 nimmt die Offene. %2</translation>
+    </message>
+    <message>
+        <source>%1 Takes Discard.  %2</source>
+        <comment>a computer player&apos;s move and the card thrown</comment>
+        <translation>%1 nimmt die Offene. %2</translation>
+    </message>
+    <message>
+        <source>Knock!</source>
+        <translation>Ich klopfe!</translation>
+    </message>
+    <message>
+        <source>Show Cards!</source>
+        <comment>play has come back to the player who knocked</comment>
+        <translation>Karten auf den Tisch!</translation>
+    </message>
+    <message>
+        <source>Korvo!</source>
+        <comment>the call of a player holding 31</comment>
+        <translation>Korvo!</translation>
+    </message>
+    <message>
+        <source>Korvo Everybody Pays.</source>
+        <comment>after a 31, everybody else pays a point</comment>
+        <translation>Korvo! Alle anderen zahlen.</translation>
+    </message>
+    <message>
+        <source>%1 Pays.</source>
+        <comment>one honor point</comment>
+        <translation>%1 zahlt.</translation>
+    </message>
+    <message>
+        <source>%1 Pays Double.</source>
+        <comment>the knocker was among the lowest</comment>
+        <translation>%1 zahlt doppelt.</translation>
+    </message>
+    <message>
+        <source>%1 is out!</source>
+        <comment>no honor points left</comment>
+        <translation>%1 ist raus!</translation>
+    </message>
+    <message>
+        <source>%1 is Out!</source>
+        <comment>a player the deal passes over</comment>
+        <translation>%1 ist raus!</translation>
+    </message>
+    <message>
+        <source>%1 wins all the honor!</source>
+        <comment>the last player with honor points</comment>
+        <translation>%1 gewinnt alle Ehre!</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a card said: its value, then its suit</comment>
+        <translation>%2-%1</translation>
+    </message>
+</context>
+<context>
     <name>korvo::RulesWindow</name>
     <message>
         <source>Korvo: the rules</source>
