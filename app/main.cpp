@@ -10,6 +10,7 @@
 #include "game/dirhold.h"
 #include "game/gamedir.h"
 #include "game/recordfile.h"
+#include "players/classic.h"
 
 #ifdef KORVO_WINDOW
 #include "app/windowmode.h"
@@ -86,7 +87,7 @@ int main(int argc, char** argv) {
   if (options.mode == Options::Mode::Headless) {
     std::ios::sync_with_stdio(false);
     auto random = options.makeRandom();
-    korvo::Game game(dir, *random);
+    korvo::Game game(dir, *random, korvo::classicSeats());
     return korvo::runHeadless(game, std::cin, std::cout, std::cerr);
   }
 

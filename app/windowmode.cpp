@@ -13,6 +13,7 @@
 #include "app/firstpaint.h"
 #include "app/headless.h"
 #include "game/game.h"
+#include "players/classic.h"
 #include "window/form1.h"
 #include "window/language.h"
 #include "window/mainwindow.h"
@@ -125,7 +126,7 @@ int runWindow(int& argc, char** argv, const Options& options,
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
   const std::unique_ptr<Random> random = options.makeRandom();
-  Game game(gameDir, *random);
+  Game game(gameDir, *random, classicSeats());
   if (scripted) {
     // A script is drawn in the desktop's language, whatever a player chose in the window.
     installLanguage(QString());

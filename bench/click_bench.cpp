@@ -23,6 +23,7 @@
 #include "bench/rows.h"
 #include "game/game.h"
 #include "game/random.h"
+#include "players/classic.h"
 #include "window/form1.h"
 #include "window/initdir.h"
 #include "window/mainwindow.h"
@@ -82,7 +83,7 @@ int main(int argc, char** argv) {
   std::filesystem::remove_all(dir);
   korvo::initGameDir(dir);
   korvo::SeededRandom random(1);
-  korvo::Game game(dir, random);
+  korvo::Game game(dir, random, korvo::classicSeats());
   korvo::Form1 form(game);
   long faults = 0;
   form.setErrorSink([&faults](const QString& message) {

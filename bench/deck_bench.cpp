@@ -22,6 +22,7 @@
 #include "game/gamedir.h"
 #include "game/random.h"
 #include "game/recordfile.h"
+#include "players/classic.h"
 
 namespace {
 
@@ -72,14 +73,17 @@ int main(int argc, char** argv) {
   fs::remove_all(dir);
   korvo::initGameFiles(dir);
   korvo::SeededRandom random(3);
-  korvo::Game game(dir, random);
+  korvo::Game game(dir, random, korvo::classicSeats());
   const fs::path cardFile = dir / korvo::kCardFile;
   const fs::path floorFile = dir / "floor.txt";
 
   std::vector<double> deals, rewrites, floors;
   for (long i = 0; i < rounds; ++i) {
+    // Player 1 alone still in: the Deal click deals and hands him the turn, nothing more.
+    game.mutableState().honor = {0, 4, 0, 0, 0};
+    game.mutableState().dealt = 0;
     auto start = std::chrono::steady_clock::now();
-    game.deal();
+    game.click(korvo::kDealButton);
     deals.push_back(korvo::bench::msSince(start));
 
     const korvo::Deck deck = korvo::readCardFile(cardFile);

@@ -8,6 +8,7 @@
 #include "game/evaluate.h"
 #include "game/game.h"
 #include "game/gamedir.h"
+#include "players/classic.h"
 
 namespace {
 
@@ -23,17 +24,19 @@ std::filesystem::path benchDir() {
 
 void BM_Deal(benchmark::State& state) {
   korvo::SeededRandom random(1);
-  korvo::Game game(benchDir(), random);
+  korvo::Game game(benchDir(), random, korvo::classicSeats());
   for (auto _ : state) {
-    game.mutableState().dealt = 1;
-    game.deal();
+    // Player 1 alone still in: the Deal click deals and hands him the turn, nothing more.
+    game.mutableState().honor = {0, 4, 0, 0, 0};
+    game.mutableState().dealt = 0;
+    game.click(korvo::kDealButton);
   }
 }
 BENCHMARK(BM_Deal);
 
 void BM_GameWithoutPlayer1(benchmark::State& state) {
   korvo::SeededRandom random(2);
-  korvo::Game game(benchDir(), random);
+  korvo::Game game(benchDir(), random, korvo::classicSeats());
   for (auto _ : state) {
     // Player 1 out, the others in: one Deal click plays the rest of the game.
     auto& st = game.mutableState();

@@ -15,6 +15,7 @@
 #include "game/game.h"
 #include "game/gamedir.h"
 #include "game/random.h"
+#include "players/classic.h"
 
 namespace {
 
@@ -65,7 +66,8 @@ int main(int argc, char** argv) {
     korvo::initGameFiles(dir);
   }
   korvo::SeededRandom plainRandom(3), recordedRandom(3);
-  korvo::Game plain(plainDir, plainRandom), recorded(recordedDir, recordedRandom);
+  korvo::Game plain(plainDir, plainRandom, korvo::classicSeats());
+  korvo::Game recorded(recordedDir, recordedRandom, korvo::classicSeats());
   recorded.setRecording(true);
 
   Measured without, with;

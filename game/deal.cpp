@@ -47,22 +47,15 @@ void Game::deal() {
 
   // Read the deck as the file lists it. A faulty file changes nothing.
   const Deck fileDeck = readCardFile(cardFile());
-  for (int j = 1; j <= kDeckSize; ++j) {
-    const CardRecord& c = fileDeck[static_cast<std::size_t>(j - 1)];
-    st_.filesuit[j] = c.suit;
-    st_.filevalue[j] = c.value;
-    st_.filecard[j] = c.picture;
-  }
+  for (int j = 1; j <= kDeckSize; ++j)
+    st_.setFileCard(j, fileDeck[static_cast<std::size_t>(j - 1)]);
 
   const std::vector<int> order = keyShuffle(kDeckSize, random_, st_.shufflekey, st_.lowkey);
   Deck shuffled;
   for (int i = 1; i <= kDeckSize; ++i) {
-    const int chosen = order[static_cast<std::size_t>(i - 1)];
-    st_.deckcard[i] = st_.filecard[chosen];
-    st_.decksuit[i] = st_.filesuit[chosen];
-    st_.deckvalue[i] = st_.filevalue[chosen];
-    shuffled[static_cast<std::size_t>(i - 1)] = {st_.decksuit[i], st_.deckvalue[i],
-                                                 st_.deckcard[i]};
+    const Card c = st_.fileCard(order[static_cast<std::size_t>(i - 1)]);
+    st_.setDeckCard(i, c);
+    shuffled[static_cast<std::size_t>(i - 1)] = c;
   }
   writeCardFile(cardFile(), shuffled);
 
@@ -81,7 +74,7 @@ void Game::deal() {
     for (int k = 1; k <= kPlayers; ++k) st_.honor[k] = 4;
     st_.pot = 0;
     for (int k = 1; k <= kPlayers; ++k) table_.showPicture(honorImage(k), honorPicture(4));
-    table_.showPicture(Control::Image5, honorPicture(0));
+    table_.showPicture(kPot, honorPicture(0));
   }
 
   // Three passes, each to player 4, 3, 2 and 1; players who are out get no cards.
@@ -93,10 +86,7 @@ void Game::deal() {
       const Control place = cardPlace(k, pass);
       if (st_.honor[k] >= 1) {
         ++st_.deckpos;
-        HandRef h = st_.hand(k);
-        h.card[pass] = st_.deckcard[st_.deckpos];
-        h.suit[pass] = st_.decksuit[st_.deckpos];
-        h.value[pass] = st_.deckvalue[st_.deckpos];
+        st_.setCard(k, pass, st_.deckCard(st_.deckpos));
         table_.showPicture(place, k == 1 ? st_.deckcard[st_.deckpos] : kCardBack);
       } else {
         table_.showPicture(place, kEmptyPlace);
@@ -115,9 +105,10 @@ void Game::deal() {
 
   ++st_.deckpos;
   st_.discardbase = st_.deckpos;
-  table_.showPicture(Control::Picture15, st_.deckcard[st_.deckpos]);
-  table_.showPicture(Control::Picture14, kCardBack);
-  table_.showPicture(Control::Picture4, kEmptyPlace);
+  st_.seen = {{Sighting::Kind::TurnedUp, 0, st_.deckCard(st_.deckpos)}};
+  table_.showPicture(kDiscardPile, st_.deckcard[st_.deckpos]);
+  table_.showPicture(kDrawPile, kCardBack);
+  table_.showPicture(kNewCardPlace, kEmptyPlace);
 }
 
 void Game::reshuffleDiscards() {
@@ -127,20 +118,14 @@ void Game::reshuffleDiscards() {
   if (n <= 0) return;
   ++stats_.reshuffles;
   std::vector<Card> under;
-  for (int pos = base; pos < st_.deckpos; ++pos) {
-    under.push_back({st_.deckcard[pos], st_.decksuit[pos], st_.deckvalue[pos]});
-  }
-  const Card top{st_.deckcard[st_.deckpos], st_.decksuit[st_.deckpos], st_.deckvalue[st_.deckpos]};
+  for (int pos = base; pos < st_.deckpos; ++pos) under.push_back(st_.deckCard(pos));
+  const Card top = st_.deckCard(st_.deckpos);
   std::vector<int16_t> keys(static_cast<std::size_t>(n) + 1), lowkeys(keys.size());
   const std::vector<int> order = keyShuffle(n, random_, keys, lowkeys);
-  st_.deckcard[base] = top.card;
-  st_.decksuit[base] = top.suit;
-  st_.deckvalue[base] = top.value;
+  st_.setDeckCard(base, top);
   for (int i = 1; i <= n; ++i) {
-    const Card& c = under[static_cast<std::size_t>(order[static_cast<std::size_t>(i - 1)] - 1)];
-    st_.deckcard[base + i] = c.card;
-    st_.decksuit[base + i] = c.suit;
-    st_.deckvalue[base + i] = c.value;
+    st_.setDeckCard(base + i,
+                    under[static_cast<std::size_t>(order[static_cast<std::size_t>(i - 1)] - 1)]);
   }
   st_.deckpos = static_cast<int16_t>(base);
 }

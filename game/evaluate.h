@@ -1,22 +1,9 @@
 // The worth of a three-card hand: the suit that scores best and that suit's total.
 #pragma once
 
-#include <array>
-#include <string>
-
-#include "game/state.h"
+#include "game/card.h"
 
 namespace korvo {
-
-struct Card {
-  std::string card;  // picture file
-  std::string suit;
-  Value value = 0;
-  bool operator==(const Card&) const = default;
-};
-
-// Cards 1, 2, 3 of a hand at indices 0, 1, 2.
-using Hand = std::array<Card, 3>;
 
 struct Evaluation {
   int best = 0;     // index (0..2) of a card of the best suit

@@ -12,7 +12,36 @@ std::string_view shortName(int player) {
   return names[player];
 }
 
-Game::Game(std::filesystem::path dir, Random& random) : dir_(std::move(dir)), random_(random) {}
+Game::Game(std::filesystem::path dir, Random& random, ComputerSeats computers)
+    : dir_(std::move(dir)), random_(random), computers_(std::move(computers)) {
+  for (const auto& p : computers_) {
+    if (!p) throw std::invalid_argument("every computer seat needs a player");
+  }
+}
+
+Game::~Game() = default;
+
+void Game::setPlayer(int seat, std::unique_ptr<Player> player) {
+  if (seat < 2 || seat > kPlayers || !player) {
+    throw std::invalid_argument("only seats 2 to 4 take a computer player");
+  }
+  computers_[static_cast<std::size_t>(seat - 2)] = std::move(player);
+}
+
+bool Game::mayTake() const {
+  return st_.dealt != 0 && st_.turnphase == kTakePhase;
+}
+
+bool Game::mayDiscard() const {
+  return st_.dealt != 0 && st_.turnphase == kDiscardPhase;
+}
+
+bool Game::mayKnock() const {
+  for (int k = 1; k <= kPlayers; ++k) {
+    if (st_.knocked[k] != kNo) return false;  // somebody has knocked or holds 31
+  }
+  return mayTake();
+}
 
 std::filesystem::path Game::cardFile() const {
   return dir_ / kCardFile;
@@ -29,29 +58,23 @@ ClickResult Game::click(Control c) {
   frames_.clear();
   try {
     switch (c) {
-      case Control::Command1:
+      case kDealButton:
         Command1_Click();
         break;
-      case Control::Command2:
+      case kKnockButton:
         Command2_Click();
         break;
-      case Control::Picture14:
+      case kDrawPile:
         Picture14_Click();
         break;
-      case Control::Picture15:
+      case kDiscardPile:
         Picture15_Click();
         break;
       case Control::Picture1:
-        Picture1_Click();
-        break;
       case Control::Picture2:
-        Picture2_Click();
-        break;
       case Control::Picture3:
-        Picture3_Click();
-        break;
       case Control::Picture4:
-        Picture4_Click();
+        discardClick(static_cast<int>(c) - static_cast<int>(Control::Picture1) + 1);
         break;
       default:
         break;  // no handler: the click changes nothing

@@ -1,19 +1,23 @@
 // One game of Korvo at one table: the state, what the table shows, the game directory with
-// its two files, and every procedure of the game as a member.
+// its two files, and every procedure of the game as a private member.
 //
-// The procedures keep the game's own shape: none takes arguments or returns a value, and they
-// talk through the state, chiefly the scratch hand (evalcard, evalsuit, evalvalue). The
-// thinking sits in pure functions beneath them (evaluate, chooseMove) that tests call directly.
+// The procedures keep the game's own shape and talk through the state, chiefly the scratch
+// hand (evalcard, evalsuit, evalvalue). The rules decide nothing for a player: at each
+// decision the game builds the seat's view, asks the seat's Player and carries out its move;
+// player 1's clicks are moves carried out by the same code.
 //
 // Every click enters through click(), the one place where file faults are caught.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "game/move.h"
 #include "game/random.h"
 #include "game/state.h"
 #include "game/table.h"
@@ -54,12 +58,16 @@ struct TableFrame {
   Table table;
 };
 
+// The computer players of seats 2, 3 and 4 (index seat - 2), chosen above the engine.
+using ComputerSeats = std::array<std::unique_ptr<Player>, kPlayers - 1>;
+
 class Game {
  public:
-  Game(std::filesystem::path dir, Random& random);
+  Game(std::filesystem::path dir, Random& random, ComputerSeats computers);
+  ~Game();
 
-  // Delivers a click on a control. Only Command1, Command2, Picture1..Picture4, Picture14 and
-  // Picture15 have handlers; a click on anything else changes nothing.
+  // Delivers a click on a control. Only the Deal and Knock buttons, player 1's card places and
+  // the two piles answer; a click on anything else changes nothing.
   ClickResult click(Control c);
 
   const GameState& state() const { return st_; }
@@ -70,6 +78,14 @@ class Game {
   bool totalsPending() const { return totalsPending_; }
   const PlayStats& stats() const { return stats_; }
 
+  // What the player in `seat` can know now, as the rules would ask it in `phase`. For seat 1
+  // the phase follows from player 1's turn phase.
+  SeatView viewOf(int seat) const;
+  SeatView viewOf(int seat, SeatView::Phase phase) const;
+
+  // Hands a computer seat (2..4) to another player from the next decision on.
+  void setPlayer(int seat, std::unique_ptr<Player> player);
+
   // While on, each click records the frames of its computer turns: a Start frame and one
   // per turn while player 1 is in; one per round end while he is out. Off by default: the
   // copies cost only a front end that shows them. Recording never changes the play.
@@ -77,21 +93,24 @@ class Game {
   // The frames of the last click, in the order they were played.
   const std::vector<TableFrame>& frames() const { return frames_; }
 
-  // For tests that set up a position by hand.
+  // For tests and measurements that set up a position by hand.
   GameState& mutableState() { return st_; }
   Table& mutableTable() { return table_; }
+
+ private:
+  // When player 1 may click: a refused click is an early return through one of these.
+  bool mayTake() const;     // a pile, at the start of his turn
+  bool mayDiscard() const;  // a card place, with the fourth card in hand
+  bool mayKnock() const;    // the Knock button, at the start of his turn, nobody having knocked
 
   // The click handlers.
   void Command1_Click();
   void Command2_Click();
   void Picture14_Click();
   void Picture15_Click();
-  void Picture1_Click() { discardClick(1); }
-  void Picture2_Click() { discardClick(2); }
-  void Picture3_Click() { discardClick(3); }
-  void Picture4_Click() { discardClick(4); }
+  void discardClick(int place);
 
-  // The procedures, public so that tests can run one from a position they set up.
+  // The procedures of a round.
   void deal();
   void goaround();
   void lookatcards();
@@ -101,16 +120,22 @@ class Game {
   void player2() { computerTurn(2); }
   void player3() { computerTurn(3); }
   void player4() { computerTurn(4); }
-  void PICKANDDISCARD();
+  void computerTurn(int player);
+  void PICKANDDISCARD(int player, bool fromPile);
+  void onePass();
+
+  // The moves, as the rules carry them out for every seat.
+  Move ask(int seat, SeatView::Phase phase);
+  // Takes the top card of a pile; it lies at deckpos until a card is thrown over it.
+  Card takeCard(int seat, bool fromPile);
+  // Throws card `place` (4: the card taken) onto the discard pile; the taken card fills its place.
+  Card throwCard(int seat, int place, const Card& taken);
+  void knock(int seat);
+  void showKorvo(int seat);
 
   // Makes a new draw pile from the discard pile under its top card, when a draw finds the
   // draw pile empty (deckpos at 52).
   void reshuffleDiscards();
-
- private:
-  void discardClick(int place);
-  void computerTurn(int player);
-  void onePass();
   void record(TableFrame::Kind kind, int player = 0);
   // Copies cards 1..3 of a hand into the scratch hand, evaluates it and copies the best suit
   // and total back into element 5.
@@ -126,6 +151,7 @@ class Game {
 
   std::filesystem::path dir_;
   Random& random_;
+  ComputerSeats computers_;
   GameState st_;
   Table table_;
   bool totalsPending_ = false;

@@ -17,9 +17,9 @@ const std::vector<StandardCard>& standardCards() {
       for (int rank = 1; rank <= 13; ++rank) {
         // Ace 11, jack, queen and king 10, the others their number.
         const Value value = rank == 1 ? 11 : rank > 10 ? 10 : rank;
-        all.push_back({rank, suit,
-                       CardRecord{suitText[suit], value,
-                                  std::string(rankText[rank]) + suitLetter[suit] + ".JPG"}});
+        all.push_back(
+            {rank, suit,
+             Card{std::string(rankText[rank]) + suitLetter[suit] + ".JPG", suitText[suit], value}});
       }
     }
     return all;

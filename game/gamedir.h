@@ -14,7 +14,7 @@ namespace korvo {
 struct StandardCard {
   int rank;       // 1 ace, 2..10, 11 jack, 12 queen, 13 king
   int suitIndex;  // 0 clubs, 1 diamonds, 2 hearts, 3 spades
-  CardRecord record;
+  Card record;
 };
 
 // The 52 cards in the order a new cardfile.txt lists them: clubs, diamonds, hearts, spades,

@@ -5,17 +5,12 @@
 namespace korvo {
 
 void Game::Command2_Click() {
-  for (int k = 1; k <= kPlayers; ++k) {
-    if (st_.knocked[k] != kNo) return;  // somebody has knocked or holds 31
-  }
-  if (st_.dealt == 0 || st_.turnphase == kDiscardPhase || st_.turnphase == kClosedPhase) return;
-
+  if (!mayKnock()) return;
   st_.turnphase = kClosedPhase;
   evaluateHand(1);
-  st_.knocked[1] = kYes;
-  table_.setText(Control::Text1, "Knock!");
+  knock(1);
   goaround();
-  table_.setText(Control::Text1, "Show Cards!");
+  table_.setText(textBox(1), "Show Cards!");
   showcards();
 }
 

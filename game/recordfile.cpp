@@ -257,7 +257,7 @@ Deck readCardFile(std::istream& in, const fs::path& file) {
                       "has " + std::to_string(fields.size()) +
                           " fields; a card needs 3: suit, value, picture file");
     }
-    CardRecord& card = deck[static_cast<std::size_t>(count)];
+    Card& card = deck[static_cast<std::size_t>(count)];
     if (fields[0].text.size() > kMaxText || fields[2].text.size() > kMaxText) {
       throw FileError(
           file, reader.number(),
@@ -302,7 +302,7 @@ Wins readTotalsFile(std::istream& in, const fs::path& file) {
   throw FileError(file, 0, "is empty; it needs the 4 win counts");
 }
 
-std::string formatCardRecord(const CardRecord& card) {
+std::string formatCardRecord(const Card& card) {
   return "\"" + card.suit + "\"," + std::to_string(card.value) + ",\"" + card.picture + "\"\r\n";
 }
 

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "game/state.h"
+#include "game/card.h"
 
 namespace korvo {
 
@@ -35,14 +35,6 @@ class FileError : public std::runtime_error {
   std::string fault_;
 };
 
-struct CardRecord {
-  std::string suit;
-  Value value = 0;
-  std::string picture;
-  bool operator==(const CardRecord&) const = default;
-};
-
-using Deck = std::array<CardRecord, kDeckSize>;
 using Wins = std::array<int16_t, kPlayers>;
 
 // Reads the first 52 records; anything after them is never looked at.
@@ -57,7 +49,7 @@ Wins readTotalsFile(std::istream& in, const std::filesystem::path& file);
 void writeTotalsFile(const std::filesystem::path& file, const Wins& wins);
 
 // The text of a record as the writer puts it, line end included.
-std::string formatCardRecord(const CardRecord& card);
+std::string formatCardRecord(const Card& card);
 std::string formatTotals(const Wins& wins);
 
 // A file of the game directory opened for reading: without waiting on it, and checked on the

@@ -15,13 +15,11 @@ void Game::Command1_Click() {
   }
   evaluateHand(1);
   if (st_.p1value[5] == 31) {
-    table_.setText(Control::Text1, "Korvo!");
-    st_.knocked[1] = kKorvo;
-    showcards();
+    showKorvo(1);
     return;
   }
   goaround();
-  if (st_.dealt != 0) table_.setText(Control::Text1, "Pell, it's your turn.");
+  if (st_.dealt != 0) table_.setText(textBox(1), "Pell, it's your turn.");
 }
 
 void Game::record(TableFrame::Kind kind, int player) {
@@ -57,8 +55,8 @@ void Game::goaround() {
     return;
   }
   while (st_.honor[2] >= 1 || st_.honor[3] >= 1 || st_.honor[4] >= 1) {
-    table_.showPicture(Control::Image1, honorPicture(0));
-    table_.setText(Control::Text1, "Pell is out!");
+    table_.showPicture(honorImage(1), honorPicture(0));
+    table_.setText(textBox(1), "Pell is out!");
     if (st_.dealt == 0) deal();
     onePass();
     if (st_.dealt == 0) record(TableFrame::Kind::RoundEnd);

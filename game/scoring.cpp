@@ -60,15 +60,15 @@ void Game::keepscore() {
   for (int k = 1; k <= kPlayers; ++k) {
     if (st_.honor[k] < 1) {
       table_.showPicture(honorImage(k), honorPicture(0));
-      if (k == 1) table_.setText(Control::Text1, "Pell is out!");
+      if (k == 1) table_.setText(textBox(1), "Pell is out!");
     } else if (st_.honor[k] <= 4) {
       table_.showPicture(honorImage(k), honorPicture(st_.honor[k]));
     }
   }
   if (st_.pot >= 12) {
-    table_.showPicture(Control::Image5, honorPicture(12));
+    table_.showPicture(kPot, honorPicture(12));
   } else if (st_.pot >= 1) {
-    table_.showPicture(Control::Image5, honorPicture(st_.pot));
+    table_.showPicture(kPot, honorPicture(st_.pot));
   }
 
   int left = 0, winner = 0;

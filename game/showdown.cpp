@@ -10,7 +10,7 @@ void Game::showcards() {
     const HandRef h = st_.hand(k);
     for (int place = 1; place <= 3; ++place) table_.showPicture(cardPlace(k, place), h.card[place]);
   }
-  table_.showPicture(Control::Picture15, st_.deckcard[st_.deckpos]);
+  table_.showPicture(kDiscardPile, st_.deckcard[st_.deckpos]);
   keepscore();
 }
 

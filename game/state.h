@@ -8,15 +8,11 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
+
+#include "game/card.h"
 
 namespace korvo {
-
-inline constexpr int kDeckSize = 52;
-inline constexpr int kPlayers = 4;
-
-// Card values and hand totals are held wider than the 16 bits the deck file allows, so
-// that the sum of three odd values from a hand-made deck never overflows.
-using Value = int32_t;
 
 template <typename T, int Highest>
 using Arr = std::array<T, Highest + 1>;
@@ -27,6 +23,20 @@ struct HandRef {
   Arr<std::string, 4>& card;
   Arr<std::string, 5>& suit;
   Arr<Value, 5>& value;
+};
+
+// A card that every seat saw land on the discard pile or leave it since the deal. The table's
+// variables forget a card once another covers it; the seats remember.
+struct Sighting {
+  enum class Kind {
+    TurnedUp,   // the deal turned it up to start the discard pile (player 0)
+    Thrown,     // the player threw it onto the pile
+    TakenBack,  // the player took it from the top of the pile into the hand
+  };
+  Kind kind = Kind::TurnedUp;
+  int player = 0;
+  Card card;
+  bool operator==(const Sighting&) const = default;
 };
 
 struct GameState {
@@ -75,7 +85,21 @@ struct GameState {
   Arr<int16_t, kPlayers> wins{};
   int16_t discardbase = 0;
 
+  // What every seat has seen of the discard pile since the deal, in order.
+  std::vector<Sighting> seen;
+
   HandRef hand(int player);
+
+  // Card `place` of a player's hand (1..3; 4: player 1's card just taken).
+  Card card(int player, int place) const;
+  void setCard(int player, int place, const Card& c);
+  // Cards 1..3 of a player's hand.
+  Hand handOf(int player) const;
+  // The card at a position of the deck, and of the deck as the file lists it.
+  Card deckCard(int pos) const;
+  void setDeckCard(int pos, const Card& c);
+  void setFileCard(int pos, const Card& c);
+  Card fileCard(int pos) const;
 
   bool operator==(const GameState&) const = default;
 };

@@ -60,6 +60,15 @@ Control honorImage(int player);
 Control totalLabel(int player);
 // Card place `place` (1..3; 4 only for player 1, the card just taken) of player k.
 Control cardPlace(int player, int place);
+// The places and buttons the rules speak of by their role. The window, the headless output and
+// the click scripts name them by their control names.
+inline constexpr Control kDrawPile = Control::Picture14;
+inline constexpr Control kDiscardPile = Control::Picture15;
+inline constexpr Control kNewCardPlace = Control::Picture4;  // player 1's card just taken
+inline constexpr Control kDealButton = Control::Command1;
+inline constexpr Control kKnockButton = Control::Command2;
+inline constexpr Control kPot = Control::Image5;
+
 // Picture1..Picture15 by number.
 Control pictureBox(int number);
 // Image1..Image5 by number.

@@ -2,11 +2,12 @@
 
 #include <optional>
 
-#include "game/game.h"
-
 namespace korvo {
 
 namespace {
+
+// Index of "the card just drawn" beside the hand's indices 0..2.
+constexpr int kTakenCard = 3;
 
 enum class Shape { OneSuit, Pair, ThreeSuits };
 
@@ -87,16 +88,16 @@ int fallback(const Hand& h, Value best, const Card& p) {
   const Layout l = layoutOf(h);
   switch (l.shape) {
     case Shape::OneSuit:
-      return Move::kTakenCard;
+      return kTakenCard;
     case Shape::Pair:
-      return p.value > h[l.o].value ? l.o : Move::kTakenCard;
+      return p.value > h[l.o].value ? l.o : kTakenCard;
     case Shape::ThreeSuits:
       for (const Card& c : h) {
         if (p.value > c.value) return firstLowest(h);
       }
-      return Move::kTakenCard;
+      return kTakenCard;
   }
-  return Move::kTakenCard;
+  return kTakenCard;
 }
 
 // Step 2: what to throw once P is drawn.
@@ -105,7 +106,7 @@ int keepOrThrow(const Hand& h, Value best, const Card& p) {
   const Layout l = layoutOf(h);
   switch (l.shape) {
     case Shape::OneSuit:
-      return p.value > h[firstLowest(h)].value ? firstLowest(h) : Move::kTakenCard;
+      return p.value > h[firstLowest(h)].value ? firstLowest(h) : kTakenCard;
     case Shape::Pair: {
       const Value pair = h[l.a].value + h[l.b].value;
       if (p.suit == h[l.a].suit && pair > h[l.o].value) return l.o;
@@ -125,42 +126,13 @@ int keepOrThrow(const Hand& h, Value best, const Card& p) {
 
 }  // namespace
 
-Move chooseMove(const Hand& hand, Value best, const Card& discard,
-                const std::function<Card()>& draw) {
-  if (const auto thrown = takeDiscard(hand, discard)) return {true, discard, *thrown};
-  const Card p = draw();
-  return {false, p, keepOrThrow(hand, best, p)};
+std::optional<int> placeForDiscard(const Hand& hand, const Card& discard) {
+  if (const auto thrown = takeDiscard(hand, discard)) return *thrown + 1;
+  return std::nullopt;
 }
 
-void Game::PICKANDDISCARD() {
-  Hand hand;
-  for (int i = 1; i <= 3; ++i) {
-    hand[static_cast<std::size_t>(i - 1)] = {st_.evalcard[i], st_.evalsuit[i], st_.evalvalue[i]};
-  }
-  const Card discard{st_.deckcard[st_.deckpos], st_.decksuit[st_.deckpos],
-                     st_.deckvalue[st_.deckpos]};
-  const Move move = chooseMove(hand, st_.evalvalue[5], discard, [this] {
-    const int pos = drawFromPile();
-    return Card{st_.deckcard[pos], st_.decksuit[pos], st_.deckvalue[pos]};
-  });
-
-  const std::string what = move.tookDiscard ? "Takes Discard.  " : "Takes from pile. ";
-  if (move.thrown == Move::kTakenCard) {
-    // The drawn card already lies on top of the discard pile at the new deckpos.
-    st_.movetext = what + std::to_string(move.taken.value) + move.taken.suit;
-    return;
-  }
-  const int slot = move.thrown + 1;
-  st_.pickcard = st_.evalcard[slot];
-  st_.picksuit = st_.evalsuit[slot];
-  st_.pickvalue = st_.evalvalue[slot];
-  st_.evalcard[slot] = move.taken.card;
-  st_.evalsuit[slot] = move.taken.suit;
-  st_.evalvalue[slot] = move.taken.value;
-  st_.movetext = what + std::to_string(st_.pickvalue) + st_.picksuit;
-  st_.deckcard[st_.deckpos] = st_.pickcard;
-  st_.decksuit[st_.deckpos] = st_.picksuit;
-  st_.deckvalue[st_.deckpos] = st_.pickvalue;
+int placeForDrawn(const Hand& hand, Value best, const Card& drawn) {
+  return keepOrThrow(hand, best, drawn) + 1;
 }
 
 }  // namespace korvo

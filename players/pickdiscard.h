@@ -14,24 +14,17 @@
 // "the lower of cards a and b" is a unless b is strictly lower.
 #pragma once
 
-#include <functional>
+#include <optional>
 
 #include "game/evaluate.h"
 
 namespace korvo {
 
-struct Move {
-  static constexpr int kTakenCard = 3;
+// The place (1..3) of the hand card to throw for the discard D, or nothing when D is not taken.
+std::optional<int> placeForDiscard(const Hand& hand, const Card& discard);
 
-  bool tookDiscard = false;
-  Card taken;      // the discard or the drawn card
-  int thrown = 0;  // index (0..2) of the hand card thrown away, or kTakenCard
-  bool operator==(const Move&) const = default;
-};
-
-// `best` is the hand's best total; `draw` gives the next card of the draw pile and is called
-// only when the discard is not taken.
-Move chooseMove(const Hand& hand, Value best, const Card& discard,
-                const std::function<Card()>& draw);
+// The place to throw once P is drawn: 1..3 a hand card, 4 the drawn card itself. `best` is the
+// hand's best total before the draw.
+int placeForDrawn(const Hand& hand, Value best, const Card& drawn);
 
 }  // namespace korvo

@@ -9,6 +9,7 @@
 #include "game/game.h"
 #include "game/gamedir.h"
 #include "game/recordfile.h"
+#include "players/classic.h"
 #include "tests/test_support.h"
 
 namespace korvo {
@@ -26,7 +27,7 @@ TEST(Faults, AFailedWriteChangesNoFileAndTheWinIsSavedAtTheNextGameStart) {
     testing::GameDir dir;
     testing::writeFile(dir / kTotalsFile, "2,0,1,0\r\n");
     SeededRandom random(5);
-    Game game(dir.path(), random);
+    Game game(dir.path(), random, classicSeats());
     // Players 3 and 4 are out, player 2 has 1 point left. Player 1 holds A♥ K♥ 2♣ and has
     // drawn Q♥; throwing the 2♣ makes 31, player 2 pays his last point and player 1 wins.
     GameState& st = game.mutableState();
@@ -35,10 +36,9 @@ TEST(Faults, AFailedWriteChangesNoFileAndTheWinIsSavedAtTheNextGameStart) {
     st.honor = {0, 4, 1, 0, 0};
     st.knocked = st.finalturn = {"", kNo, kNo, kNo, kNo};
     st.wins = {0, 2, 0, 1, 0};
-    const std::tuple<const char*, const char*, int> held[] = {
+    const Card held[] = {
         {"AH.JPG", "♥", 11}, {"KH.JPG", "♥", 10}, {"2C.JPG", "♣", 2}, {"QH.JPG", "♥", 10}};
-    for (std::size_t i = 1; i <= 4; ++i)
-      std::tie(st.p1card[i], st.p1suit[i], st.p1value[i]) = held[i - 1];
+    for (int i = 1; i <= 4; ++i) st.setCard(1, i, held[i - 1]);
     st.discardbase = st.deckpos = 7;
     const std::string deck = readFile(dir / kCardFile);
     {

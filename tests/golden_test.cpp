@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "game/game.h"
+#include "players/classic.h"
 #include "tests/test_support.h"
 
 namespace korvo {
@@ -70,7 +71,7 @@ TEST(Golden, AWinCountAtItsLimitStaysThereAndThePlayerIsTold) {
   testing::TempDir dir;
   fs::copy(game / "files", dir.path());
   SeededRandom random(11);
-  Game korvo(dir.path(), random);
+  Game korvo(dir.path(), random, classicSeats());
   std::istringstream clicks(testing::readFile(game / "clicks"));
   std::optional<std::string> notice;
   for (std::string name; !notice && std::getline(clicks, name);) {

@@ -19,8 +19,8 @@ namespace {
 TEST(RecordFile, WriterAndReaderAgree) {
   testing::TempDir dir;
   Deck deck = standardDeck();
-  deck[0] = {"Hearts, with a comma", -32768, std::string(2000, 'p')};
-  deck[51] = {std::string(2000, 's'), 32767, ""};
+  deck[0] = {std::string(2000, 'p'), "Hearts, with a comma", -32768};
+  deck[51] = {"", std::string(2000, 's'), 32767};
   writeCardFile(dir / kCardFile, deck);
   EXPECT_EQ(readCardFile(dir / kCardFile), deck);
 }

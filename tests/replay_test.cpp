@@ -6,6 +6,7 @@
 
 #include "game/game.h"
 #include "game/gamedir.h"
+#include "players/classic.h"
 #include "tests/test_support.h"
 
 namespace korvo {
@@ -29,7 +30,8 @@ TEST(Replay, RecordingFramesChangesNothingAndFollowsTheTurns) {
     SCOPED_TRACE(seed);
     testing::GameDir plainDir, recordedDir;
     SeededRandom plainRandom(seed), recordedRandom(seed);
-    Game plain(plainDir.path(), plainRandom), recorded(recordedDir.path(), recordedRandom);
+    Game plain(plainDir.path(), plainRandom, classicSeats());
+    Game recorded(recordedDir.path(), recordedRandom, classicSeats());
     recorded.setRecording(true);
     std::mt19937 pick(static_cast<uint32_t>(seed));
     int passes = 0, wholeRounds = 0;

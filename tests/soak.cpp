@@ -20,6 +20,7 @@
 #include "game/game.h"
 #include "game/gamedir.h"
 #include "game/recordfile.h"
+#include "players/classic.h"
 
 namespace korvo {
 namespace {
@@ -68,7 +69,7 @@ std::vector<CardId> cardsInPlay(GameState& st) {
 // Whether `cards` holds each card of `deck` as often as the deck does, and nothing else.
 bool onceEach(std::vector<CardId> cards, const Deck& deck) {
   std::vector<CardId> want;
-  for (const CardRecord& r : deck) want.emplace_back(r.picture, r.suit, r.value);
+  for (const Card& r : deck) want.emplace_back(r.picture, r.suit, r.value);
   std::sort(cards.begin(), cards.end());
   std::sort(want.begin(), want.end());
   return cards == want;
@@ -168,12 +169,12 @@ int main(int argc, char** argv) {
     fs::create_directories(dir);
     Deck deck = standardDeck();
     if (seed % 3 == 2) {  // no hand passes 22: the computers seldom knock
-      for (CardRecord& c : deck) c.value = (c.value + 1) / 2 + 2;
+      for (Card& c : deck) c.value = (c.value + 1) / 2 + 2;
     }
     writeCardFile(dir / kCardFile, deck);
     writeTotalsFile(dir / kTotalsFile, Wins{0, 0, 0, 0});
     SeededRandom random(seed);
-    Game game(dir, random);
+    Game game(dir, random, classicSeats());
     std::mt19937_64 human(seed);
     GameState& st = game.mutableState();  // changed only by --break-at
     while (game.stats().games < 20 && done++ < clicks) {

@@ -12,6 +12,7 @@
 
 #include "game/game.h"
 #include "game/random.h"
+#include "players/classic.h"
 #include "tests/test_support.h"
 #include "window/form1.h"
 #include "window/initdir.h"
@@ -43,7 +44,7 @@ struct GameDirWithPictures : testing::TempDir {
 struct Played {
   GameDirWithPictures dir;
   SeededRandom random{7};
-  Game game{dir.path(), random};
+  Game game{dir.path(), random, classicSeats()};
   QSettings settings{QString::fromStdString((dir / "settings.conf").string()),
                      QSettings::IniFormat};
 };

@@ -1,0 +1,47 @@
+// Player 1's turn: a click on a pile takes a card into the fourth place, a click on one of the
+// four card places throws that card onto the discard pile and hands play on. The moves are
+// carried out by the same code as the computer players'.
+#include "game/game.h"
+#include "game/gamedir.h"
+
+namespace korvo {
+
+void Game::Picture14_Click() {
+  if (!mayTake()) return;
+  st_.turnphase = kDiscardPhase;
+  table_.setText(textBox(1), "Pell takes from pile.");
+  const Card taken = takeCard(1, true);
+  st_.setCard(1, 4, taken);
+  // The discard pile keeps showing its old top, which the coming discard covers.
+  table_.showPicture(kNewCardPlace, taken.picture);
+}
+
+void Game::Picture15_Click() {
+  if (!mayTake()) return;
+  st_.turnphase = kDiscardPhase;
+  table_.setText(textBox(1), "Pell takes discard.");
+  const Card taken = takeCard(1, false);
+  st_.setCard(1, 4, taken);
+  table_.showPicture(kNewCardPlace, taken.picture);
+  // The pile shows what lies under the card taken, or nothing.
+  const int pos = st_.deckpos;
+  table_.showPicture(kDiscardPile, pos <= st_.discardbase ? kEmptyPlace : st_.deckcard[pos - 1]);
+}
+
+void Game::discardClick(int place) {
+  if (!mayDiscard()) return;
+  st_.turnphase = kTakePhase;
+  countTurn();
+  const Control thrownPlace = cardPlace(1, place);
+  table_.copyPicture(thrownPlace, kDiscardPile);
+  // The card taken moves into the gap, unless it is the one thrown.
+  if (place != 4) table_.copyPicture(kNewCardPlace, thrownPlace);
+  table_.showPicture(kNewCardPlace, kEmptyPlace);
+
+  const Card thrown = throwCard(1, place, st_.card(1, 4));
+  table_.setText(textBox(1),
+                 table_.text(textBox(1)) + " " + std::to_string(thrown.value) + thrown.suit);
+  player1();
+}
+
+}  // namespace korvo
