@@ -9,7 +9,7 @@ namespace korvo {
 void Game::Picture14_Click() {
   if (!mayTake()) return;
   st_.turnphase = kDiscardPhase;
-  table_.setText(textBox(1), "Pell takes from pile.");
+  table_.say(textBox(1), "Pell takes from pile.", {Message::Kind::TookPile, 1});
   const Card taken = takeCard(1, true);
   st_.setCard(1, 4, taken);
   // The discard pile keeps showing its old top, which the coming discard covers.
@@ -19,7 +19,7 @@ void Game::Picture14_Click() {
 void Game::Picture15_Click() {
   if (!mayTake()) return;
   st_.turnphase = kDiscardPhase;
-  table_.setText(textBox(1), "Pell takes discard.");
+  table_.say(textBox(1), "Pell takes discard.", {Message::Kind::TookDiscard, 1});
   const Card taken = takeCard(1, false);
   st_.setCard(1, 4, taken);
   table_.showPicture(kNewCardPlace, taken.picture);
@@ -39,8 +39,14 @@ void Game::discardClick(int place) {
   table_.showPicture(kNewCardPlace, kEmptyPlace);
 
   const Card thrown = throwCard(1, place, st_.card(1, 4));
-  table_.setText(textBox(1),
-                 table_.text(textBox(1)) + " " + std::to_string(thrown.value) + thrown.suit);
+  // The message of the take goes on with the card thrown.
+  std::string text = table_.text(textBox(1)) + " " + std::to_string(thrown.value) + thrown.suit;
+  if (std::optional<Message> took = table_.message(textBox(1))) {
+    took->thrown = thrown;
+    table_.say(textBox(1), std::move(text), *took);
+  } else {
+    table_.setText(textBox(1), std::move(text));
+  }
   player1();
 }
 

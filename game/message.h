@@ -4,9 +4,9 @@
 // language without reading the sentence back.
 #pragma once
 
-#include <cstdint>
 #include <optional>
-#include <string>
+
+#include "game/card.h"
 
 namespace korvo {
 
@@ -25,16 +25,9 @@ struct Message {
     OutAtDeal,      // "Oma is Out!": a player the deal passes over
     WinsTheGame,    // "Oma wins all the honor!"
   };
-  // The card a move threw onto the discard pile, as the deck names it.
-  struct Card {
-    int32_t value = 0;
-    std::string suit;
-    bool operator==(const Card&) const = default;
-  };
-
   Kind kind;
-  int player = 0;  // whose message, 1..4
-  std::optional<Card> thrown;
+  int player = 0;                             // whose message, 1..4
+  std::optional<Card> thrown = std::nullopt;  // the card a move threw onto the discard pile
 
   bool operator==(const Message&) const = default;
 };

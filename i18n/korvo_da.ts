@@ -170,6 +170,25 @@ Whose message, then the message: &quot;Oma: Knock!&quot;.</extracomment>
             <numerusform>%n point</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 has won %2 games, as many as the tally can count; this win is not added.</source>
+        <translation>%1 har vundet %2 spil, så mange som optællingen kan rumme; denne sejr tælles ikke med.</translation>
+    </message>
+    <message>
+        <source>face down</source>
+        <comment>a card place</comment>
+        <translation>med bagsiden op</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <comment>a card place</comment>
+        <translation>tom</translation>
+    </message>
+    <message>
+        <source>unknown card</source>
+        <comment>a card place whose picture no card of the deck has</comment>
+        <translation>ukendt kort</translation>
+    </message>
 </context>
 <context>
     <name>korvo::MainWindow</name>

@@ -170,6 +170,25 @@ Whose message, then the message: &quot;Oma: Knock!&quot;.</extracomment>
             <numerusform>%n Punkte</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 has won %2 games, as many as the tally can count; this win is not added.</source>
+        <translation>%1 hat %2 Spiele gewonnen, so viele, wie die Zählung fassen kann; dieser Sieg wird nicht mehr gezählt.</translation>
+    </message>
+    <message>
+        <source>face down</source>
+        <comment>a card place</comment>
+        <translation>verdeckt</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <comment>a card place</comment>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>unknown card</source>
+        <comment>a card place whose picture no card of the deck has</comment>
+        <translation>unbekannte Karte</translation>
+    </message>
 </context>
 <context>
     <name>korvo::MainWindow</name>

@@ -170,6 +170,25 @@ Whose message, then the message: &quot;Oma: Knock!&quot;.</extracomment>
             <numerusform>%n punten</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 has won %2 games, as many as the tally can count; this win is not added.</source>
+        <translation>%1 heeft %2 spellen gewonnen, zoveel als de telling kan bijhouden; deze overwinning wordt niet meer geteld.</translation>
+    </message>
+    <message>
+        <source>face down</source>
+        <comment>a card place</comment>
+        <translation>gesloten</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <comment>a card place</comment>
+        <translation>leeg</translation>
+    </message>
+    <message>
+        <source>unknown card</source>
+        <comment>a card place whose picture no card of the deck has</comment>
+        <translation>onbekende kaart</translation>
+    </message>
 </context>
 <context>
     <name>korvo::MainWindow</name>

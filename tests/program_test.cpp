@@ -26,13 +26,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The built program with `args`, without XDG_RUNTIME_DIR (as in an ssh or cron shell); its
-// standard input, output and error output on pipes.
+// The built program with `args`, without XDG_RUNTIME_DIR (as in an ssh or cron shell), with the
+// variables of `env` set ("NAME=value") or unset ("NAME"); its standard input, output and error
+// output on pipes.
 struct Process {
   pid_t pid = -1;
   int in = -1, out = -1, err = -1;
 
-  explicit Process(const std::vector<std::string>& args) {
+  explicit Process(const std::vector<std::string>& args, const std::vector<std::string>& env = {}) {
     int p[3][2];
     for (auto& fds : p) {
       if (::pipe2(fds, O_CLOEXEC) != 0) return;
@@ -43,6 +44,13 @@ struct Process {
     if (pid == 0) {
       ::unsetenv("XDG_RUNTIME_DIR");
       ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+      for (const std::string& variable : env) {
+        const auto equals = variable.find('=');
+        if (equals == std::string::npos) ::unsetenv(variable.c_str());
+        if (equals != std::string::npos) {
+          ::setenv(variable.substr(0, equals).c_str(), variable.substr(equals + 1).c_str(), 1);
+        }
+      }
       std::vector<char*> argv{const_cast<char*>(KORVO_BINARY)};
       for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
       argv.push_back(nullptr);
@@ -170,6 +178,37 @@ TEST(Faults, KilledAtRandomMomentsTheFilesStayWhole) {
 // it, a script and a headless run print nothing on standard error. A killed run's temporary
 // file carries its process id: a later run with the same id (a sandbox may start every run at
 // the same id) must still deal, and clears the leftover away.
+// The headless output is the program's protocol: a game with a fault and a wrong name in it
+// prints the same bytes, on both outputs, whatever the language of the desktop.
+TEST(Program, HeadlessOutputIsTheSameInEveryLanguage) {
+  std::vector<std::string> outputs;
+  testing::TempDir dir;  // one directory, whose name the fault message holds
+  for (const char* language : {"C", "de", "nl", "da"}) {
+    testing::writeFile(dir / kTotalsFile, "0,0,0,0\r\n");
+    testing::writeFile(dir / kCardFile, formatCardRecord(standardDeck()[0]));  // a short deck
+    Process p({"--headless", "--dir", dir.path().string(), "--seed", "4"},
+              {"LC_ALL", "LC_MESSAGES", std::string("LANG=") + language,
+               std::string("LANGUAGE=") + language});
+    p.send("Command1\nBogus\n");
+    std::string out, err;
+    p.finish(&out, &err);
+    // A whole deck, and a game played to some depth.
+    testing::writeFile(dir / kCardFile, [] {
+      std::string deck;
+      for (const Card& card : standardDeck()) deck += formatCardRecord(card);
+      return deck;
+    }());
+    Process again({"--headless", "--dir", dir.path().string(), "--seed", "4"},
+                  {"LC_ALL", "LC_MESSAGES", std::string("LANG=") + language,
+                   std::string("LANGUAGE=") + language});
+    again.send("Command1\nPicture14\nPicture4\nCommand2\nCommand1\nPicture15\nPicture1\n");
+    again.finish(&out, &err);
+    outputs.push_back(out + "\n--\n" + err);
+  }
+  EXPECT_NE(outputs[0].find("\"error\""), std::string::npos) << outputs[0];
+  for (std::size_t i = 1; i < outputs.size(); ++i) EXPECT_EQ(outputs[i], outputs[0]) << i;
+}
+
 TEST(Program, InitKeepsFilesAndRunsStayQuietOverAStaleTemporary) {
   testing::TempDir dir;
   testing::writeFile(dir / kTotalsFile, "5,6,7,8\r\n");

@@ -16,6 +16,7 @@
 #include "game/gamedir.h"
 #include "game/spoken.h"
 #include "window/art.h"
+#include "window/messagewords.h"
 #include "window/picturebox.h"
 #include "window/speech.h"
 
@@ -386,7 +387,14 @@ void Form1::onClicked(Control c) {
 void Form1::report(const ClickResult& result) {
   // Faults go to the error sink, never into a text box.
   if (result.error) errorSink_(QString::fromStdString(*result.error));
-  if (result.notice) errorSink_(QString::fromStdString(*result.notice));
+  if (result.uncountedWinner != 0) {
+    const std::string_view name = shortName(result.uncountedWinner);
+    errorSink_(tr("%1 has won %2 games, as many as the tally can count; this win is not added.")
+                   .arg(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())))
+                   .arg(kMaxWins));
+  } else if (result.notice) {
+    errorSink_(QString::fromStdString(*result.notice));
+  }
 }
 
 bool Form1::startReplay() {
@@ -428,12 +436,28 @@ void Form1::applyTable(const Table& table) {
   std::vector<Control> changed;
   for (std::size_t i = 0; i < kControlCount; ++i) {
     const auto c = static_cast<Control>(i);
-    if (shown_[i] == table[c]) continue;
+    const bool box = controlKind(c) == ControlKind::TextBox;
+    if (shown_[i] == table[c] && (!box || shownMessages_[i] == table.message(c))) continue;
     if (shown_[i]) changed.push_back(c);  // the start-up look is no news
+    if (box) shownMessages_[i] = table.message(c);
     showEntry(c, table[c]);
     shown_[i] = table[c];
   }
   tellNews(changed);
+}
+
+QString Form1::placeWords(const PlaceContent& content) {
+  switch (content.kind) {
+    case PlaceContent::Kind::FaceDown:
+      return tr("face down", "a card place");
+    case PlaceContent::Kind::Empty:
+      return tr("empty", "a card place");
+    case PlaceContent::Kind::Card:
+      return MessageWords::card(content.card.value, content.card.suit);
+    case PlaceContent::Kind::Unknown:
+      break;
+  }
+  return tr("unknown card", "a card place whose picture no card of the deck has");
 }
 
 QString Form1::shownText(Control c, const std::string& entry) const {
@@ -446,8 +470,15 @@ QString Form1::shownText(Control c, const std::string& entry) const {
     case Control::Label2:
       return tr("by Vendrake");
     default:
-      return QString::fromStdString(entry);
+      break;
   }
+  if (controlKind(c) == ControlKind::TextBox) {
+    // A message of the game in the player's words; the players' names as they are.
+    if (const std::optional<Message>& message = shownMessages_[static_cast<std::size_t>(c)]) {
+      return MessageWords::text(*message);
+    }
+  }
+  return QString::fromStdString(entry);
 }
 
 void Form1::showEntry(Control c, const std::string& entry) {
@@ -485,7 +516,7 @@ QString Form1::spoken(Control c, const std::string& entry) const {
       words = shownText(c, entry);
       break;
     case ControlKind::PictureBox:
-      words = QString::fromStdString(cardPlaceWords(game_.state(), entry));
+      words = placeWords(cardPlaceContent(game_.state(), entry));
       break;
     case ControlKind::Image: {
       // Before the first deal the honor boxes show four banknotes and the pot none.

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "game/game.h"
+#include "game/spoken.h"
 #include "game/table.h"
 #include "window/picturecache.h"
 
@@ -86,6 +87,8 @@ class Form1 : public QWidget {
   void buildControls();
   // Every control again in the language installed, from what it shows.
   void retranslate();
+  // What a card place holds, in the player's words.
+  static QString placeWords(const PlaceContent& content);
   // What a control shows for a Table entry, in the player's language.
   QString shownText(Control c, const std::string& entry) const;
   // Places, fonts and pictures at the zoom and the screen's density.
@@ -123,6 +126,8 @@ class Form1 : public QWidget {
   int border_ = 0;  // the border width of the style sheets set, in pixels
   // What each control shows now; nullopt until it was first brought in line.
   std::array<std::optional<std::string>, kControlCount> shown_{};
+  // The records of the messages the message boxes show, which they show in the player's words.
+  std::array<std::optional<Message>, kPlayers> shownMessages_{};
   // The control whose description holds the latest news of the table.
   QPointer<QWidget> newsHolder_;
   ErrorSink errorSink_;

@@ -45,7 +45,7 @@ QString name(int player) {
 
 }  // namespace
 
-QString MessageWords::shortCard(const Message::Card& card) {
+QString MessageWords::shortCard(const Card& card) {
   return QString::number(card.value) + QString::fromStdString(card.suit);
 }
 

@@ -18,7 +18,7 @@ class MessageWords {
   // letter for letter.
   static QString text(const Message& message);
   // A thrown card as the messages show it, value then suit sign: "7♥".
-  static QString shortCard(const Message::Card& card);
+  static QString shortCard(const Card& card);
   // A card as a screen reader says it: "10 ♥", "Pik-Zehn", "schoppen tien", "spar ti". Values
   // and suits of a hand-made deck that the language has no word for are said as they are.
   static QString card(Value value, const std::string& suit);
