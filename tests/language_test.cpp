@@ -13,7 +13,9 @@
 #include <QPushButton>
 #include <QStyleOptionFrame>
 #include <QTest>
+#include <QRegularExpression>
 #include <QTextBrowser>
+#include <functional>
 #include <random>
 #include <set>
 
@@ -111,6 +113,133 @@ TEST(Language, TheRecordOfEveryMessageWordsItAsTheGameDoes) {
     EXPECT_EQ(kinds.contains(each), each != Message::Kind::Korvo) << "kind " << kind;
   }
   EXPECT_GT(checked, 5000);
+}
+
+// Every text a player reads or hears in the window: its title, the menus, and each control's
+// text and name, and the rules once opened.
+QStringList everyText(MainWindow& window) {
+  QStringList all{window.windowTitle()};
+  std::function<void(const QList<QAction*>&)> menu = [&](const QList<QAction*>& actions) {
+    for (QAction* action : actions) {
+      all << action->text();
+      if (action->menu()) menu(action->menu()->actions());
+    }
+  };
+  menu(window.menuBar()->actions());
+  for (Control c : kControls) {
+    QWidget* widget = window.table().control(c);
+    all << widget->property("text").toString() << widget->accessibleName();
+  }
+  if (QDialog* rules = window.rulesWindow()) {
+    all << rules->windowTitle() << rules->findChild<QTextBrowser*>()->toPlainText();
+  }
+  return all;
+}
+
+// What a language shows and says after a deal and a throw: the menu bar, the message of the
+// take, a card place and an honor picture as a screen reader hears them, and a plural.
+struct Expected {
+  const char* code;
+  QStringList menus;
+  const char* take;
+  QString card;  // a pattern
+  const char* honor;
+  const char* onePoint;
+};
+
+// In German, Dutch and Danish: a deal, a draw and a throw in the window opened in the desktop's
+// language. The menus, the messages of all four players, what a screen reader hears of the cards,
+// the honor points (a plural) and the news of the throw are in the language; the players keep
+// their names; switching the language in View > Language changes every text at once to what a
+// window opened in that language shows, and back.
+TEST(Language, TheWindowPlaysAndSpeaksInEachLanguage) {
+  const Expected languages[] = {
+      {"de",
+       {QStringLiteral("&Spiel"), QStringLiteral("&Ansicht"), QStringLiteral("&Hilfe")},
+       "Pell zieht vom Stapel. ",
+       QStringLiteral("^Deine Karte 1: (Kreuz|Karo|Herz|Pik)-(Zwei|Drei|Vier|Fünf|Sechs|Sieben|"
+                      "Acht|Neun|Zehn|Ass)$"),
+       "Deine Ehre: 4 Punkte", "1 Punkt"},
+      {"nl",
+       {QStringLiteral("&Spel"), QStringLiteral("&Beeld"), QStringLiteral("&Help")},
+       "Pell trekt een kaart. ",
+       QStringLiteral("^Jouw kaart 1: (klaveren|ruiten|harten|schoppen) (twee|drie|vier|vijf|zes|"
+                      "zeven|acht|negen|tien|aas)$"),
+       "Jouw eer: 4 punten", "1 punt"},
+      {"da",
+       {QStringLiteral("&Spil"), QStringLiteral("&Vis"), QStringLiteral("&Hjælp")},
+       "Pell tager fra bunken. ",
+       QStringLiteral("^Dit kort 1: (klør|ruder|hjerter|spar) (to|tre|fire|fem|seks|syv|otte|ni|"
+                      "ti|es)$"),
+       "Din ære: 4 point", "1 point"},
+  };
+  for (const Expected& language : languages) {
+    SCOPED_TRACE(language.code);
+    Played played;
+    played.settings.setValue(QStringLiteral("language"), QString::fromUtf8(language.code));
+    ASSERT_EQ(installChosenLanguage(played.settings), QLatin1String(language.code));
+    MainWindow window(played.game, QStringLiteral("1.2.3"), played.settings);
+    window.paceAction(MainWindow::Pace::Off)->trigger();
+    window.show();
+    Form1& table = window.table();
+    table.clickControl(kDealButton);
+    table.clickControl(kDrawPile);
+    table.control(Control::Picture2)->setFocus();
+    table.clickControl(kNewCardPlace);
+    window.rulesAction()->trigger();
+
+    QStringList menus;
+    for (QAction* menu : window.menuBar()->actions()) menus << menu->text();
+    EXPECT_EQ(menus, language.menus);
+    const Table& game = played.game.table();
+    const QString take = table.control(textBox(1))->property("text").toString();
+    EXPECT_EQ(take, QString::fromUtf8(language.take) +
+                        QString::fromStdString(game[textBox(1)]).section(u' ', -1));
+    for (int player = 2; player <= kPlayers; ++player) {  // their moves, not the game's words
+      const QString said = table.control(textBox(player))->property("text").toString();
+      EXPECT_NE(said, QString::fromStdString(game[textBox(player)]));
+    }
+    EXPECT_TRUE(QRegularExpression(language.card)
+                    .match(table.control(Control::Picture1)->accessibleName())
+                    .hasMatch())
+        << table.control(Control::Picture1)->accessibleName().toStdString();
+    EXPECT_EQ(table.control(Control::Image1)->accessibleName(), QString::fromUtf8(language.honor));
+    EXPECT_EQ(QCoreApplication::translate("korvo::Form1", "%n point(s)", "honor points", 1),
+              QString::fromUtf8(language.onePoint));
+    QWidget* told = QApplication::focusWidget() ? QApplication::focusWidget() : &table;
+    EXPECT_TRUE(told->accessibleDescription().startsWith(take))
+        << told->accessibleDescription().toStdString();
+
+    // Switched to English and back to the language: every text changes at once.
+    const QStringList inLanguage = everyText(window);
+    window.languageAction(QStringLiteral("en"))->trigger();
+    QCoreApplication::processEvents();  // the change reaches the windows as a posted event
+    const QStringList inEnglish = everyText(window);
+    EXPECT_EQ(played.settings.value(QStringLiteral("language")), QStringLiteral("en"));
+    {
+      MainWindow fresh(played.game, QStringLiteral("1.2.3"), played.settings);
+      fresh.rulesAction()->trigger();
+      EXPECT_EQ(everyText(fresh), inEnglish);
+    }
+    EXPECT_EQ(table.control(textBox(1))->property("text").toString(),
+              QString::fromStdString(game[textBox(1)]));
+    window.languageAction(QString::fromUtf8(language.code))->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(everyText(window), inLanguage);
+  }
+  installLanguage(QStringLiteral("en"));
+}
+
+// Run by ctest on a desktop set to Austrian German, with KORVO_TEST_DESKTOP_LANGUAGE=de: with no
+// language chosen, the window speaks German. (Qt reads the desktop's language once per process.)
+TEST(Language, WithNoneChosenTheDesktopsLanguageIsSpoken) {
+  const QString expected = qEnvironmentVariable("KORVO_TEST_DESKTOP_LANGUAGE");
+  if (expected.isEmpty()) GTEST_SKIP() << "runs under ctest as language_from_desktop";
+  Played played;
+  EXPECT_EQ(installChosenLanguage(played.settings), expected);
+  Form1 form(played.game);
+  EXPECT_EQ(form.control(kDealButton)->property("text").toString(), QStringLiteral("Geben"));
+  installLanguage(QStringLiteral("en"));
 }
 
 struct Fit {

@@ -211,7 +211,7 @@ void MainWindow::buildMenus() {
 }
 
 void MainWindow::retranslate() {
-  setWindowTitle(form_->windowTitle());
+  setWindowTitle(Form1::title());
   gameMenu_->setTitle(tr("&Game"));
   deal_->setText(tr("&Deal"));
   knock_->setText(tr("&Knock"));
