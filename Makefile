@@ -8,7 +8,7 @@ FUZZ_SECONDS ?= 60
 GAME_DIR := $(BUILD)/game
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps configure build run test test-asan fuzz soak screenshot window-shots bench \
+.PHONY: all deps configure build run check test test-asan fuzz soak screenshot window-shots bench \
 	clean package check-package check-build-types check-release-build
 
 all: build
@@ -34,6 +34,11 @@ run: build $(GAME_DIR)/cardfile.txt
 	  $(BUILD)/korvo --dir $(GAME_DIR); \
 	fi
 
+# The fast loop: build, then the tests alone.
+check: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The whole gate CI runs.
 test: build test-asan fuzz check-package check-release-build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 

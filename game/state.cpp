@@ -2,6 +2,7 @@
 
 #include <cassert>
 #include <tuple>
+#include <vector>
 
 namespace korvo {
 
@@ -39,6 +40,11 @@ void GameState::setCard(int player, int place, const Card& c) {
   cards[place] = c.picture;
   suits[place] = c.suit;
   values[place] = c.value;
+}
+
+void GameState::sight(const Sighting& s) {
+  std::erase_if(seen, [&](const Sighting& old) { return old.card == s.card; });
+  seen.push_back(s);
 }
 
 Hand GameState::handOf(int player) const {

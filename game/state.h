@@ -85,8 +85,11 @@ struct GameState {
   Arr<int16_t, kPlayers> wins{};
   int16_t discardbase = 0;
 
-  // What every seat has seen of the discard pile since the deal, in order.
+  // What every seat has seen of the discard pile since the deal: the last sighting of each
+  // card, oldest first. One entry a card keeps it within the deck's size however long a
+  // round runs.
   std::vector<Sighting> seen;
+  void sight(const Sighting& s);
 
   HandRef hand(int player);
 
