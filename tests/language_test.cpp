@@ -5,15 +5,17 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QAction>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStyleOptionFrame>
 #include <QTest>
-#include <QRegularExpression>
 #include <QTextBrowser>
 #include <functional>
 #include <random>
@@ -132,6 +134,8 @@ QStringList everyText(MainWindow& window) {
   }
   if (QDialog* rules = window.rulesWindow()) {
     all << rules->windowTitle() << rules->findChild<QTextBrowser*>()->toPlainText();
+    for (const QAbstractButton* button : rules->findChildren<QAbstractButton*>())
+      all << button->text();  // Qt's own words
   }
   return all;
 }
@@ -159,19 +163,22 @@ TEST(Language, TheWindowPlaysAndSpeaksInEachLanguage) {
        "Pell zieht vom Stapel. ",
        QStringLiteral("^Deine Karte 1: (Kreuz|Karo|Herz|Pik)-(Zwei|Drei|Vier|Fünf|Sechs|Sieben|"
                       "Acht|Neun|Zehn|Ass)$"),
-       "Deine Ehre: 4 Punkte", "1 Punkt"},
+       "Deine Ehre: 4 Punkte",
+       "1 Punkt"},
       {"nl",
        {QStringLiteral("&Spel"), QStringLiteral("&Beeld"), QStringLiteral("&Help")},
        "Pell trekt een kaart. ",
        QStringLiteral("^Jouw kaart 1: (klaveren|ruiten|harten|schoppen) (twee|drie|vier|vijf|zes|"
                       "zeven|acht|negen|tien|aas)$"),
-       "Jouw eer: 4 punten", "1 punt"},
+       "Jouw eer: 4 punten",
+       "1 punt"},
       {"da",
        {QStringLiteral("&Spil"), QStringLiteral("&Vis"), QStringLiteral("&Hjælp")},
        "Pell tager fra bunken. ",
        QStringLiteral("^Dit kort 1: (klør|ruder|hjerter|spar) (to|tre|fire|fem|seks|syv|otte|ni|"
                       "ti|es)$"),
-       "Din ære: 4 point", "1 point"},
+       "Din ære: 4 point",
+       "1 point"},
   };
   for (const Expected& language : languages) {
     SCOPED_TRACE(language.code);
@@ -209,6 +216,12 @@ TEST(Language, TheWindowPlaysAndSpeaksInEachLanguage) {
     QWidget* told = QApplication::focusWidget() ? QApplication::focusWidget() : &table;
     EXPECT_TRUE(told->accessibleDescription().startsWith(take))
         << told->accessibleDescription().toStdString();
+    // Qt's own words come in the language too: the rules window's Close button.
+    QString close = window.rulesWindow()
+                        ->findChild<QDialogButtonBox*>()
+                        ->button(QDialogButtonBox::Close)
+                        ->text();
+    EXPECT_NE(close.remove(u'&'), QStringLiteral("Close"));
 
     // Switched to English and back to the language: every text changes at once.
     const QStringList inLanguage = everyText(window);
