@@ -14,14 +14,19 @@
 namespace korvo {
 
 struct Options {
-  enum class Mode { Window, Headless, Init, Script, Help, Version };
+  enum class Mode { Window, Headless, Init, Script, Statistics, Help, Version };
   Mode mode = Mode::Window;
+  // The computer players of this run (--opponents).
+  enum class Opponents { Classic, Strong };
+  Opponents opponents = Opponents::Classic;
   std::optional<std::filesystem::path> dir;  // --dir, or the directory of --init
   std::optional<uint64_t> seed;              // --seed
   std::optional<std::filesystem::path> randomFile;
   std::vector<float> randomNumbers;             // the numbers of --random-file, read at parse time
   std::optional<std::filesystem::path> script;  // --script
   std::optional<std::filesystem::path> screenshot;  // --screenshot
+  bool resume = false;                              // --resume: go on with the saved game
+  bool json = false;                                // --json: the statistics as one JSON object
 
   // The random source the options ask for.
   std::unique_ptr<Random> makeRandom() const;
@@ -32,8 +37,11 @@ struct OptionsError {
   std::string message;
 };
 
+// Reads the arguments after the program's name. Nothing is read or written but the file of
+// --random-file.
 std::variant<Options, OptionsError> parseOptions(const std::vector<std::string>& args);
 
+// What `korvo --help` prints: how the program is started, and every option with a sentence.
 std::string usageText();
 
 }  // namespace korvo

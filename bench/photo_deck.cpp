@@ -179,14 +179,16 @@ int main(int argc, char** argv) {
   const double memoryRatio = static_cast<double>(heavy.peakKb) / static_cast<double>(base.peakKb);
   const double timeRatio = heavy.seconds / base.seconds;
   std::printf("%-34s %10s %10s\n", "300 clicks in script mode", "peak MB", "seconds");
-  std::printf("%-34s %10.1f %10.2f\n", "drawn pictures", base.peakKb / 1024.0, base.seconds);
-  std::printf("%-34s %10.1f %10.2f\n", "6000x4000 JPEG photos", heavy.peakKb / 1024.0,
-              heavy.seconds);
+  std::printf("%-34s %10.1f %10.2f\n", "drawn pictures", static_cast<double>(base.peakKb) / 1024.0,
+              base.seconds);
+  std::printf("%-34s %10.1f %10.2f\n", "6000x4000 JPEG photos",
+              static_cast<double>(heavy.peakKb) / 1024.0, heavy.seconds);
   std::printf("%-34s %9.2fx %9.2fx\n", "photos / drawn (goal 1.5x, 5x)", memoryRatio, timeRatio);
   const std::string runs = "300 clicks, best of " + std::to_string(kRuns);
   korvo::bench::printRow(
       {"pictures: photo deck peak memory / drawn deck", memoryRatio,
-       korvo::bench::format("%.1f MB vs %.1f MB", heavy.peakKb / 1024.0, base.peakKb / 1024.0),
+       korvo::bench::format("%.1f MB vs %.1f MB", static_cast<double>(heavy.peakKb) / 1024.0,
+                            static_cast<double>(base.peakKb) / 1024.0),
        kMemoryGoal, memoryRatio, false, runs});
   korvo::bench::printRow({"pictures: photo deck time / drawn deck", timeRatio,
                           korvo::bench::format("%.2f s vs %.2f s", heavy.seconds, base.seconds),

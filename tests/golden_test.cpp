@@ -102,8 +102,8 @@ TEST_P(Golden, ReplaysItsTranscript) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Games, Golden, ::testing::ValuesIn(goldenGames()),
-                         [](const ::testing::TestParamInfo<std::string>& info) {
-                           std::string name = info.param;
+                         [](const ::testing::TestParamInfo<std::string>& game) {
+                           std::string name = game.param;
                            std::replace(name.begin(), name.end(), '-', '_');
                            return name;
                          });

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,10 @@ TEST(Options, CommandLines) {
       {{"--screenshot", "a.png"}, Script},
       {{"--script", "c.txt", "--screenshot", "a.png", "--seed", "1"}, Script},
       {{"--script", "c.txt"}, {}, "--screenshot"}, {{"--headless", "--init", "x"}, {}, "exclude"},
+      {{"-h"}, Help}, {{"-v"}, Version}, {{"--statistics"}, Statistics},
+      {{"--statistics", "--json", "--dir", "x"}, Statistics}, {{"--json"}, {}, "--statistics"},
+      {{"--statistics", "--seed", "1"}, {}, "takes no"}, {{"--opponents", "weak"}, {}, "\"weak\""},
+      {{"--dir", ""}, {}, "needs a directory"}, {{"-x"}, {}, "\"-x\""}, {{"game"}, {}, "\"game\""},
       // clang-format on
   };
   for (const auto& c : cases) {
@@ -40,6 +45,19 @@ TEST(Options, CommandLines) {
     } else {
       EXPECT_EQ(std::get<Options>(parsed).mode, c.mode);
     }
+  }
+  const auto strong = std::get<Options>(parseOptions({"--opponents=strong", "--resume"}));
+  EXPECT_TRUE(strong.opponents == Options::Opponents::Strong && strong.resume);
+}
+
+// --help gives every option a sentence on its line.
+TEST(Options, HelpGivesEveryOptionASentence) {
+  const std::string help = usageText();
+  for (const char* option :
+       {"--dir", "--seed", "--random-file", "--opponents", "--script", "--screenshot", "--init",
+        "--headless", "--resume", "--statistics", "--json", "-h, --help", "-v, --version"}) {
+    const std::regex line("\n  " + std::string(option) + "( <[^>]+>)?  +[A-Z][a-z]+ [^ ]+ [^ ]+");
+    EXPECT_TRUE(std::regex_search(help, line)) << option;
   }
 }
 

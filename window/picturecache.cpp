@@ -6,7 +6,9 @@
 #include <QFont>
 #include <QImageReader>
 #include <QPainter>
+#include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <iostream>
 
@@ -113,29 +115,56 @@ const PictureCache::Source& PictureCache::sourceFor(const QString& file, bool fi
 PictureCache::Source PictureCache::readSource(const QString& file, bool finer) {
   ++decodes_;
   const std::filesystem::path path = dir_ / file.toStdString();
-  // The finer twin, where one pixel of the picture is more than one on the screen. A twin
-  // older than its picture was drawn for a picture since replaced, and is passed over.
-  if (finer) {
-    const std::filesystem::path twin = dir_ / finerTwinName(file).toStdString();
-    std::error_code ec;
-    const auto pictureTime = std::filesystem::last_write_time(path, ec);
-    if (!ec && std::filesystem::last_write_time(twin, ec) >= pictureTime && !ec) {
-      QString twinFault;
-      QImage image = readShownPart(twin, shown_ * 2, twinFault);
-      if (!image.isNull()) return {std::move(image), 2};
-    }
-  }
   QString fault;
-  QImage image = readShownPart(path, shown_, fault);
+  QSize size;
+  QImage image = readPart(path, shown_, fault, &size);
   if (image.isNull()) {
     warn_(QStringLiteral("korvo: cannot load the picture %1: %2; an empty place shows its name")
               .arg(QString::fromStdString(path.string()), fault));
-    image = placeholder(file);
+    return {placeholder(file), 1};
+  }
+  // The finer twin, where one pixel of the picture is more than one on the screen: only one
+  // of exactly twice the picture's size that shows the same drawing. Anything else by its
+  // name (another size, a picture since replaced, a broken file, not a regular file) is
+  // passed over without a word, and the picture is scaled smoothly instead.
+  if (finer) {
+    const std::filesystem::path twinPath = dir_ / finerTwinName(file).toStdString();
+    QString twinFault;
+    const QSize twinSize = size * 2;
+    QImage twin = readPart(twinPath, shown_ * 2, twinFault, nullptr, &twinSize);
+    if (!twin.isNull() && twin.size() == image.size() * 2 && sameDrawing(image, twin)) {
+      return {std::move(twin), 2};
+    }
   }
   return {std::move(image), 1};
 }
 
+bool PictureCache::sameDrawing(const QImage& picture, const QImage& twin) {
+  const QSize thumbnail(kThumbnailSide, kThumbnailSide);
+  const auto shrink = [&](const QImage& image) {
+    return image.scaled(thumbnail, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+        .convertToFormat(QImage::Format_RGB32);
+  };
+  const QImage a = shrink(picture), b = shrink(twin);
+  long long difference = 0;
+  for (int y = 0; y < kThumbnailSide; ++y) {
+    const auto* p = reinterpret_cast<const QRgb*>(a.constScanLine(y));
+    const auto* q = reinterpret_cast<const QRgb*>(b.constScanLine(y));
+    for (int x = 0; x < kThumbnailSide; ++x) {
+      difference +=
+          std::max({std::abs(qRed(p[x]) - qRed(q[x])), std::abs(qGreen(p[x]) - qGreen(q[x])),
+                    std::abs(qBlue(p[x]) - qBlue(q[x]))});
+    }
+  }
+  return difference <= kSameDrawingTolerance * kThumbnailSide * kThumbnailSide;
+}
+
 QImage PictureCache::readShownPart(const std::filesystem::path& file, QSize shown, QString& fault) {
+  return readPart(file, shown, fault, nullptr, nullptr);
+}
+
+QImage PictureCache::readPart(const std::filesystem::path& file, QSize shown, QString& fault,
+                              QSize* wholeSize, const QSize* mustBe) {
   // A named pipe or a device by the picture's name is refused instead of holding the window up.
   const OpenedFile opened = openRegularFile(file);
   if (opened.fd < 0) {
@@ -155,6 +184,15 @@ QImage PictureCache::readShownPart(const std::filesystem::path& file, QSize show
   const QSize size = reader.size();
   if (!size.isValid()) {
     fault = reader.errorString();
+    return {};
+  }
+  if (wholeSize != nullptr) *wholeSize = size;
+  if (mustBe != nullptr && size != *mustBe) {
+    fault = QStringLiteral("it is %1 x %2 pixels, not %3 x %4")
+                .arg(size.width())
+                .arg(size.height())
+                .arg(mustBe->width())
+                .arg(mustBe->height());
     return {};
   }
   const QRect part = QRect(QPoint(0, 0), shown).intersected(QRect(QPoint(0, 0), size));

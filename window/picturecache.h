@@ -2,7 +2,8 @@
 // picture, so only that corner is decoded and kept: a camera photo costs what a drawn card
 // costs. On a dense screen or a bigger table the corner is drawn finer: from the picture's
 // finer twin (NAME@2x.JPG, twice the pixels of the same picture) where there is one, else
-// scaled smoothly.
+// scaled smoothly. A twin is told by what it shows, not by when it was written: it must be
+// exactly twice the picture's size and, shrunk like the picture to a thumbnail, look the same.
 #pragma once
 
 #include <QHash>
@@ -41,7 +42,8 @@ class PictureCache {
   // gives a placeholder that names it, and one warning; play goes on.
   const QPixmap& picture(const QString& file, double zoom = 1, double pixelRatio = 1);
 
-  // How many files have been read from disk so far (placeholders included).
+  // How many pictures have been read from disk so far (placeholders included; a picture read
+  // with its twin, to compare the two, counts once).
   int decodes() const { return decodes_; }
 
   // Card-sized felt green with `name` written on it.
@@ -52,9 +54,21 @@ class PictureCache {
   // cannot be loaded within bounds.
   static QImage readShownPart(const std::filesystem::path& file, QSize shown, QString& fault);
 
+  // Whether `twin`, the shown part of a picture's finer twin, shows the drawing of `picture`,
+  // the same part of the picture itself: both shrunk smoothly to a thumbnail of
+  // kThumbnailSide pixels a side, the colour channel that differs most differs by at most
+  // kSameDrawingTolerance (of 255) on average over the thumbnail. That takes in the blur of
+  // shrinking and of JPEG, and a pattern drawn anew at twice the pixels; it tells apart a
+  // picture replaced by another drawing, though not two drawings that differ only in detail
+  // too fine to see from afar.
+  static constexpr int kThumbnailSide = 16;
+  static constexpr int kSameDrawingTolerance = 12;
+  static bool sameDrawing(const QImage& picture, const QImage& twin);
+
  private:
   // A picture as read from its file: its shown part, from the finer twin (scale 2) where one
-  // was asked for and is there, else from the picture itself or its placeholder (scale 1).
+  // was asked for and is a true twin, else from the picture itself or its placeholder (scale
+  // 1). The twin is checked here, once, and the answer kept with the source.
   struct Source {
     QImage image;
     int scale;
@@ -62,6 +76,10 @@ class PictureCache {
   Source readSource(const QString& file, bool finer);
   // The same, kept for the sizes other than the actual one.
   const Source& sourceFor(const QString& file, bool finer);
+  // readShownPart, also giving the whole picture's size; refused (`fault` set) where the
+  // picture is not `mustBe` pixels, before anything is decoded.
+  static QImage readPart(const std::filesystem::path& file, QSize shown, QString& fault,
+                         QSize* wholeSize, const QSize* mustBe = nullptr);
 
   std::filesystem::path dir_;
   QSize shown_;
