@@ -15,6 +15,7 @@
 #ifdef KORVO_WINDOW
 #include "app/windowmode.h"
 #include "window/initdir.h"
+#include "window/language.h"
 #endif
 
 namespace {
@@ -33,6 +34,11 @@ void initDirectory(const std::filesystem::path& dir) {
 int main(int argc, char** argv) {
   using korvo::Options;
   std::vector<std::string> args(argv + 1, argv + argc);
+#ifdef KORVO_WINDOW
+  // The help and the mistakes of the command line in the player's language; the window's own
+  // application comes later.
+  std::optional<korvo::CommandLineLanguage> language(std::in_place);
+#endif
   const auto parsed = korvo::parseOptions(args);
   if (const auto* error = std::get_if<korvo::OptionsError>(&parsed)) {
     std::cerr << error->message << "\n";
@@ -57,6 +63,9 @@ int main(int argc, char** argv) {
     default:
       break;
   }
+#ifdef KORVO_WINDOW
+  language.reset();
+#endif
 
   // Every other mode plays in a game directory, made on first use, and holds it while it runs.
   const bool init = options.mode == Options::Mode::Init;

@@ -432,6 +432,129 @@ Whose message, then the message: &quot;Oma: Knock!&quot;.</extracomment>
     </message>
 </context>
 <context>
+    <name>korvo::Options</name>
+    <message>
+        <source>a directory</source>
+        <translation>en mappe</translation>
+    </message>
+    <message>
+        <source>Play with the deck and win counts in DIR (default: the current directory if it holds cardfile.txt, otherwise ~/.local/share/korvo, made on first use).</source>
+        <translation>Spil med kortspillet og antal sejre i DIR (standard: den aktuelle mappe, hvis den indeholder en cardfile.txt, ellers ~/.local/share/korvo, oprettet første gang).</translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <translation>et tal</translation>
+    </message>
+    <message>
+        <source>Shuffle and play with the random numbers of seed N, so that the same seed plays the same game.</source>
+        <translation>Bland og spil med de tilfældige tal fra startværdi N, så samme startværdi spiller samme spil.</translation>
+    </message>
+    <message>
+        <source>a file</source>
+        <translation>en fil</translation>
+    </message>
+    <message>
+        <source>Take the random numbers from FILE, one per line, each from 0 up to (not including) 1.</source>
+        <translation>Tag de tilfældige tal fra FILE, ét pr. linje, hvert fra 0 op til (men ikke med) 1.</translation>
+    </message>
+    <message>
+        <source>classic or strong</source>
+        <translation>classic eller strong</translation>
+    </message>
+    <message>
+        <source>Play against the classic computer players (the default) or strong ones, for this run.</source>
+        <translation>Spil mod de klassiske computerspillere (standard) eller stærke, for denne gang.</translation>
+    </message>
+    <message>
+        <source>Play the clicks of FILE (one control name per line) on the window, without a screen; needs --screenshot.</source>
+        <translation>Spil klikkene fra FILE (ét kontrolnavn pr. linje) på vinduet uden skærm; kræver --screenshot.</translation>
+    </message>
+    <message>
+        <source>a file name for the PNG</source>
+        <translation>et filnavn til PNG-filen</translation>
+    </message>
+    <message>
+        <source>Save a PNG of the table (after the script, if any) and exit.</source>
+        <translation>Gem en PNG af bordet (efter scriptet, hvis der er et) og afslut.</translation>
+    </message>
+    <message>
+        <source>Make DIR a fresh game directory: deck, win counts and pictures; files already there are kept.</source>
+        <translation>Gør DIR til en ny spilmappe: kortspil, antal sejre og billeder; filer, der allerede findes, bevares.</translation>
+    </message>
+    <message>
+        <source>Play without the window: read clicks by control name on standard input and write one line of JSON per click.</source>
+        <translation>Spil uden vindue: læs klik som kontrolnavne fra standardinput, og skriv én linje JSON pr. klik.</translation>
+    </message>
+    <message>
+        <source>Go on with the game saved in the game directory (the window always does).</source>
+        <translation>Fortsæt spillet, der er gemt i spilmappen (vinduet gør det altid).</translation>
+    </message>
+    <message>
+        <source>Print the statistics of the games played in the game directory.</source>
+        <translation>Udskriv statistikken over spillene, der er spillet i spilmappen.</translation>
+    </message>
+    <message>
+        <source>With --statistics: print them as one JSON object.</source>
+        <translation>Med --statistics: udskriv den som ét JSON-objekt.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Vis denne hjælp, og afslut.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Vis versionen, og afslut.</translation>
+    </message>
+    <message>
+        <source>Play Korvo, the card game of 31, against three computer players.</source>
+        <translation>Spil Korvo, kortspillet enogtredive, mod tre computerspillere.</translation>
+    </message>
+    <message>
+        <source>unknown option &quot;%1&quot; (see korvo --help)</source>
+        <translation>ukendt tilvalg &quot;%1&quot; (se korvo --help)</translation>
+    </message>
+    <message>
+        <source>--%1 needs %2</source>
+        <translation>--%1 kræver %2</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot; (see korvo --help)</source>
+        <translation>uventet argument &quot;%1&quot; (se korvo --help)</translation>
+    </message>
+    <message>
+        <source>only one game directory may be given</source>
+        <translation>der må kun angives én spilmappe</translation>
+    </message>
+    <message>
+        <source>--seed needs a whole number from 0 to 18446744073709551615, not &quot;%1&quot;</source>
+        <translation>--seed kræver et helt tal fra 0 til 18446744073709551615, ikke &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>--opponents needs classic or strong, not &quot;%1&quot;</source>
+        <translation>--opponents kræver classic eller strong, ikke &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>--seed and --random-file cannot be used together</source>
+        <translation>--seed og --random-file kan ikke bruges sammen</translation>
+    </message>
+    <message>
+        <source>--headless, --init, --statistics and --script/--screenshot exclude one another</source>
+        <translation>--headless, --init, --statistics og --script/--screenshot udelukker hinanden</translation>
+    </message>
+    <message>
+        <source>--script needs --screenshot OUT.png</source>
+        <translation>--script kræver --screenshot OUT.png</translation>
+    </message>
+    <message>
+        <source>--json goes with --statistics</source>
+        <translation>--json hører sammen med --statistics</translation>
+    </message>
+    <message>
+        <source>%1 takes no --seed, --random-file, --opponents or --resume</source>
+        <translation>%1 tager ikke --seed, --random-file, --opponents eller --resume</translation>
+    </message>
+</context>
+<context>
     <name>korvo::RulesWindow</name>
     <message>
         <source>Korvo: the rules</source>

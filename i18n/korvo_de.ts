@@ -432,6 +432,129 @@ Whose message, then the message: &quot;Oma: Knock!&quot;.</extracomment>
     </message>
 </context>
 <context>
+    <name>korvo::Options</name>
+    <message>
+        <source>a directory</source>
+        <translation>ein Verzeichnis</translation>
+    </message>
+    <message>
+        <source>Play with the deck and win counts in DIR (default: the current directory if it holds cardfile.txt, otherwise ~/.local/share/korvo, made on first use).</source>
+        <translation>Mit dem Kartenspiel und den Siegzahlen in DIR spielen (Vorgabe: das aktuelle Verzeichnis, wenn es eine cardfile.txt enthält, sonst ~/.local/share/korvo, beim ersten Start angelegt).</translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <translation>eine Zahl</translation>
+    </message>
+    <message>
+        <source>Shuffle and play with the random numbers of seed N, so that the same seed plays the same game.</source>
+        <translation>Mit den Zufallszahlen des Startwerts N mischen und spielen, sodass derselbe Startwert dasselbe Spiel spielt.</translation>
+    </message>
+    <message>
+        <source>a file</source>
+        <translation>eine Datei</translation>
+    </message>
+    <message>
+        <source>Take the random numbers from FILE, one per line, each from 0 up to (not including) 1.</source>
+        <translation>Die Zufallszahlen aus FILE nehmen, eine je Zeile, jede von 0 bis (ausschließlich) 1.</translation>
+    </message>
+    <message>
+        <source>classic or strong</source>
+        <translation>classic oder strong</translation>
+    </message>
+    <message>
+        <source>Play against the classic computer players (the default) or strong ones, for this run.</source>
+        <translation>Gegen die klassischen Computerspieler (die Vorgabe) oder starke spielen, für diesen Start.</translation>
+    </message>
+    <message>
+        <source>Play the clicks of FILE (one control name per line) on the window, without a screen; needs --screenshot.</source>
+        <translation>Die Klicks aus FILE (ein Steuerelementname je Zeile) auf dem Fenster spielen, ohne Bildschirm; braucht --screenshot.</translation>
+    </message>
+    <message>
+        <source>a file name for the PNG</source>
+        <translation>einen Dateinamen für das PNG</translation>
+    </message>
+    <message>
+        <source>Save a PNG of the table (after the script, if any) and exit.</source>
+        <translation>Ein PNG des Tisches speichern (nach dem Skript, falls eines da ist) und beenden.</translation>
+    </message>
+    <message>
+        <source>Make DIR a fresh game directory: deck, win counts and pictures; files already there are kept.</source>
+        <translation>DIR zu einem neuen Spielverzeichnis machen: Kartenspiel, Siegzahlen und Bilder; vorhandene Dateien bleiben erhalten.</translation>
+    </message>
+    <message>
+        <source>Play without the window: read clicks by control name on standard input and write one line of JSON per click.</source>
+        <translation>Ohne Fenster spielen: Klicks als Steuerelementnamen von der Standardeingabe lesen und je Klick eine Zeile JSON schreiben.</translation>
+    </message>
+    <message>
+        <source>Go on with the game saved in the game directory (the window always does).</source>
+        <translation>Mit dem im Spielverzeichnis gespeicherten Spiel weitermachen (das Fenster tut das immer).</translation>
+    </message>
+    <message>
+        <source>Print the statistics of the games played in the game directory.</source>
+        <translation>Die Statistik der im Spielverzeichnis gespielten Spiele ausgeben.</translation>
+    </message>
+    <message>
+        <source>With --statistics: print them as one JSON object.</source>
+        <translation>Mit --statistics: sie als ein JSON-Objekt ausgeben.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Diese Hilfe zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Die Version zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Play Korvo, the card game of 31, against three computer players.</source>
+        <translation>Korvo spielen, das Kartenspiel Einunddreißig, gegen drei Computerspieler.</translation>
+    </message>
+    <message>
+        <source>unknown option &quot;%1&quot; (see korvo --help)</source>
+        <translation>unbekannte Option „%1“ (siehe korvo --help)</translation>
+    </message>
+    <message>
+        <source>--%1 needs %2</source>
+        <translation>--%1 braucht %2</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot; (see korvo --help)</source>
+        <translation>unerwartetes Argument „%1“ (siehe korvo --help)</translation>
+    </message>
+    <message>
+        <source>only one game directory may be given</source>
+        <translation>nur ein Spielverzeichnis darf angegeben werden</translation>
+    </message>
+    <message>
+        <source>--seed needs a whole number from 0 to 18446744073709551615, not &quot;%1&quot;</source>
+        <translation>--seed braucht eine ganze Zahl von 0 bis 18446744073709551615, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>--opponents needs classic or strong, not &quot;%1&quot;</source>
+        <translation>--opponents braucht classic oder strong, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>--seed and --random-file cannot be used together</source>
+        <translation>--seed und --random-file können nicht zusammen verwendet werden</translation>
+    </message>
+    <message>
+        <source>--headless, --init, --statistics and --script/--screenshot exclude one another</source>
+        <translation>--headless, --init, --statistics und --script/--screenshot schließen einander aus</translation>
+    </message>
+    <message>
+        <source>--script needs --screenshot OUT.png</source>
+        <translation>--script braucht --screenshot OUT.png</translation>
+    </message>
+    <message>
+        <source>--json goes with --statistics</source>
+        <translation>--json gehört zu --statistics</translation>
+    </message>
+    <message>
+        <source>%1 takes no --seed, --random-file, --opponents or --resume</source>
+        <translation>%1 nimmt kein --seed, --random-file, --opponents oder --resume</translation>
+    </message>
+</context>
+<context>
     <name>korvo::RulesWindow</name>
     <message>
         <source>Korvo: the rules</source>

@@ -432,6 +432,129 @@ Whose message, then the message: &quot;Oma: Knock!&quot;.</extracomment>
     </message>
 </context>
 <context>
+    <name>korvo::Options</name>
+    <message>
+        <source>a directory</source>
+        <translation>een map</translation>
+    </message>
+    <message>
+        <source>Play with the deck and win counts in DIR (default: the current directory if it holds cardfile.txt, otherwise ~/.local/share/korvo, made on first use).</source>
+        <translation>Spelen met het kaartspel en de overwinningen in DIR (standaard: de huidige map als die een cardfile.txt bevat, anders ~/.local/share/korvo, bij de eerste keer aangemaakt).</translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <translation>een getal</translation>
+    </message>
+    <message>
+        <source>Shuffle and play with the random numbers of seed N, so that the same seed plays the same game.</source>
+        <translation>Schudden en spelen met de willekeurige getallen van startwaarde N, zodat dezelfde startwaarde hetzelfde spel speelt.</translation>
+    </message>
+    <message>
+        <source>a file</source>
+        <translation>een bestand</translation>
+    </message>
+    <message>
+        <source>Take the random numbers from FILE, one per line, each from 0 up to (not including) 1.</source>
+        <translation>De willekeurige getallen uit FILE nemen, één per regel, elk van 0 tot (niet inbegrepen) 1.</translation>
+    </message>
+    <message>
+        <source>classic or strong</source>
+        <translation>classic of strong</translation>
+    </message>
+    <message>
+        <source>Play against the classic computer players (the default) or strong ones, for this run.</source>
+        <translation>Tegen de klassieke computerspelers (standaard) of sterke spelen, voor deze keer.</translation>
+    </message>
+    <message>
+        <source>Play the clicks of FILE (one control name per line) on the window, without a screen; needs --screenshot.</source>
+        <translation>De klikken uit FILE (één naam van een bedieningselement per regel) op het venster spelen, zonder scherm; heeft --screenshot nodig.</translation>
+    </message>
+    <message>
+        <source>a file name for the PNG</source>
+        <translation>een bestandsnaam voor de PNG</translation>
+    </message>
+    <message>
+        <source>Save a PNG of the table (after the script, if any) and exit.</source>
+        <translation>Een PNG van de tafel opslaan (na het script, als er een is) en afsluiten.</translation>
+    </message>
+    <message>
+        <source>Make DIR a fresh game directory: deck, win counts and pictures; files already there are kept.</source>
+        <translation>DIR een nieuwe spelmap maken: kaartspel, overwinningen en plaatjes; bestanden die er al zijn, blijven bewaard.</translation>
+    </message>
+    <message>
+        <source>Play without the window: read clicks by control name on standard input and write one line of JSON per click.</source>
+        <translation>Spelen zonder venster: klikken als namen van bedieningselementen lezen van de standaardinvoer en per klik één regel JSON schrijven.</translation>
+    </message>
+    <message>
+        <source>Go on with the game saved in the game directory (the window always does).</source>
+        <translation>Verdergaan met het spel dat in de spelmap is opgeslagen (het venster doet dat altijd).</translation>
+    </message>
+    <message>
+        <source>Print the statistics of the games played in the game directory.</source>
+        <translation>De statistieken van de in de spelmap gespeelde spellen tonen.</translation>
+    </message>
+    <message>
+        <source>With --statistics: print them as one JSON object.</source>
+        <translation>Met --statistics: ze als één JSON-object tonen.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Deze hulp tonen en afsluiten.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>De versie tonen en afsluiten.</translation>
+    </message>
+    <message>
+        <source>Play Korvo, the card game of 31, against three computer players.</source>
+        <translation>Korvo spelen, het kaartspel eenendertigen, tegen drie computerspelers.</translation>
+    </message>
+    <message>
+        <source>unknown option &quot;%1&quot; (see korvo --help)</source>
+        <translation>onbekende optie &quot;%1&quot; (zie korvo --help)</translation>
+    </message>
+    <message>
+        <source>--%1 needs %2</source>
+        <translation>--%1 heeft %2 nodig</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot; (see korvo --help)</source>
+        <translation>onverwacht argument &quot;%1&quot; (zie korvo --help)</translation>
+    </message>
+    <message>
+        <source>only one game directory may be given</source>
+        <translation>er mag maar één spelmap worden opgegeven</translation>
+    </message>
+    <message>
+        <source>--seed needs a whole number from 0 to 18446744073709551615, not &quot;%1&quot;</source>
+        <translation>--seed heeft een geheel getal van 0 tot en met 18446744073709551615 nodig, niet &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>--opponents needs classic or strong, not &quot;%1&quot;</source>
+        <translation>--opponents heeft classic of strong nodig, niet &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>--seed and --random-file cannot be used together</source>
+        <translation>--seed en --random-file kunnen niet samen worden gebruikt</translation>
+    </message>
+    <message>
+        <source>--headless, --init, --statistics and --script/--screenshot exclude one another</source>
+        <translation>--headless, --init, --statistics en --script/--screenshot sluiten elkaar uit</translation>
+    </message>
+    <message>
+        <source>--script needs --screenshot OUT.png</source>
+        <translation>--script heeft --screenshot OUT.png nodig</translation>
+    </message>
+    <message>
+        <source>--json goes with --statistics</source>
+        <translation>--json hoort bij --statistics</translation>
+    </message>
+    <message>
+        <source>%1 takes no --seed, --random-file, --opponents or --resume</source>
+        <translation>%1 neemt geen --seed, --random-file, --opponents of --resume</translation>
+    </message>
+</context>
+<context>
     <name>korvo::RulesWindow</name>
     <message>
         <source>Korvo: the rules</source>

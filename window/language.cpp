@@ -72,6 +72,21 @@ QString installChosenLanguage(const QSettings& settings) {
   return installLanguage(settings.value(QString::fromUtf8(kLanguageSetting)).toString());
 }
 
+CommandLineLanguage::CommandLineLanguage() {
+  // Named "korvo" wherever it was started from, as the help's first line names it.
+  static int argc = 1;
+  static char name[] = "korvo";
+  static char* argv[] = {name, nullptr};
+  app_ = std::make_unique<QCoreApplication>(argc, argv);
+  installChosenLanguage(QSettings(QStringLiteral("korvo"), QStringLiteral("korvo")));
+}
+
+CommandLineLanguage::~CommandLineLanguage() {
+  installed().window.reset();
+  installed().qt.reset();
+  app_.reset();
+}
+
 QString installedLanguage() {
   return installed().language;
 }

@@ -6,7 +6,9 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <memory>
 
+class QCoreApplication;
 class QSettings;
 
 namespace korvo {
@@ -41,6 +43,20 @@ QString installLanguage(const QString& code);
 inline constexpr const char* kLanguageSetting = "language";
 // Installs the language the settings hold.
 QString installChosenLanguage(const QSettings& settings);
+
+// The command line's words (its help and its mistakes) in the language the window speaks, for as
+// long as it lives. Qt translates only within an application, so it holds a core application of
+// its own: the window's application comes after it.
+class CommandLineLanguage {
+ public:
+  CommandLineLanguage();
+  ~CommandLineLanguage();
+  CommandLineLanguage(const CommandLineLanguage&) = delete;
+  CommandLineLanguage& operator=(const CommandLineLanguage&) = delete;
+
+ private:
+  std::unique_ptr<QCoreApplication> app_;
+};
 
 // The language installed last.
 QString installedLanguage();
