@@ -8,7 +8,7 @@ FUZZ_SECONDS ?= 60
 GAME_DIR := $(BUILD)/game
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps configure build run check test test-asan fuzz soak screenshot window-shots bench \
+.PHONY: all deps configure build run check format format-check tidy test test-asan fuzz soak screenshot window-shots bench \
 	clean package check-package check-build-types check-release-build
 
 all: build
@@ -38,8 +38,18 @@ run: build $(GAME_DIR)/cardfile.txt
 check: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
-# The whole gate CI runs.
-test: build test-asan fuzz check-package check-release-build
+# clang-format over every tracked C++ file; format-check fails on any file it would change.
+format: deps
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+format-check: deps
+	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+
+# clang-tidy (.clang-tidy) over the engine, the players, the window and the program.
+tidy: configure
+	run-clang-tidy -quiet -p $(BUILD) -j $(JOBS) '$(CURDIR)/(game|players|window|app)/[^/]+\.cpp$$'
+
+# The whole gate CI runs: style first, before anything is built.
+test: format-check build test-asan fuzz check-package check-release-build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 # The engine and its tests again, under AddressSanitizer and UndefinedBehaviorSanitizer.

@@ -49,7 +49,7 @@ void initGameFiles(const fs::path& dir) {
 
 fs::path defaultGameDir() {
   std::error_code ec;
-  const fs::path here = fs::current_path(ec);
+  fs::path here = fs::current_path(ec);
   if (!ec && fs::exists(here / kCardFile, ec)) return here;
   if (const char* data = std::getenv("XDG_DATA_HOME"); data != nullptr && *data == '/') {
     return fs::path(data) / "korvo";

@@ -21,13 +21,13 @@ Move Game::ask(int seat, SeatView::Phase phase) {
 
 Card Game::takeCard(int seat, bool fromPile) {
   const int pos = fromPile ? drawFromPile() : st_.deckpos;
-  const Card taken = st_.deckCard(pos);
+  Card taken = st_.deckCard(pos);
   if (!fromPile) st_.sight({Sighting::Kind::TakenBack, seat, taken});
   return taken;
 }
 
 Card Game::throwCard(int seat, int place, const Card& taken) {
-  const Card thrown = place == 4 ? taken : st_.card(seat, place);
+  Card thrown = place == 4 ? taken : st_.card(seat, place);
   st_.setDeckCard(st_.deckpos, thrown);
   if (place != 4) st_.setCard(seat, place, taken);
   st_.sight({Sighting::Kind::Thrown, seat, thrown});

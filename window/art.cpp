@@ -319,8 +319,9 @@ QImage cardBack(int scale) {
   painter.save();
   painter.setClipRect(field.adjusted(2, 2, -2, -2));
   painter.setPen(QPen(QColor(120, 150, 225), 1));
-  const double step = 7;
-  for (double d = -kCardHeight; d < kCardWidth + kCardHeight; d += step) {
+  constexpr int kStep = 7;
+  for (int i = 0; - kCardHeight + kStep * i < kCardWidth + kCardHeight; ++i) {
+    const double d = -kCardHeight + kStep * i;
     painter.drawLine(QPointF(d, 0), QPointF(d + kCardHeight, kCardHeight));
     painter.drawLine(QPointF(d, 0), QPointF(d - kCardHeight, kCardHeight));
   }

@@ -156,7 +156,8 @@ bool PictureCache::sameDrawing(const QImage& picture, const QImage& twin) {
                     std::abs(qBlue(p[x]) - qBlue(q[x]))});
     }
   }
-  return difference <= kSameDrawingTolerance * kThumbnailSide * kThumbnailSide;
+  return difference <=
+         static_cast<long long>(kSameDrawingTolerance) * kThumbnailSide * kThumbnailSide;
 }
 
 QImage PictureCache::readShownPart(const std::filesystem::path& file, QSize shown, QString& fault) {
