@@ -75,7 +75,14 @@ nlohmann::ordered_json clickRecord(const std::string& click, const Game& game,
   return record;
 }
 
-int runHeadless(Game& game, std::istream& in, std::ostream& out, std::ostream& err) {
+int runHeadless(Game& game, std::istream& in, std::ostream& out, std::ostream& err,
+                StatisticsKeeper* statistics) {
+  // Counted also for a click stopped by an exception: its rounds were played.
+  const auto count = [&] {
+    if (!statistics) return;
+    if (const auto warning = statistics->record(game.settled()))
+      err << "korvo: " << *warning << "\n";
+  };
   std::string line;
   while (std::getline(in, line)) {
     const std::string name = clickNameOf(line);
@@ -85,9 +92,11 @@ int runHeadless(Game& game, std::istream& in, std::ostream& out, std::ostream& e
       try {
         result = game.click(*control);
       } catch (const RandomExhausted& e) {
+        count();
         err << "korvo: " << e.what() << "\n";
         return 3;
       }
+      count();
     } else if (name != "Form1") {
       result.error = "There is no control named \"" + name + "\" on the table.";
     }

@@ -10,6 +10,7 @@
 #include "game/dirhold.h"
 #include "game/gamedir.h"
 #include "game/recordfile.h"
+#include "game/statistics.h"
 #include "players/classic.h"
 
 #ifdef KORVO_WINDOW
@@ -56,16 +57,30 @@ int main(int argc, char** argv) {
     case Options::Mode::Version:
       std::cout << "korvo " << KORVO_VERSION << "\n";
       return 0;
-    case Options::Mode::Statistics:
-      // Read and checked here; the statistics themselves are kept by their own change.
-      std::cerr << "korvo: this build keeps no statistics yet\n";
-      return 1;
     default:
       break;
   }
 #ifdef KORVO_WINDOW
   language.reset();
 #endif
+
+  if (options.mode == Options::Mode::Statistics) {
+    // Only reads: a directory without statistics shows zeros from today, and a file that
+    // cannot be used is left for the next game to set aside.
+    const std::filesystem::path dir = options.dir ? *options.dir : korvo::defaultGameDir();
+    const korvo::StatisticsRead read = korvo::readStatistics(dir);
+    if (read.fault) {
+      std::cerr << "korvo: " << (dir / korvo::kStatisticsFile).string() << ": " << *read.fault
+                << "; the next game here keeps it as " << korvo::kStatisticsBackup
+                << " and counts afresh" << std::endl;
+    }
+    if (options.json) {
+      std::cout << korvo::statisticsJson(read.statistics, false).dump(2) << "\n";
+    } else {
+      std::cout << korvo::statisticsTable(read.statistics);
+    }
+    return 0;
+  }
 
   // Every other mode plays in a game directory, made on first use, and holds it while it runs.
   const bool init = options.mode == Options::Mode::Init;
@@ -101,7 +116,9 @@ int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     auto random = options.makeRandom();
     korvo::Game game(dir, *random, korvo::classicSeats());
-    return korvo::runHeadless(game, std::cin, std::cout, std::cerr);
+    korvo::StatisticsKeeper statistics(dir);
+    if (const auto told = statistics.open()) std::cerr << "korvo: " << *told << std::endl;
+    return korvo::runHeadless(game, std::cin, std::cout, std::cerr, &statistics);
   }
 
 #ifdef KORVO_WINDOW

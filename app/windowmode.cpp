@@ -13,6 +13,7 @@
 #include "app/firstpaint.h"
 #include "app/headless.h"
 #include "game/game.h"
+#include "game/statistics.h"
 #include "players/classic.h"
 #include "window/form1.h"
 #include "window/language.h"
@@ -131,6 +132,13 @@ int runWindow(int& argc, char** argv, const Options& options,
     // A script is drawn in the desktop's language, whatever a player chose in the window.
     installLanguage(QString());
     Form1 form(game);
+    StatisticsKeeper statistics(gameDir);
+    if (const auto told = statistics.open()) std::cerr << "korvo: " << *told << std::endl;
+    form.setClickSink([&] {
+      if (const auto warning = statistics.record(game.settled())) {
+        std::cerr << "korvo: " << *warning << std::endl;
+      }
+    });
     return runScript(app, form, options);
   }
 

@@ -57,6 +57,7 @@ ClickResult Game::click(Control c) {
   pendingUncounted_ = 0;
   turnsThisClick_ = 0;
   frames_.clear();
+  settled_.clear();
   try {
     switch (c) {
       case kDealButton:

@@ -64,6 +64,16 @@ struct TableFrame {
   Table table;
 };
 
+// What one show-down settled, for the statistics. Players count 1..4 (element 0 unused).
+struct RoundSettled {
+  std::array<bool, kPlayers + 1> played{};     // still in when the round was shown down
+  std::array<bool, kPlayers + 1> lostHonor{};  // paid honor points in it
+  int knocker = 0;                             // who knocked, 0 when the round ended on a 31
+  bool knockerPaidDouble = false;
+  int korvo = 0;   // who showed 31, 0 when the round ended on a knock
+  int winner = 0;  // who won the game with this round, 0 while the game goes on
+};
+
 // The computer players of seats 2, 3 and 4 (index seat - 2), chosen above the engine.
 using ComputerSeats = std::array<std::unique_ptr<Player>, kPlayers - 1>;
 
@@ -83,6 +93,9 @@ class Game {
   // True while a win count could not be saved and waits to be written.
   bool totalsPending() const { return totalsPending_; }
   const PlayStats& stats() const { return stats_; }
+  // The rounds the last click settled, in the order they were shown down (a Deal while
+  // player 1 is out settles many). Also kept when the click was stopped by an exception.
+  const std::vector<RoundSettled>& settled() const { return settled_; }
 
   // What the player in `seat` can know now, as the rules would ask it in `phase`. For seat 1
   // the phase follows from player 1's turn phase.
@@ -165,6 +178,7 @@ class Game {
   uint64_t turnsThisClick_ = 0;
   bool recording_ = false;
   std::vector<TableFrame> frames_;
+  std::vector<RoundSettled> settled_;
   std::optional<std::string> pendingMessage_;
   std::optional<std::string> pendingNotice_;
   int pendingUncounted_ = 0;

@@ -14,6 +14,9 @@ constexpr Value kOutTotal = 50;
 }  // namespace
 
 void Game::keepscore() {
+  RoundSettled settled;
+  const auto honorBefore = st_.honor;
+  for (int k = 1; k <= kPlayers; ++k) settled.played[k] = st_.honor[k] >= 1;
   for (int k = 1; k <= kPlayers; ++k) {
     if (st_.honor[k] < 1) st_.hand(k).value[5] = kOutTotal;
   }
@@ -56,6 +59,14 @@ void Game::keepscore() {
     }
   }
 
+  for (int k = 1; k <= kPlayers; ++k) {
+    settled.lostHonor[k] = st_.honor[k] < honorBefore[k];
+    if (st_.knocked[k] == kYes) settled.knocker = k;
+  }
+  settled.korvo = korvoHolder;
+  settled.knockerPaidDouble =
+      settled.knocker != 0 && honorBefore[settled.knocker] - st_.honor[settled.knocker] == 2;
+
   st_.pot = static_cast<int16_t>(16 - (st_.honor[1] + st_.honor[2] + st_.honor[3] + st_.honor[4]));
 
   for (int k = 1; k <= kPlayers; ++k) {
@@ -89,10 +100,13 @@ void Game::keepscore() {
                        " games, as many as the tally can count; this win is not added.";
     }
     ++stats_.games;
+    settled.winner = winner;
     table_.say(textBox(winner), name(winner) + " wins all the honor!",
                {Message::Kind::WinsTheGame, winner});
     st_.honor[winner] = 0;
   }
+
+  settled_.push_back(settled);
 
   bool gameOver = true;
   for (int k = 1; k <= kPlayers; ++k) gameOver = gameOver && st_.honor[k] < 1;

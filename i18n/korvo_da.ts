@@ -276,6 +276,22 @@ Whose message, then the message: &quot;Oma: Knock!&quot;.</extracomment>
         <source>Korvo is free software under the GNU General Public License, version 3 or any later version.</source>
         <translation>Korvo er fri software under GNU General Public License, version 3 eller enhver senere version.</translation>
     </message>
+    <message>
+        <source>Korvo Statistics</source>
+        <translation>Korvos statistik</translation>
+    </message>
+    <message>
+        <source>The statistics file could not be used.
+
+%1</source>
+        <translation>Statistikfilen kunne ikke bruges.
+
+%1</translation>
+    </message>
+    <message>
+        <source>S&amp;tatistics…</source>
+        <translation>S&amp;tatistik …</translation>
+    </message>
 </context>
 <context>
     <name>korvo::MessageWords</name>
@@ -641,10 +657,6 @@ Whose message, then the message: &quot;Oma: Knock!&quot;.</extracomment>
         <translation>Spilmappen</translation>
     </message>
     <message>
-        <source>Korvo keeps its files in one directory: &lt;b&gt;cardfile.txt&lt;/b&gt;, the deck, shuffled and rewritten at every deal so that the order carries over to the next run; &lt;b&gt;totals.txt&lt;/b&gt;, the four win counts; and the pictures, one JPEG file per card as the deck names it, &lt;b&gt;down1.JPG&lt;/b&gt; for a card&apos;s back, &lt;b&gt;gone.JPG&lt;/b&gt; for an empty place and &lt;b&gt;hundred0.JPG&lt;/b&gt; to &lt;b&gt;hundred12.JPG&lt;/b&gt; for the banknotes. You may put pictures of your own in their place. Korvo plays in the current directory if it holds a cardfile.txt, otherwise in ~/.local/share/korvo.</source>
-        <translation>Korvo gemmer sine filer i én mappe: &lt;b&gt;cardfile.txt&lt;/b&gt;, kortspillet, blandet og skrevet på ny ved hver giv, så rækkefølgen fortsætter næste gang; &lt;b&gt;totals.txt&lt;/b&gt;, de fire antal sejre; og billederne, én JPEG-fil pr. kort, som kortspillet navngiver dem, &lt;b&gt;down1.JPG&lt;/b&gt; for et korts bagside, &lt;b&gt;gone.JPG&lt;/b&gt; for en tom plads og &lt;b&gt;hundred0.JPG&lt;/b&gt; til &lt;b&gt;hundred12.JPG&lt;/b&gt; for pengesedlerne. Du kan lægge dine egne billeder i deres sted. Korvo spiller i den aktuelle mappe, hvis den indeholder en cardfile.txt, ellers i ~/.local/share/korvo.</translation>
-    </message>
-    <message>
         <source>Korvo Rules</source>
         <translation>Korvos regler</translation>
     </message>
@@ -653,8 +665,140 @@ Whose message, then the message: &quot;Oma: Knock!&quot;.</extracomment>
         <translation>Regler</translation>
     </message>
     <message>
-        <source>Tab moves between the cards, piles and buttons; Space plays the one with the focus. Ctrl+D deals, Ctrl+K knocks, F1 opens these rules and Ctrl+Q quits. Ctrl++ and Ctrl+- make the table bigger and smaller, Ctrl+0 brings it back to its actual size. View &amp;gt; Pace sets how fast you see the computer players move; a click shows the end of their moves at once. View &amp;gt; Language chooses the language of the window.</source>
-        <translation>Tab skifter mellem kortene, bunkerne og knapperne; mellemrum spiller den, der har fokus. Ctrl+D giver, Ctrl+K banker, F1 åbner disse regler og Ctrl+Q afslutter. Ctrl++ og Ctrl+- gør bordet større og mindre, Ctrl+0 sætter det tilbage til den faktiske størrelse. Vis &amp;gt; Tempo bestemmer, hvor hurtigt du ser computerspillerne spille; et klik viser straks slutningen af deres træk. Vis &amp;gt; Sprog vælger vinduets sprog.</translation>
+        <source>Tab moves between the cards, piles and buttons; Space plays the one with the focus. Ctrl+D deals, Ctrl+K knocks, Ctrl+T shows the statistics, F1 opens these rules and Ctrl+Q quits. Ctrl++ and Ctrl+- make the table bigger and smaller, Ctrl+0 brings it back to its actual size. View &amp;gt; Pace sets how fast you see the computer players move; a click shows the end of their moves at once. View &amp;gt; Language chooses the language of the window.</source>
+        <translation>Tab skifter mellem kortene, bunkerne og knapperne; mellemrum spiller den, der har fokus. Ctrl+D giver, Ctrl+K banker, Ctrl+T viser statistikken, F1 åbner disse regler og Ctrl+Q afslutter. Ctrl++ og Ctrl+- gør bordet større og mindre, Ctrl+0 sætter det tilbage til den faktiske størrelse. Vis &amp;gt; Tempo bestemmer, hvor hurtigt du ser computerspillerne spille; et klik viser straks slutningen af deres træk. Vis &amp;gt; Sprog vælger vinduets sprog.</translation>
+    </message>
+    <message>
+        <source>Korvo keeps its files in one directory: &lt;b&gt;cardfile.txt&lt;/b&gt;, the deck, shuffled and rewritten at every deal so that the order carries over to the next run; &lt;b&gt;totals.txt&lt;/b&gt;, the four win counts; &lt;b&gt;statistics.json&lt;/b&gt;, what every player has played and won (Game &amp;gt; Statistics); and the pictures, one JPEG file per card as the deck names it, &lt;b&gt;down1.JPG&lt;/b&gt; for a card&apos;s back, &lt;b&gt;gone.JPG&lt;/b&gt; for an empty place and &lt;b&gt;hundred0.JPG&lt;/b&gt; to &lt;b&gt;hundred12.JPG&lt;/b&gt; for the banknotes. You may put pictures of your own in their place. Korvo plays in the current directory if it holds a cardfile.txt, otherwise in ~/.local/share/korvo.</source>
+        <translation>Korvo gemmer sine filer i én mappe: &lt;b&gt;cardfile.txt&lt;/b&gt;, kortspillet, blandet og skrevet på ny ved hver giv, så rækkefølgen fortsætter næste gang; &lt;b&gt;totals.txt&lt;/b&gt;, de fire antal sejre; &lt;b&gt;statistics.json&lt;/b&gt;, hvad hver spiller har spillet og vundet (Spil &amp;gt; Statistik); og billederne, én JPEG-fil pr. kort, som kortspillet navngiver dem, &lt;b&gt;down1.JPG&lt;/b&gt; for et korts bagside, &lt;b&gt;gone.JPG&lt;/b&gt; for en tom plads og &lt;b&gt;hundred0.JPG&lt;/b&gt; til &lt;b&gt;hundred12.JPG&lt;/b&gt; for pengesedlerne. Du kan lægge dine egne billeder i deres sted. Korvo spiller i den aktuelle mappe, hvis den indeholder en cardfile.txt, ellers i ~/.local/share/korvo.</translation>
+    </message>
+</context>
+<context>
+    <name>korvo::StatisticsWindow</name>
+    <message>
+        <source>Reset the statistics of all four players?
+
+Games, rounds, knocks, 31s and the runs of wins start again from zero today. The win counts on the table (totals.txt) are kept.</source>
+        <translation>Nulstil statistikken for alle fire spillere?
+
+Spil, runder, bank, enogtredivere og sejrsrækker begynder forfra fra nul i dag. Antallet af sejre på bordet (totals.txt) bevares.</translation>
+    </message>
+    <message>
+        <source>Korvo Statistics</source>
+        <translation>Korvos statistik</translation>
+    </message>
+    <message>
+        <source>Statistics of the four players</source>
+        <translation>Statistik for de fire spillere</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Spil</translation>
+    </message>
+    <message>
+        <source>Games played to the end</source>
+        <translation>Spil spillet til ende</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>Vundet</translation>
+    </message>
+    <message>
+        <source>Games won</source>
+        <translation>Vundne spil</translation>
+    </message>
+    <message>
+        <source>Win rate</source>
+        <translation>Sejrsandel</translation>
+    </message>
+    <message>
+        <source>Share of games won</source>
+        <translation>Andel af vundne spil</translation>
+    </message>
+    <message>
+        <source>Rounds</source>
+        <translation>Runder</translation>
+    </message>
+    <message>
+        <source>Rounds played</source>
+        <translation>Spillede runder</translation>
+    </message>
+    <message>
+        <source>Lost honor</source>
+        <translation>Tabt ære</translation>
+    </message>
+    <message>
+        <source>Rounds that cost honor points</source>
+        <translation>Runder, der kostede ærespoint</translation>
+    </message>
+    <message>
+        <source>Knocks</source>
+        <translation>Banket</translation>
+    </message>
+    <message>
+        <source>Paid double</source>
+        <translation>Betalt dobbelt</translation>
+    </message>
+    <message>
+        <source>Knocks that cost the knocker double</source>
+        <translation>Bank, der kostede den, der bankede, dobbelt</translation>
+    </message>
+    <message>
+        <source>31s</source>
+        <translation>31&apos;ere</translation>
+    </message>
+    <message>
+        <source>31s shown</source>
+        <translation>Viste 31&apos;ere</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Stime</translation>
+    </message>
+    <message>
+        <source>Current run of games won</source>
+        <translation>Nuværende stime af vundne spil</translation>
+    </message>
+    <message>
+        <source>Best run</source>
+        <translation>Bedste stime</translation>
+    </message>
+    <message>
+        <source>Best run of games won</source>
+        <translation>Bedste stime af vundne spil</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Statistics…</source>
+        <translation>&amp;Nulstil statistik …</translation>
+    </message>
+    <message>
+        <source>Reset Statistics</source>
+        <translation>Nulstil statistik</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Nulstil</translation>
+    </message>
+    <message>
+        <source>Counted since %1</source>
+        <translation>Talt siden %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Shown once %1 has played %n games</source>
+        <translation>
+            <numerusform>Vises, når %1 har spillet %n spil</numerusform>
+            <numerusform>Vises, når %1 har spillet %n spil</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Runs of wins are counted for %1</source>
+        <translation>Sejrsstimer tælles for %1</translation>
+    </message>
+    <message>
+        <source>The statistics start afresh but could not be saved:
+%1</source>
+        <translation>Statistikken begynder forfra, men kunne ikke gemmes:
+%1</translation>
     </message>
 </context>
 </TS>

@@ -276,6 +276,22 @@ Whose message, then the message: &quot;Oma: Knock!&quot;.</extracomment>
         <source>Korvo is free software under the GNU General Public License, version 3 or any later version.</source>
         <translation>Korvo ist freie Software unter der GNU General Public License, Version 3 oder jeder späteren Version.</translation>
     </message>
+    <message>
+        <source>Korvo Statistics</source>
+        <translation>Korvo-Statistik</translation>
+    </message>
+    <message>
+        <source>The statistics file could not be used.
+
+%1</source>
+        <translation>Die Statistikdatei konnte nicht verwendet werden.
+
+%1</translation>
+    </message>
+    <message>
+        <source>S&amp;tatistics…</source>
+        <translation>S&amp;tatistik …</translation>
+    </message>
 </context>
 <context>
     <name>korvo::MessageWords</name>
@@ -641,10 +657,6 @@ Whose message, then the message: &quot;Oma: Knock!&quot;.</extracomment>
         <translation>Das Spielverzeichnis</translation>
     </message>
     <message>
-        <source>Korvo keeps its files in one directory: &lt;b&gt;cardfile.txt&lt;/b&gt;, the deck, shuffled and rewritten at every deal so that the order carries over to the next run; &lt;b&gt;totals.txt&lt;/b&gt;, the four win counts; and the pictures, one JPEG file per card as the deck names it, &lt;b&gt;down1.JPG&lt;/b&gt; for a card&apos;s back, &lt;b&gt;gone.JPG&lt;/b&gt; for an empty place and &lt;b&gt;hundred0.JPG&lt;/b&gt; to &lt;b&gt;hundred12.JPG&lt;/b&gt; for the banknotes. You may put pictures of your own in their place. Korvo plays in the current directory if it holds a cardfile.txt, otherwise in ~/.local/share/korvo.</source>
-        <translation>Korvo hält seine Dateien in einem Verzeichnis: &lt;b&gt;cardfile.txt&lt;/b&gt;, das Kartenspiel, bei jedem Geben gemischt und neu geschrieben, damit die Reihenfolge beim nächsten Start weitergeht; &lt;b&gt;totals.txt&lt;/b&gt;, die vier Siegzahlen; und die Bilder, eine JPEG-Datei je Karte, wie das Kartenspiel sie nennt, &lt;b&gt;down1.JPG&lt;/b&gt; für die Rückseite einer Karte, &lt;b&gt;gone.JPG&lt;/b&gt; für einen leeren Platz und &lt;b&gt;hundred0.JPG&lt;/b&gt; bis &lt;b&gt;hundred12.JPG&lt;/b&gt; für die Geldscheine. Du kannst eigene Bilder an ihre Stelle legen. Korvo spielt im aktuellen Verzeichnis, wenn es eine cardfile.txt enthält, sonst in ~/.local/share/korvo.</translation>
-    </message>
-    <message>
         <source>Korvo Rules</source>
         <translation>Korvo-Regeln</translation>
     </message>
@@ -653,8 +665,140 @@ Whose message, then the message: &quot;Oma: Knock!&quot;.</extracomment>
         <translation>Regeln</translation>
     </message>
     <message>
-        <source>Tab moves between the cards, piles and buttons; Space plays the one with the focus. Ctrl+D deals, Ctrl+K knocks, F1 opens these rules and Ctrl+Q quits. Ctrl++ and Ctrl+- make the table bigger and smaller, Ctrl+0 brings it back to its actual size. View &amp;gt; Pace sets how fast you see the computer players move; a click shows the end of their moves at once. View &amp;gt; Language chooses the language of the window.</source>
-        <translation>Tab wechselt zwischen den Karten, Stapeln und Knöpfen; die Leertaste spielt den mit dem Fokus. Strg+D gibt, Strg+K klopft, F1 öffnet diese Regeln und Strg+Q beendet. Strg++ und Strg+- machen den Tisch größer und kleiner, Strg+0 bringt ihn auf seine Originalgröße zurück. Ansicht &amp;gt; Tempo legt fest, wie schnell du die Computerspieler ziehen siehst; ein Klick zeigt sofort das Ende ihrer Züge. Ansicht &amp;gt; Sprache wählt die Sprache des Fensters.</translation>
+        <source>Tab moves between the cards, piles and buttons; Space plays the one with the focus. Ctrl+D deals, Ctrl+K knocks, Ctrl+T shows the statistics, F1 opens these rules and Ctrl+Q quits. Ctrl++ and Ctrl+- make the table bigger and smaller, Ctrl+0 brings it back to its actual size. View &amp;gt; Pace sets how fast you see the computer players move; a click shows the end of their moves at once. View &amp;gt; Language chooses the language of the window.</source>
+        <translation>Tab wechselt zwischen den Karten, Stapeln und Knöpfen; die Leertaste spielt den mit dem Fokus. Strg+D gibt, Strg+K klopft, Strg+T zeigt die Statistik, F1 öffnet diese Regeln und Strg+Q beendet. Strg++ und Strg+- machen den Tisch größer und kleiner, Strg+0 bringt ihn auf seine Originalgröße zurück. Ansicht &amp;gt; Tempo legt fest, wie schnell du die Computerspieler ziehen siehst; ein Klick zeigt sofort das Ende ihrer Züge. Ansicht &amp;gt; Sprache wählt die Sprache des Fensters.</translation>
+    </message>
+    <message>
+        <source>Korvo keeps its files in one directory: &lt;b&gt;cardfile.txt&lt;/b&gt;, the deck, shuffled and rewritten at every deal so that the order carries over to the next run; &lt;b&gt;totals.txt&lt;/b&gt;, the four win counts; &lt;b&gt;statistics.json&lt;/b&gt;, what every player has played and won (Game &amp;gt; Statistics); and the pictures, one JPEG file per card as the deck names it, &lt;b&gt;down1.JPG&lt;/b&gt; for a card&apos;s back, &lt;b&gt;gone.JPG&lt;/b&gt; for an empty place and &lt;b&gt;hundred0.JPG&lt;/b&gt; to &lt;b&gt;hundred12.JPG&lt;/b&gt; for the banknotes. You may put pictures of your own in their place. Korvo plays in the current directory if it holds a cardfile.txt, otherwise in ~/.local/share/korvo.</source>
+        <translation>Korvo hält seine Dateien in einem Verzeichnis: &lt;b&gt;cardfile.txt&lt;/b&gt;, das Kartenspiel, bei jedem Geben gemischt und neu geschrieben, damit die Reihenfolge beim nächsten Start weitergeht; &lt;b&gt;totals.txt&lt;/b&gt;, die vier Siegzahlen; &lt;b&gt;statistics.json&lt;/b&gt;, was jeder Spieler gespielt und gewonnen hat (Spiel &amp;gt; Statistik); und die Bilder, eine JPEG-Datei je Karte, wie das Kartenspiel sie nennt, &lt;b&gt;down1.JPG&lt;/b&gt; für die Rückseite einer Karte, &lt;b&gt;gone.JPG&lt;/b&gt; für einen leeren Platz und &lt;b&gt;hundred0.JPG&lt;/b&gt; bis &lt;b&gt;hundred12.JPG&lt;/b&gt; für die Geldscheine. Du kannst eigene Bilder an ihre Stelle legen. Korvo spielt im aktuellen Verzeichnis, wenn es eine cardfile.txt enthält, sonst in ~/.local/share/korvo.</translation>
+    </message>
+</context>
+<context>
+    <name>korvo::StatisticsWindow</name>
+    <message>
+        <source>Reset the statistics of all four players?
+
+Games, rounds, knocks, 31s and the runs of wins start again from zero today. The win counts on the table (totals.txt) are kept.</source>
+        <translation>Die Statistik aller vier Spieler zurücksetzen?
+
+Spiele, Runden, Klopfer, Einunddreißiger und Siegesserien beginnen heute wieder bei null. Die Siegzahlen auf dem Tisch (totals.txt) bleiben erhalten.</translation>
+    </message>
+    <message>
+        <source>Korvo Statistics</source>
+        <translation>Korvo-Statistik</translation>
+    </message>
+    <message>
+        <source>Statistics of the four players</source>
+        <translation>Statistik der vier Spieler</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Spiele</translation>
+    </message>
+    <message>
+        <source>Games played to the end</source>
+        <translation>Zu Ende gespielte Spiele</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>Gewonnen</translation>
+    </message>
+    <message>
+        <source>Games won</source>
+        <translation>Gewonnene Spiele</translation>
+    </message>
+    <message>
+        <source>Win rate</source>
+        <translation>Quote</translation>
+    </message>
+    <message>
+        <source>Share of games won</source>
+        <translation>Anteil der gewonnenen Spiele</translation>
+    </message>
+    <message>
+        <source>Rounds</source>
+        <translation>Runden</translation>
+    </message>
+    <message>
+        <source>Rounds played</source>
+        <translation>Gespielte Runden</translation>
+    </message>
+    <message>
+        <source>Lost honor</source>
+        <translation>Ehre verloren</translation>
+    </message>
+    <message>
+        <source>Rounds that cost honor points</source>
+        <translation>Runden, die Ehrenpunkte gekostet haben</translation>
+    </message>
+    <message>
+        <source>Knocks</source>
+        <translation>Geklopft</translation>
+    </message>
+    <message>
+        <source>Paid double</source>
+        <translation>Doppelt gezahlt</translation>
+    </message>
+    <message>
+        <source>Knocks that cost the knocker double</source>
+        <translation>Klopfer, die den Klopfenden doppelt gekostet haben</translation>
+    </message>
+    <message>
+        <source>31s</source>
+        <translation>31er</translation>
+    </message>
+    <message>
+        <source>31s shown</source>
+        <translation>Gezeigte 31er</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Serie</translation>
+    </message>
+    <message>
+        <source>Current run of games won</source>
+        <translation>Aktuelle Serie gewonnener Spiele</translation>
+    </message>
+    <message>
+        <source>Best run</source>
+        <translation>Beste Serie</translation>
+    </message>
+    <message>
+        <source>Best run of games won</source>
+        <translation>Beste Serie gewonnener Spiele</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Statistics…</source>
+        <translation>Statistik &amp;zurücksetzen …</translation>
+    </message>
+    <message>
+        <source>Reset Statistics</source>
+        <translation>Statistik zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Counted since %1</source>
+        <translation>Gezählt seit %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Shown once %1 has played %n games</source>
+        <translation>
+            <numerusform>Gezeigt, sobald %1 %n Spiel gespielt hat</numerusform>
+            <numerusform>Gezeigt, sobald %1 %n Spiele gespielt hat</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Runs of wins are counted for %1</source>
+        <translation>Siegesserien werden für %1 gezählt</translation>
+    </message>
+    <message>
+        <source>The statistics start afresh but could not be saved:
+%1</source>
+        <translation>Die Statistik beginnt von vorn, konnte aber nicht gespeichert werden:
+%1</translation>
     </message>
 </context>
 </TS>

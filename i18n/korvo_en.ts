@@ -12,4 +12,14 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>korvo::StatisticsWindow</name>
+    <message numerus="yes">
+        <source>Shown once %1 has played %n games</source>
+        <translation>
+            <numerusform>Shown once %1 has played %n game</numerusform>
+            <numerusform>Shown once %1 has played %n games</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

@@ -276,6 +276,22 @@ Whose message, then the message: &quot;Oma: Knock!&quot;.</extracomment>
         <source>Korvo is free software under the GNU General Public License, version 3 or any later version.</source>
         <translation>Korvo is vrije software onder de GNU General Public License, versie 3 of een latere versie.</translation>
     </message>
+    <message>
+        <source>Korvo Statistics</source>
+        <translation>Statistieken van Korvo</translation>
+    </message>
+    <message>
+        <source>The statistics file could not be used.
+
+%1</source>
+        <translation>Het statistiekbestand kon niet worden gebruikt.
+
+%1</translation>
+    </message>
+    <message>
+        <source>S&amp;tatistics…</source>
+        <translation>S&amp;tatistieken…</translation>
+    </message>
 </context>
 <context>
     <name>korvo::MessageWords</name>
@@ -641,10 +657,6 @@ Whose message, then the message: &quot;Oma: Knock!&quot;.</extracomment>
         <translation>De spelmap</translation>
     </message>
     <message>
-        <source>Korvo keeps its files in one directory: &lt;b&gt;cardfile.txt&lt;/b&gt;, the deck, shuffled and rewritten at every deal so that the order carries over to the next run; &lt;b&gt;totals.txt&lt;/b&gt;, the four win counts; and the pictures, one JPEG file per card as the deck names it, &lt;b&gt;down1.JPG&lt;/b&gt; for a card&apos;s back, &lt;b&gt;gone.JPG&lt;/b&gt; for an empty place and &lt;b&gt;hundred0.JPG&lt;/b&gt; to &lt;b&gt;hundred12.JPG&lt;/b&gt; for the banknotes. You may put pictures of your own in their place. Korvo plays in the current directory if it holds a cardfile.txt, otherwise in ~/.local/share/korvo.</source>
-        <translation>Korvo bewaart zijn bestanden in één map: &lt;b&gt;cardfile.txt&lt;/b&gt;, het kaartspel, bij elke deling geschud en opnieuw geschreven zodat de volgorde doorloopt naar de volgende keer; &lt;b&gt;totals.txt&lt;/b&gt;, de vier aantallen overwinningen; en de plaatjes, één JPEG-bestand per kaart zoals het kaartspel het noemt, &lt;b&gt;down1.JPG&lt;/b&gt; voor de achterkant van een kaart, &lt;b&gt;gone.JPG&lt;/b&gt; voor een lege plaats en &lt;b&gt;hundred0.JPG&lt;/b&gt; tot en met &lt;b&gt;hundred12.JPG&lt;/b&gt; voor de bankbiljetten. Je mag er eigen plaatjes voor in de plaats zetten. Korvo speelt in de huidige map als die een cardfile.txt bevat, anders in ~/.local/share/korvo.</translation>
-    </message>
-    <message>
         <source>Korvo Rules</source>
         <translation>Regels van Korvo</translation>
     </message>
@@ -653,8 +665,140 @@ Whose message, then the message: &quot;Oma: Knock!&quot;.</extracomment>
         <translation>Regels</translation>
     </message>
     <message>
-        <source>Tab moves between the cards, piles and buttons; Space plays the one with the focus. Ctrl+D deals, Ctrl+K knocks, F1 opens these rules and Ctrl+Q quits. Ctrl++ and Ctrl+- make the table bigger and smaller, Ctrl+0 brings it back to its actual size. View &amp;gt; Pace sets how fast you see the computer players move; a click shows the end of their moves at once. View &amp;gt; Language chooses the language of the window.</source>
-        <translation>Tab gaat tussen de kaarten, stapels en knoppen; de spatiebalk speelt die met de focus. Ctrl+D deelt, Ctrl+K klopt, F1 opent deze regels en Ctrl+Q sluit af. Ctrl++ en Ctrl+- maken de tafel groter en kleiner, Ctrl+0 zet hem terug op zijn werkelijke grootte. Beeld &amp;gt; Tempo bepaalt hoe snel je de computerspelers ziet spelen; een klik toont meteen het einde van hun zetten. Beeld &amp;gt; Taal kiest de taal van het venster.</translation>
+        <source>Tab moves between the cards, piles and buttons; Space plays the one with the focus. Ctrl+D deals, Ctrl+K knocks, Ctrl+T shows the statistics, F1 opens these rules and Ctrl+Q quits. Ctrl++ and Ctrl+- make the table bigger and smaller, Ctrl+0 brings it back to its actual size. View &amp;gt; Pace sets how fast you see the computer players move; a click shows the end of their moves at once. View &amp;gt; Language chooses the language of the window.</source>
+        <translation>Tab gaat tussen de kaarten, stapels en knoppen; de spatiebalk speelt die met de focus. Ctrl+D deelt, Ctrl+K klopt, Ctrl+T toont de statistieken, F1 opent deze regels en Ctrl+Q sluit af. Ctrl++ en Ctrl+- maken de tafel groter en kleiner, Ctrl+0 zet hem terug op zijn werkelijke grootte. Beeld &amp;gt; Tempo bepaalt hoe snel je de computerspelers ziet spelen; een klik toont meteen het einde van hun zetten. Beeld &amp;gt; Taal kiest de taal van het venster.</translation>
+    </message>
+    <message>
+        <source>Korvo keeps its files in one directory: &lt;b&gt;cardfile.txt&lt;/b&gt;, the deck, shuffled and rewritten at every deal so that the order carries over to the next run; &lt;b&gt;totals.txt&lt;/b&gt;, the four win counts; &lt;b&gt;statistics.json&lt;/b&gt;, what every player has played and won (Game &amp;gt; Statistics); and the pictures, one JPEG file per card as the deck names it, &lt;b&gt;down1.JPG&lt;/b&gt; for a card&apos;s back, &lt;b&gt;gone.JPG&lt;/b&gt; for an empty place and &lt;b&gt;hundred0.JPG&lt;/b&gt; to &lt;b&gt;hundred12.JPG&lt;/b&gt; for the banknotes. You may put pictures of your own in their place. Korvo plays in the current directory if it holds a cardfile.txt, otherwise in ~/.local/share/korvo.</source>
+        <translation>Korvo bewaart zijn bestanden in één map: &lt;b&gt;cardfile.txt&lt;/b&gt;, het kaartspel, bij elke deling geschud en opnieuw geschreven zodat de volgorde doorloopt naar de volgende keer; &lt;b&gt;totals.txt&lt;/b&gt;, de vier aantallen overwinningen; &lt;b&gt;statistics.json&lt;/b&gt;, wat elke speler heeft gespeeld en gewonnen (Spel &amp;gt; Statistieken); en de plaatjes, één JPEG-bestand per kaart zoals het kaartspel het noemt, &lt;b&gt;down1.JPG&lt;/b&gt; voor de achterkant van een kaart, &lt;b&gt;gone.JPG&lt;/b&gt; voor een lege plaats en &lt;b&gt;hundred0.JPG&lt;/b&gt; tot en met &lt;b&gt;hundred12.JPG&lt;/b&gt; voor de bankbiljetten. Je mag er eigen plaatjes voor in de plaats zetten. Korvo speelt in de huidige map als die een cardfile.txt bevat, anders in ~/.local/share/korvo.</translation>
+    </message>
+</context>
+<context>
+    <name>korvo::StatisticsWindow</name>
+    <message>
+        <source>Reset the statistics of all four players?
+
+Games, rounds, knocks, 31s and the runs of wins start again from zero today. The win counts on the table (totals.txt) are kept.</source>
+        <translation>De statistieken van alle vier spelers wissen?
+
+Spellen, rondes, kloppen, eenendertigen en reeksen overwinningen beginnen vandaag weer bij nul. De aantallen overwinningen op tafel (totals.txt) blijven bewaard.</translation>
+    </message>
+    <message>
+        <source>Korvo Statistics</source>
+        <translation>Statistieken van Korvo</translation>
+    </message>
+    <message>
+        <source>Statistics of the four players</source>
+        <translation>Statistieken van de vier spelers</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Spellen</translation>
+    </message>
+    <message>
+        <source>Games played to the end</source>
+        <translation>Uitgespeelde spellen</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>Gewonnen</translation>
+    </message>
+    <message>
+        <source>Games won</source>
+        <translation>Gewonnen spellen</translation>
+    </message>
+    <message>
+        <source>Win rate</source>
+        <translation>Winstpercentage</translation>
+    </message>
+    <message>
+        <source>Share of games won</source>
+        <translation>Aandeel gewonnen spellen</translation>
+    </message>
+    <message>
+        <source>Rounds</source>
+        <translation>Rondes</translation>
+    </message>
+    <message>
+        <source>Rounds played</source>
+        <translation>Gespeelde rondes</translation>
+    </message>
+    <message>
+        <source>Lost honor</source>
+        <translation>Eer verloren</translation>
+    </message>
+    <message>
+        <source>Rounds that cost honor points</source>
+        <translation>Rondes die erepunten kostten</translation>
+    </message>
+    <message>
+        <source>Knocks</source>
+        <translation>Geklopt</translation>
+    </message>
+    <message>
+        <source>Paid double</source>
+        <translation>Dubbel betaald</translation>
+    </message>
+    <message>
+        <source>Knocks that cost the knocker double</source>
+        <translation>Kloppen die de klopper dubbel kostten</translation>
+    </message>
+    <message>
+        <source>31s</source>
+        <translation>31s</translation>
+    </message>
+    <message>
+        <source>31s shown</source>
+        <translation>Getoonde 31s</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Reeks</translation>
+    </message>
+    <message>
+        <source>Current run of games won</source>
+        <translation>Huidige reeks gewonnen spellen</translation>
+    </message>
+    <message>
+        <source>Best run</source>
+        <translation>Beste reeks</translation>
+    </message>
+    <message>
+        <source>Best run of games won</source>
+        <translation>Beste reeks gewonnen spellen</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Statistics…</source>
+        <translation>Statistieken &amp;wissen…</translation>
+    </message>
+    <message>
+        <source>Reset Statistics</source>
+        <translation>Statistieken wissen</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Wissen</translation>
+    </message>
+    <message>
+        <source>Counted since %1</source>
+        <translation>Geteld sinds %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Shown once %1 has played %n games</source>
+        <translation>
+            <numerusform>Getoond zodra %1 %n spel heeft gespeeld</numerusform>
+            <numerusform>Getoond zodra %1 %n spellen heeft gespeeld</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Runs of wins are counted for %1</source>
+        <translation>Reeksen overwinningen worden geteld voor %1</translation>
+    </message>
+    <message>
+        <source>The statistics start afresh but could not be saved:
+%1</source>
+        <translation>De statistieken beginnen opnieuw, maar konden niet worden opgeslagen:
+%1</translation>
     </message>
 </context>
 </TS>

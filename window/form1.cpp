@@ -371,11 +371,13 @@ void Form1::onClicked(Control c) {
   try {
     result = game_.click(c);
   } catch (const RandomExhausted& e) {
+    if (clickSink_) clickSink_();
     exhausted_ = QString::fromUtf8(e.what());
     applyTable();
     if (exhaustedSink_) exhaustedSink_(*exhausted_);
     return;
   }
+  if (clickSink_) clickSink_();
   if (startReplay()) {
     heldBack_ = result;
     return;

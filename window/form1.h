@@ -62,6 +62,9 @@ class Form1 : public QWidget {
   void setErrorSink(ErrorSink sink) { errorSink_ = std::move(sink); }
   // Called when a scripted random source ran dry in a click; the game cannot go on.
   void setExhaustedSink(ErrorSink sink) { exhaustedSink_ = std::move(sink); }
+  // Called after every click the game played, before the table shows it (also when the
+  // random source ran dry in it): the place to read what the click settled.
+  void setClickSink(std::function<void()> sink) { clickSink_ = std::move(sink); }
   // The message of the scripted random source that ran dry, if one did.
   const std::optional<QString>& randomExhausted() const { return exhausted_; }
 
@@ -132,6 +135,7 @@ class Form1 : public QWidget {
   QPointer<QWidget> newsHolder_;
   ErrorSink errorSink_;
   ErrorSink exhaustedSink_;
+  std::function<void()> clickSink_;
   std::optional<QString> exhausted_;
   std::chrono::milliseconds pace_{0};
   // The frames still to show of the last click, and its messages, held back until the table

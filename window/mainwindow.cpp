@@ -7,13 +7,16 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QSettings>
+#include <QTimer>
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <iostream>
 
 #include "window/art.h"
 #include "window/language.h"
 #include "window/rules.h"
+#include "window/statistics.h"
 
 namespace korvo {
 
@@ -76,7 +79,11 @@ std::chrono::milliseconds MainWindow::turnTime(Pace pace) {
 }
 
 MainWindow::MainWindow(Game& game, const QString& version, QSettings& settings, QWidget* parent)
-    : QMainWindow(parent), form_(new Form1(game, this)), version_(version), settings_(settings) {
+    : QMainWindow(parent),
+      form_(new Form1(game, this)),
+      version_(version),
+      settings_(settings),
+      keeper_(game.dir()) {
   setObjectName(QStringLiteral("MainWindow"));
   setWindowTitle(form_->windowTitle());
   view_ = new TableView(form_, this);
@@ -101,6 +108,20 @@ MainWindow::MainWindow(Game& game, const QString& version, QSettings& settings, 
   }
   resize(TableView::designed(zoom) + QSize(0, menuBar()->sizeHint().height()));
   view_->zoomed = [this](double z) { settings_.setValue(QString::fromUtf8(kSizeKey), z); };
+
+  form_->setClickSink([this, &game] {
+    if (const auto warning = keeper_.record(game.settled())) {
+      std::cerr << "korvo: " << *warning << std::endl;
+    }
+    if (statisticsWindow_) statisticsWindow_->refresh();
+  });
+  if (const auto told = keeper_.open()) {
+    // Told once the window is up, above it.
+    QTimer::singleShot(0, this, [this, text = QString::fromStdString(*told)] {
+      QMessageBox::information(this, tr("Korvo Statistics"),
+                               tr("The statistics file could not be used.\n\n%1").arg(text));
+    });
+  }
 }
 
 void MainWindow::zoomTo(double zoom) {
@@ -136,6 +157,9 @@ void MainWindow::buildMenus() {
   knock_ =
       gameMenu_->addAction(QString(), this, [this] { form_->clickControl(Control::Command2); });
   knock_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
+  gameMenu_->addSeparator();
+  statistics_ = gameMenu_->addAction(QString(), this, &MainWindow::showStatistics);
+  statistics_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
   gameMenu_->addSeparator();
   quit_ = gameMenu_->addAction(QString(), this, &QWidget::close);
   // The desktop's own Quit key; Ctrl+Q where the desktop names none (Windows-like schemes).
@@ -204,7 +228,8 @@ void MainWindow::buildMenus() {
   about_->setMenuRole(QAction::AboutRole);
 
   // Shortcuts work wherever the focus is on the table, also in its read-only text boxes.
-  for (QAction* action : {deal_, knock_, quit_, rules_, bigger_, smaller_, actualSize_}) {
+  for (QAction* action :
+       {deal_, knock_, statistics_, quit_, rules_, bigger_, smaller_, actualSize_}) {
     action->setShortcutContext(Qt::WindowShortcut);
   }
   retranslate();
@@ -215,6 +240,7 @@ void MainWindow::retranslate() {
   gameMenu_->setTitle(tr("&Game"));
   deal_->setText(tr("&Deal"));
   knock_->setText(tr("&Knock"));
+  statistics_->setText(tr("S&tatistics…"));
   quit_->setText(tr("&Quit"));
   viewMenu_->setTitle(tr("&View"));
   paceMenu_->setTitle(tr("&Pace of the Computer Players"));
@@ -263,6 +289,21 @@ void MainWindow::showRules() {
   rulesWindow_->show();
   rulesWindow_->raise();
   rulesWindow_->activateWindow();
+}
+
+StatisticsWindow* MainWindow::statisticsWindow() const {
+  return statisticsWindow_;
+}
+
+void MainWindow::showStatistics() {
+  if (!statisticsWindow_) {
+    statisticsWindow_ = new StatisticsWindow(keeper_, this);
+    statisticsWindow_->setAttribute(Qt::WA_DeleteOnClose);
+  }
+  statisticsWindow_->refresh();
+  statisticsWindow_->show();
+  statisticsWindow_->raise();
+  statisticsWindow_->activateWindow();
 }
 
 void MainWindow::showAbout() {

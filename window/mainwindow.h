@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "game/game.h"
+#include "game/statistics.h"
 #include "window/form1.h"
 
 class QAction;
@@ -19,6 +20,8 @@ class QMenu;
 class QSettings;
 
 namespace korvo {
+
+class StatisticsWindow;
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
@@ -49,6 +52,11 @@ class MainWindow : public QMainWindow {
   // View > Pace: Off, Brisk, Relaxed.
   QAction* paceAction(Pace pace) const { return paceActions_[static_cast<int>(pace)]; }
 
+  // Game > Statistics, and its window once it has been opened.
+  QAction* statisticsAction() const { return statistics_; }
+  StatisticsWindow* statisticsWindow() const;
+  StatisticsKeeper& statistics() { return keeper_; }
+
   // The rules window, once it has been opened.
   QDialog* rulesWindow() const { return rulesWindow_; }
 
@@ -68,6 +76,7 @@ class MainWindow : public QMainWindow {
   void setLanguage(const QString& code);
   void showRules();
   void showAbout();
+  void showStatistics();
   void setPace(Pace pace);
   void zoomTo(double zoom);
   void zoomStep(int direction);
@@ -83,6 +92,7 @@ class MainWindow : public QMainWindow {
   QAction* quit_ = nullptr;
   QAction* rules_ = nullptr;
   QAction* about_ = nullptr;
+  QAction* statistics_ = nullptr;
   QMenu* viewMenu_ = nullptr;
   QAction* bigger_ = nullptr;
   QAction* smaller_ = nullptr;
@@ -92,6 +102,9 @@ class MainWindow : public QMainWindow {
   std::array<QAction*, 3> paceActions_{};
   std::vector<QAction*> languageActions_;
   QPointer<QDialog> rulesWindow_;
+  // The statistics of this run: counted after every click, written when one settles a round.
+  StatisticsKeeper keeper_;
+  QPointer<StatisticsWindow> statisticsWindow_;
 };
 
 }  // namespace korvo

@@ -71,7 +71,8 @@ QString rulesText() {
       h3(RulesWindow::tr("Keys")),
       para(RulesWindow::tr(
           "Tab moves between the cards, piles and buttons; Space plays the one with the "
-          "focus. Ctrl+D deals, Ctrl+K knocks, F1 opens these rules and Ctrl+Q quits. "
+          "focus. Ctrl+D deals, Ctrl+K knocks, Ctrl+T shows the statistics, F1 opens these "
+          "rules and Ctrl+Q quits. "
           "Ctrl++ and Ctrl+- make the table bigger and smaller, Ctrl+0 brings it back to "
           "its actual size. View &gt; Pace sets how fast you see the computer players "
           "move; a click shows the end of their moves at once. View &gt; Language chooses "
@@ -80,7 +81,8 @@ QString rulesText() {
       para(RulesWindow::tr(
           "Korvo keeps its files in one directory: <b>cardfile.txt</b>, the deck, "
           "shuffled and rewritten at every deal so that the order carries over to the "
-          "next run; <b>totals.txt</b>, the four win counts; and the pictures, one JPEG "
+          "next run; <b>totals.txt</b>, the four win counts; <b>statistics.json</b>, what "
+          "every player has played and won (Game &gt; Statistics); and the pictures, one JPEG "
           "file per card as the deck names it, <b>down1.JPG</b> for a card's back, "
           "<b>gone.JPG</b> for an empty place and <b>hundred0.JPG</b> to "
           "<b>hundred12.JPG</b> for the banknotes. You may put pictures of your own in "

@@ -1,0 +1,269 @@
+// statistics.json against what the games show: seeded whole games played through the headless
+// driver one click at a time, each click's change of the file checked against its output line;
+// files the keeper cannot use; a directory it cannot write; korvo --statistics.
+#include "game/statistics.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <random>
+#include <sstream>
+
+#include "app/headless.h"
+#include "game/gamedir.h"
+#include "players/classic.h"
+#include "tests/test_support.h"
+
+namespace korvo {
+namespace {
+
+namespace fs = std::filesystem;
+using nlohmann::json;
+
+// Player 1 deals, knocks on 26 or more, else draws and throws his lowest card outside his best
+// suit; one click in eight goes anywhere (refused clicks too). He wins now and then, goes out,
+// and a Deal then plays the rest of the game out without him.
+std::string nextClick(const json& s, std::mt19937& rng) {
+  const char* const any[] = {"Command1", "Command2", "Picture14", "Picture15", "Picture1"};
+  if (rng() % 8 == 0) return any[rng() % 5];
+  if (s["dealt"] == 0 || s["turnphase"] == kClosedPhase) return "Command1";
+  const bool fits = s["decksuit"][s["deckpos"].get<int>() - 1] == s["p1suit"][4];
+  if (s["turnphase"] == kTakePhase) {
+    return s["p1value"][4] >= 28 ? "Command2" : fits ? "Picture15" : "Picture14";
+  }
+  const auto worth = [&](int i) {
+    return s["p1value"][i - 1].get<int>() + (s["p1suit"][i - 1] == s["p1suit"][4] ? 100 : 0);
+  };
+  int throwAway = 4;
+  for (int i = 1; i <= 3; ++i) throwAway = worth(i) < worth(throwAway) ? i : throwAway;
+  return "Picture" + std::to_string(throwAway);
+}
+
+TEST(Statistics, SeededGamesCountWhatTheirLinesShow) {
+  int singleRounds = 0, playedOut = 0, doubles = 0, korvos = 0, pellWins = 0;
+  for (uint64_t seed = 1; seed <= 6; ++seed) {
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    // In memory where there is room: every deal and settled round flushes a file to disk.
+    testing::TempDir dir(::access("/dev/shm", W_OK) == 0 ? "/dev/shm" : fs::temp_directory_path());
+    initGameFiles(dir.path());
+    SeededRandom random(seed);
+    Game game(dir.path(), random, classicSeats());
+    game.setRecording(true);  // one frame for each round played out without player 1
+    StatisticsKeeper keeper(dir.path());
+    ASSERT_FALSE(keeper.open());
+    std::mt19937 rng(static_cast<unsigned>(seed));
+    json prev = clickRecord("", game, {})["state"];
+    Statistics was = keeper.statistics();
+    for (int click = 0, games = 0; games < 6 && !HasFailure(); ++click) {
+      ASSERT_LT(click, 5000);
+      const std::string name = nextClick(prev, rng);
+      std::istringstream in(name + "\n");
+      std::ostringstream out, err;
+      ASSERT_EQ(runHeadless(game, in, out, err, &keeper), 0);
+      const json line = json::parse(out.str()), &now = line["state"];
+      ASSERT_FALSE(line.contains("error") || !err.str().empty()) << out.str() << err.str();
+      const Statistics is = fs::exists(dir / kStatisticsFile)
+                                ? parseStatistics(testing::readFile(dir / kStatisticsFile))
+                                : was;
+      // Honor before and after the click, the winner and who knocked, as the lines show them.
+      const bool deals = name == "Command1" && prev["dealt"] == 0;
+      bool newGame = deals;
+      for (const json& h : prev["honor"]) newGame = newGame && h < 1;
+      std::array<int, kPlayers + 1> b{}, a{};
+      int winner = 0, knocker = 0, korvo = 0, pot = 16 - now["pot"].get<int>();
+      for (int k = 1; k <= kPlayers; ++k) {
+        b[k] = newGame ? 4 : prev["honor"][k - 1].get<int>();
+        pot -= a[k] = now["honor"][k - 1].get<int>();
+        if (now["wins"][k - 1] != prev["wins"][k - 1]) winner = k;
+        if (now["knocked"][k - 1] == kYes) knocker = k;
+        if (now["knocked"][k - 1] == kKorvo) korvo = k;
+      }
+      if (winner != 0) a[winner] = pot;  // set back to 0 after the pot was counted
+      Statistics want = was;
+      if (winner != 0) {
+        for (auto& p : want.players) ++p.gamesPlayed;
+        ++want.players[winner - 1].gamesWon;
+        want.streak = winner == 1 ? was.streak + 1 : 0;
+        want.bestStreak = std::max(was.bestStreak, want.streak);
+        ++games;
+        pellWins += winner == 1;
+      }
+      const bool settled = now["dealt"] == 0 && (prev["dealt"] == 1 || deals);
+      if (settled && !(deals && !newGame && b[1] < 1)) {
+        ++singleRounds;  // one round, all of it on the line
+        for (int k = 1; k <= kPlayers; ++k) {
+          PlayerCounts& p = want.players[k - 1];
+          p.roundsPlayed += b[k] >= 1;
+          p.roundsLost += a[k] < b[k];
+          p.knocks += knocker == k;
+          p.doubleKnocks += knocker == k && b[k] - a[k] == 2;
+          p.korvos += korvo == k;
+          doubles += knocker == k && b[k] - a[k] == 2;
+        }
+        korvos += korvo != 0;
+      } else if (settled) {
+        // Rounds without player 1: the line shows their sums. Each ends on one knock or one
+        // 31, and costs each payer 1 point, a knocker who pays double 2.
+        ++playedOut;
+        int64_t rounds = 0, endings = 0;
+        for (const TableFrame& f : game.frames()) rounds += f.kind == TableFrame::Kind::RoundEnd;
+        for (int k = 1; k <= kPlayers; ++k) {
+          const PlayerCounts &p = is.players[k - 1], &q = was.players[k - 1];
+          EXPECT_EQ(p.roundsLost - q.roundsLost + p.doubleKnocks - q.doubleKnocks, b[k] - a[k]);
+          if (k == 1 || k == winner) {
+            EXPECT_EQ(p.roundsPlayed - q.roundsPlayed, k == 1 ? 0 : rounds);
+          }
+          endings += p.knocks - q.knocks + p.korvos - q.korvos;
+          want.players[k - 1] = {want.players[k - 1].gamesPlayed,
+                                 want.players[k - 1].gamesWon,
+                                 p.roundsPlayed,
+                                 p.roundsLost,
+                                 p.knocks,
+                                 p.doubleKnocks,
+                                 p.korvos};
+        }
+        EXPECT_EQ(endings, rounds);
+      }
+      EXPECT_EQ(is, want) << "click " << click << " " << name;
+      was = is;
+      prev = now;
+    }
+    const Wins totals = readTotalsFile(dir / kTotalsFile);  // from 0,0,0,0
+    for (int k = 1; k <= kPlayers; ++k) EXPECT_EQ(was.players[k - 1].gamesWon, totals[k - 1]);
+  }
+  EXPECT_TRUE(singleRounds > 50 && playedOut > 5 && doubles > 0 && korvos > 0 && pellWins > 1);
+  std::cout << "[ figures  ] 36 games: " << singleRounds << " rounds of one click, " << playedOut
+            << " played out without player 1, " << doubles << " double payments, " << korvos
+            << " 31s, " << pellWins << " won by player 1\n";
+}
+
+// A file the keeper cannot use is set aside as statistics.json.bak (its bytes kept), the player
+// is told, the counting starts afresh and the next settled round writes a good file.
+TEST(Statistics, FilesThatCannotBeUsedAreSetAside) {
+  Statistics good = freshStatistics(0);
+  good.players[0] = {5, 2, 30, 12, 4, 1, 2};
+  good.players[1] = {5, 3, 40, 11, 6, 0, 1};
+  good.players[2] = good.players[3] = {5, 0, 35, 10, 3, 2, 0};
+  good.bestStreak = 2;
+  const nlohmann::ordered_json file = statisticsJson(good, true);
+  ASSERT_EQ(parseStatistics(file.dump()), good);
+  const auto count = [&](int player, const char* member, json value) {
+    auto j = file;
+    j["players"][player - 1][member] = value;
+    return j.dump(2);
+  };
+  auto noVersion = file, v2 = file, badDate = file, three = file, noKorvos = file;
+  noVersion.erase("version");
+  v2["version"] = 2;
+  badDate["since"] = "yesterday";
+  three["players"].erase(3);
+  noKorvos["players"][0].erase("korvos");
+  const std::pair<std::string, const char*> rows[] = {
+      // The contents ("dir", "fifo": not a regular file) and a word of the message.
+      {"dir", "not a regular file"},
+      {"fifo", "not a regular file"},
+      {" ", "not JSON"},
+      {file.dump(2).substr(0, 300), "not JSON"},
+      {"[1, 2]", "not a JSON object"},
+      {count(1, "knocks", -4), "is -4, not a count"},
+      {count(1, "rounds_played", 30'000'000'000'000), "not a count"},
+      {count(1, "knocks", 4.5), "not a whole number"},
+      {count(1, "knocks", "4"), "whole number"},
+      {noVersion.dump(), "no version"},
+      {v2.dump(), "version 2"},
+      {badDate.dump(), "\"since\""},
+      {three.dump(), "four players"},
+      {noKorvos.dump(), "no \"korvos\""},
+      {count(3, "name", "Tom"), "not named Tobin"},
+      {count(2, "games_won", 6), "contradict"},
+      {count(2, "games_won", 2), "add up"},
+      {count(1, "best_streak", 3), "runs of games won"}};
+  for (const auto& [contents, fault] : rows) {
+    SCOPED_TRACE(contents.substr(0, 40));
+    testing::GameDir dir;
+    if (contents == "dir") fs::create_directory(dir / kStatisticsFile);
+    ASSERT_TRUE(contents != "fifo" || ::mkfifo((dir / kStatisticsFile).c_str(), 0644) == 0);
+    if (contents != "dir" && contents != "fifo")
+      testing::writeFile(dir / kStatisticsFile, contents);
+    StatisticsKeeper keeper(dir.path());
+    const std::string told = keeper.open().value_or("");
+    EXPECT_TRUE(told.find(fault) != told.npos &&
+                told.find("kept as statistics.json.bak") != told.npos)
+        << told;
+    EXPECT_EQ(contents.size() > 4 ? testing::readFile(dir / kStatisticsBackup) : contents,
+              contents);
+    EXPECT_EQ(keeper.statistics().players, Statistics{}.players);
+    RoundSettled round;
+    round.played = {false, true, true, true, true};
+    round.knocker = 3;
+    EXPECT_FALSE(keeper.record({round}));
+    EXPECT_EQ(parseStatistics(testing::readFile(dir / kStatisticsFile)).players[2].knocks, 1);
+  }
+}
+
+// A directory that refuses the file: one warning a run, and the counting goes on.
+TEST(Statistics, AnUnwritableDirectoryIsOneWarningARun) {
+  testing::GameDir dir;
+  testing::UnwritableDir readOnly(dir.path());
+  if (!readOnly.ok) GTEST_SKIP() << "this system cannot make a directory refuse writes";
+  StatisticsKeeper keeper(dir.path());
+  EXPECT_FALSE(keeper.open());
+  RoundSettled round;
+  round.played[1] = true;
+  EXPECT_NE(keeper.record({round}).value_or("").find("statistics.json: cannot be written"),
+            std::string::npos);
+  EXPECT_FALSE(keeper.record({round}));
+  EXPECT_EQ(keeper.statistics().players[0].roundsPlayed, 2);
+}
+
+// The built program with `args` and `input`: exit status, standard output, standard error.
+std::array<std::string, 3> run(const std::string& args, const std::string& input = "") {
+  testing::TempDir t;
+  testing::writeFile(t / "in", input);
+  const std::string command = "'" KORVO_BINARY "' " + args + " < " + (t / "in").string() + " > " +
+                              (t / "out").string() + " 2> " + (t / "err").string();
+  const int status = std::system(command.c_str());
+  return {std::to_string(WEXITSTATUS(status)), testing::readFile(t / "out"),
+          testing::readFile(t / "err")};
+}
+
+// --statistics reads only: zeros from now without a file, D15's members with --json, and for a
+// file it cannot use zeros and one line on standard error, the file left in place. A headless
+// game over that file prints the lines of the same game without it, and tells once.
+TEST(Statistics, TheCommandLineAndABadFile) {
+  testing::GameDir dir, clean;
+  const std::string d = "--statistics --dir " + dir.path().string();
+  const std::string from = formatSince(std::time(nullptr));
+  const json fresh = json::parse(run(d + " --json")[1]);
+  EXPECT_TRUE(fresh["since"] >= from && fresh["since"] <= formatSince(std::time(nullptr)));
+  EXPECT_EQ(fresh.size(), 2u);
+  const json zeros = json::parse(R"({"name": "Oma", "games_played": 0, "games_won": 0,
+      "rounds_played": 0, "rounds_lost": 0, "knocks": 0, "double_knocks": 0, "korvos": 0})");
+  EXPECT_EQ(fresh["players"][1], zeros);
+  auto pell = zeros;
+  pell.update(json{{"name", "Pell"}, {"streak", 0}, {"best_streak", 0}});
+  EXPECT_EQ(fresh["players"][0], pell);
+  testing::writeFile(dir / kStatisticsFile, "not statistics");
+  const auto bad = run(d);
+  EXPECT_EQ(bad[0], "0");
+  EXPECT_NE(bad[1].find("Pell        0    0         -       0"), std::string::npos) << bad[1];
+  EXPECT_EQ(bad[2].find(dir.path().string() + "/statistics.json: is not JSON"), 7u) << bad[2];
+  EXPECT_FALSE(fs::exists(dir / kStatisticsBackup));
+
+  std::string clicks;
+  for (int i = 0; i < 30; ++i) clicks += "Command1\nCommand2\n";
+  const auto a = run("--headless --seed 7 --dir " + clean.path().string(), clicks);
+  const auto b = run("--headless --seed 7 --dir " + dir.path().string(), clicks);
+  EXPECT_EQ(b[1], a[1]);
+  EXPECT_EQ(a[2], "");
+  EXPECT_EQ(std::count(b[2].begin(), b[2].end(), '\n'), 1) << b[2];
+  EXPECT_NE(b[2].find("kept as statistics.json.bak"), std::string::npos) << b[2];
+  EXPECT_EQ(testing::readFile(dir / kStatisticsBackup), "not statistics");
+  EXPECT_EQ(parseStatistics(testing::readFile(dir / kStatisticsFile)).players,
+            parseStatistics(testing::readFile(clean / kStatisticsFile)).players);
+}
+
+}  // namespace
+}  // namespace korvo
