@@ -8,7 +8,7 @@ FUZZ_SECONDS ?= 60
 GAME_DIR := $(BUILD)/game
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps configure build run check format format-check tidy test test-asan fuzz soak screenshot window-shots bench \
+.PHONY: all deps configure build run check format format-check tidy test test-asan fuzz soak screenshot window-shots motion-shots bench \
 	clean package check-package check-build-types check-release-build
 
 all: build
@@ -124,12 +124,17 @@ window-shots: build
 	@scripts/install-deps --shots
 	scripts/window-shots $(BUILD) docs
 
+# Frames of moving cards as the display shows them (Xvfb), at actual size and on a screen of
+# twice the density, into docs/.
+motion-shots: build
+	scripts/motion-shots $(BUILD) docs
+
 # Speed and memory against their floors, one table of ratios measured in one run (bench/run).
 # A Release build of its own; warnings are not errors there, as the optimizer warns anew.
 bench: deps
 	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DKORVO_BENCH=ON -DKORVO_WERROR=OFF
 	cmake --build $(BENCH_BUILD) -j $(JOBS) --target korvo startup_floor click_bench deck_bench \
-	  record_bench photo_deck engine_bench
+	  record_bench motion_bench photo_deck engine_bench
 	bench/run $(BENCH_BUILD)
 
 clean:

@@ -292,6 +292,14 @@ Whose message, then the message: &quot;Oma: Knock!&quot;.</extracomment>
         <source>S&amp;tatistics…</source>
         <translation>S&amp;tatistik …</translation>
     </message>
+    <message>
+        <source>&amp;Four-Colour Suits</source>
+        <translation>&amp;Vierfarbenblatt</translation>
+    </message>
+    <message>
+        <source>The four-colour faces could not be drawn: %1</source>
+        <translation>Die Bilder des Vierfarbenblatts konnten nicht gezeichnet werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>korvo::MessageWords</name>

@@ -23,6 +23,7 @@
 #include "tests/window_support.h"
 #include "window/art.h"
 #include "window/initdir.h"
+#include "window/mainwindow.h"
 #include "window/picturecache.h"
 #include "window/speech.h"
 
@@ -281,10 +282,14 @@ TEST(Init, WritesEveryPictureAndItsTwinUnderItsNameAndKeepsThePlayersOwn) {
   std::set<std::string> pictures = {"down1.JPG", "gone.JPG"};
   for (const auto& c : standardCards()) pictures.insert(c.record.picture);
   for (int points = 0; points <= 12; ++points) pictures.insert(honorPicture(points));
-  std::set<std::string> expected = {"cardfile.txt", "totals.txt"};
+  std::set<std::string> expected = {"cardfile.txt", "totals.txt", "four-colour"}, fourColour;
   for (const std::string& name : pictures) {
     expected.insert(name);
-    if (name == "AS.JPG") continue;  // the player's own ace gets no twin
+    if (name == "AS.JPG") continue;  // the player's own ace gets no twins
+    if (name.find('.') <= 3) {       // a face
+      fourColour.insert(name);
+      fourColour.insert(finerTwinName(QString::fromStdString(name)).toStdString());
+    }
     const QString file = QString::fromStdString((dir / name).string());
     const QImage base(file), twin(finerTwinName(file));
     expected.insert(finerTwinName(QString::fromStdString(name)).toStdString());
@@ -294,12 +299,96 @@ TEST(Init, WritesEveryPictureAndItsTwinUnderItsNameAndKeepsThePlayersOwn) {
     EXPECT_TRUE(PictureCache::sameDrawing(base, twin)) << name;
   }
   EXPECT_EQ(entries(dir.path()), expected) << "a name is wrong or a temporary file stayed";
+  EXPECT_EQ(entries(dir / "four-colour"), fourColour);
   EXPECT_EQ(testing::readFile(dir / "AS.JPG"), "the player's own ace of spades");
   // A picture holds the card its name stands for: the ten of hearts is red, not the spades'.
   const QColor mean = QImage(QString::fromStdString((dir / "10H.JPG").string()))
                           .scaled(1, 1, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                           .pixelColor(0, 0);
   EXPECT_GT(mean.red(), mean.green() + 20) << mean.name().toStdString();
+}
+
+// The four-colour faces are the standard ones with the signs and indices of diamonds and clubs
+// in blue and green: wherever the two differ, the standard pixel is the standard ink laid over
+// something with some cover, and the four-colour pixel the new ink laid over the same thing
+// with the same cover. Spades and hearts keep their colours.
+TEST(FourColour, FacesDifferOnlyInTheInkOfTheirSuit) {
+  const struct {
+    int suit;
+    QColor was, is;
+  } inks[] = {{0, QColor(0, 0, 0), QColor(0, 128, 32)},
+              {1, QColor(204, 0, 0), QColor(0, 64, 204)},
+              {2, QColor(204, 0, 0), QColor(204, 0, 0)},
+              {3, QColor(0, 0, 0), QColor(0, 0, 0)}};
+  for (const auto& [suit, was, is] : inks) {
+    for (int rank : {1, 7, 10, 12}) {
+      for (int scale : {1, 2}) {
+        SCOPED_TRACE(::testing::Message() << "rank " << rank << " suit " << suit << " x" << scale);
+        const QImage standard = cardFace(rank, suit, scale).convertToFormat(QImage::Format_RGB32);
+        const QImage four = cardFace(rank, suit, scale, true).convertToFormat(QImage::Format_RGB32);
+        const int delta[3] = {was.red() - is.red(), was.green() - is.green(),
+                              was.blue() - is.blue()};
+        const int widest = std::abs(delta[0]) > std::abs(delta[2]) ? 0 : 2;
+        int inked = 0, stray = 0;
+        for (int y = 0; y < standard.height(); ++y) {
+          for (int x = 0; x < standard.width(); ++x) {
+            const QColor a = standard.pixelColor(x, y), b = four.pixelColor(x, y);
+            const int d[3] = {a.red() - b.red(), a.green() - b.green(), a.blue() - b.blue()};
+            if (delta[widest] == 0) {
+              stray += a != b;
+              continue;
+            }
+            const double cover = double(d[widest]) / delta[widest];
+            for (int k = 0; k < 3; ++k) stray += std::abs(d[k] - cover * delta[k]) > 3;
+            stray += cover < -0.02 || cover > 1.02;
+            inked += cover > 0.9;
+          }
+        }
+        EXPECT_EQ(stray, 0);
+        EXPECT_EQ(inked > 20 * scale * scale, delta[widest] != 0) << inked;
+      }
+    }
+  }
+}
+
+// View > Four-colour suits in a directory of an earlier Korvo: the four-colour faces are drawn
+// into it, each file there kept, none for a face the player supplied; the drawn faces show in
+// four colours, the player's as they are, and the choice is the next window's.
+TEST(FourColour, TheOptionDrawsTheFacesOnceAndSwitchesThem) {
+  Played played;
+  const std::filesystem::path dir = played.dir.path();
+  std::filesystem::remove_all(dir / "four-colour");
+  std::filesystem::create_directory(dir / "four-colour");
+  testing::writeFile(dir / "four-colour" / "2C.JPG", "kept");
+  std::filesystem::copy_file(dir / "KH.JPG", dir / "AS.JPG",  // the player's own ace of spades
+                             std::filesystem::copy_options::overwrite_existing);
+  {
+    MainWindow window(played.game, QStringLiteral("1"), played.settings);
+    Form1& table = window.table();
+    window.fourColourAction()->trigger();
+    EXPECT_EQ(testing::readFile(dir / "four-colour" / "2C.JPG"), "kept");
+    EXPECT_FALSE(std::filesystem::exists(dir / "four-colour" / "AS.JPG"));
+    EXPECT_TRUE(std::filesystem::exists(dir / "four-colour" / "QD@2x.JPG"));
+    for (const StandardCard& card : standardCards()) {
+      const std::string& face = card.record.picture;
+      auto& place = dynamic_cast<ShownPicture&>(*table.control(Control::Picture1));
+      const auto shows = [&](const std::string& file) {
+        return samePixels(place.picture().toImage(),
+                          table.pictures().picture(QString::fromStdString(file)).toImage());
+      };
+      played.game.mutableTable().showPicture(Control::Picture1, face);
+      table.clickControl(Control::Picture5);  // refused: the table is brought in line
+      EXPECT_EQ(place.pictureName().toStdString(), face);
+      EXPECT_TRUE(shows(face == "AS.JPG" ? face : "four-colour/" + face)) << face;
+      if (card.rank != 12) continue;
+      window.fourColourAction()->trigger();
+      EXPECT_TRUE(shows(face)) << face;
+      window.fourColourAction()->trigger();
+    }
+  }
+  MainWindow again(played.game, QStringLiteral("1"), played.settings);
+  EXPECT_TRUE(again.fourColourAction()->isChecked());
+  EXPECT_TRUE(again.table().fourColour());
 }
 
 }  // namespace

@@ -21,13 +21,27 @@ const QColor kCardWhite{255, 255, 255};
 const QColor kCardBorder{110, 110, 110};
 const QColor kRed{204, 0, 0};
 const QColor kBlack{0, 0, 0};
+// The four-colour deck's own: diamonds blue, clubs green, each as dark as the red so that it
+// reads as well on the white card and on the court cards' panels.
+const QColor kBlue{0, 64, 204};
+const QColor kGreen{0, 128, 32};
 
 bool isRed(int suitIndex) {
   return suitIndex == kDiamonds || suitIndex == kHearts;
 }
-QColor suitColor(int suitIndex) {
-  return isRed(suitIndex) ? kRed : kBlack;
-}
+
+// The colour of a suit's signs and indices, on the standard faces and the four-colour ones.
+struct Ink {
+  int suitIndex;
+  bool fourColour;
+  QColor color() const {
+    if (fourColour && suitIndex == kDiamonds) return kBlue;
+    if (fourColour && suitIndex == kClubs) return kGreen;
+    return isRed(suitIndex) ? kRed : kBlack;
+  }
+  // The frame of a court card's panel keeps the standard colour in both decks.
+  QColor frame() const { return isRed(suitIndex) ? kRed : kBlack; }
+};
 
 // A suit symbol one unit tall and at most one unit wide, centred on the origin, y downwards.
 QPainterPath unitSuit(int suitIndex) {
@@ -75,14 +89,14 @@ QPainterPath unitSuit(int suitIndex) {
 }
 
 // Draws a suit symbol of the given height centred on `centre`, upside down if asked.
-void drawSuit(QPainter& painter, int suitIndex, QPointF centre, double height,
-              bool upsideDown = false) {
+void drawSuit(QPainter& painter, Ink ink, QPointF centre, double height, bool upsideDown = false) {
+  const int suitIndex = ink.suitIndex;
   painter.save();
   painter.translate(centre);
   if (upsideDown) painter.rotate(180);
   painter.scale(height, height);
   painter.setPen(Qt::NoPen);
-  painter.setBrush(suitColor(suitIndex));
+  painter.setBrush(ink.color());
   painter.drawPath(unitSuit(suitIndex));
   painter.restore();
 }
@@ -131,8 +145,8 @@ void drawBlankCard(QPainter& painter) {
 
 // The rank and a small suit symbol in the top-left corner; the caller rotates the painter
 // for the bottom-right one.
-void drawCornerIndex(QPainter& painter, int rank, int suitIndex) {
-  painter.setPen(suitColor(suitIndex));
+void drawCornerIndex(QPainter& painter, int rank, Ink ink) {
+  painter.setPen(ink.color());
   painter.setFont(boldSans(rank == 10 ? 11 : 13));
   const QRectF rankBox(1, 2, 14, 14);
   QString text = rankText(rank);
@@ -147,7 +161,7 @@ void drawCornerIndex(QPainter& painter, int rank, int suitIndex) {
   } else {
     painter.drawText(rankBox, Qt::AlignCenter, text);
   }
-  drawSuit(painter, suitIndex, QPointF(8, 22), 9);
+  drawSuit(painter, ink, QPointF(8, 22), 9);
 }
 
 // Pip positions as (column, row) fractions of the pip area; column 0 left, 0.5 centre,
@@ -185,19 +199,19 @@ std::vector<Pip> pipLayout(int rank) {
   }
 }
 
-void drawPips(QPainter& painter, int rank, int suitIndex) {
+void drawPips(QPainter& painter, int rank, Ink ink) {
   // The pip area sits between the corner indices; pip centres span it.
   const double left = 24, right = 49, top = 16, bottom = 82;
   const double pipHeight = rank >= 9 ? 12 : 13;
   for (const Pip& pip : pipLayout(rank)) {
     const QPointF centre(left + pip.column * (right - left), top + pip.row * (bottom - top));
-    drawSuit(painter, suitIndex, centre, pipHeight, pip.row > 0.5);
+    drawSuit(painter, ink, centre, pipHeight, pip.row > 0.5);
   }
 }
 
 // Jack, queen and king: a framed panel in the rank's own colour with the letter large and
 // the suit symbol, mirrored in the lower half as on a court card.
-void drawCourt(QPainter& painter, int rank, int suitIndex) {
+void drawCourt(QPainter& painter, int rank, Ink ink) {
   static const std::array<QColor, 3> panelColors = {
       QColor(190, 215, 245),  // jack: light blue
       QColor(245, 200, 215),  // queen: rose
@@ -205,7 +219,7 @@ void drawCourt(QPainter& painter, int rank, int suitIndex) {
   };
   const QColor fill = panelColors[static_cast<size_t>(rank - 11)];
   const QRectF panel(15.5, 12.5, 42, 73);
-  painter.setPen(QPen(suitColor(suitIndex), 1.5));
+  painter.setPen(QPen(ink.frame(), 1.5));
   painter.setBrush(fill);
   painter.drawRect(panel);
   painter.setPen(QPen(fill.darker(150), 1));
@@ -218,10 +232,10 @@ void drawCourt(QPainter& painter, int rank, int suitIndex) {
     painter.save();
     painter.translate(panel.center());
     if (upsideDown) painter.rotate(180);
-    painter.setPen(suitColor(suitIndex));
+    painter.setPen(ink.color());
     painter.setFont(boldSans(24));
     painter.drawText(QRectF(-20, -35, 26, 30), Qt::AlignCenter, rankText(rank));
-    drawSuit(painter, suitIndex, QPointF(11, -22), 12);
+    drawSuit(painter, ink, QPointF(11, -22), 12);
     painter.restore();
   }
 }
@@ -280,26 +294,27 @@ void drawFan(QPainter& painter, int count, QPointF pivot, double noteWidth, doub
 
 }  // namespace
 
-QImage cardFace(int rank, int suitIndex, int scale) {
+QImage cardFace(int rank, int suitIndex, int scale, bool fourColour) {
   checkCard(rank, suitIndex);
+  const Ink ink{suitIndex, fourColour};
   QImage image = feltImage(kCardWidth, kCardHeight, scale);
   QPainter painter(&image);
   drawInPicturePixels(painter, scale);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setRenderHint(QPainter::TextAntialiasing);
   drawBlankCard(painter);
-  drawCornerIndex(painter, rank, suitIndex);
+  drawCornerIndex(painter, rank, ink);
   painter.save();
   painter.translate(kCardWidth, kCardHeight);
   painter.rotate(180);
-  drawCornerIndex(painter, rank, suitIndex);
+  drawCornerIndex(painter, rank, ink);
   painter.restore();
   if (rank == 1) {
-    drawSuit(painter, suitIndex, QPointF(kCardWidth / 2.0, kCardHeight / 2.0), 36);
+    drawSuit(painter, ink, QPointF(kCardWidth / 2.0, kCardHeight / 2.0), 36);
   } else if (rank >= 11) {
-    drawCourt(painter, rank, suitIndex);
+    drawCourt(painter, rank, ink);
   } else {
-    drawPips(painter, rank, suitIndex);
+    drawPips(painter, rank, ink);
   }
   return image;
 }
@@ -382,6 +397,10 @@ QImage startupBanknotes(int scale) {
   painter.setRenderHint(QPainter::TextAntialiasing);
   drawFan(painter, 4, QPointF(50, 98), 28, 58, 24, 54);
   return image;
+}
+
+QString fourColourName(const QString& face) {
+  return QStringLiteral("four-colour/") + face;
 }
 
 QString finerTwinName(const QString& file) {

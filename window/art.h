@@ -26,8 +26,10 @@ inline const QColor kFeltGreen{0, 128, 0};
 // each way and shows the same picture.
 
 // rank 1 (ace) .. 13 (king); suitIndex 0 clubs, 1 diamonds, 2 hearts, 3 spades.
-// Throws std::invalid_argument outside those ranges.
-QImage cardFace(int rank, int suitIndex, int scale = 1);
+// Throws std::invalid_argument outside those ranges. The four-colour face is the same card
+// with the signs and indices of its suit in that suit's own colour: spades black, hearts red,
+// diamonds blue, clubs green.
+QImage cardFace(int rank, int suitIndex, int scale = 1, bool fourColour = false);
 QImage cardBack(int scale = 1);
 // Where a card used to be: plain felt green.
 QImage emptyPlace(int scale = 1);
@@ -37,6 +39,11 @@ QImage emptyPlace(int scale = 1);
 QImage honorBanknotes(int points, int scale = 1);
 // What the four honor boxes show before the first deal: four banknotes fanned out.
 QImage startupBanknotes(int scale = 1);
+
+// Where the four-colour twin of a drawn face lives: a folder of the game directory that only
+// Korvo writes, so that its names cannot meet a player's own pictures: "AS.JPG" ->
+// "four-colour/AS.JPG".
+QString fourColourName(const QString& face);
 
 // The name of the finer twin of a picture file: "AS.JPG" -> "AS@2x.JPG".
 QString finerTwinName(const QString& file);

@@ -22,149 +22,15 @@
 
 namespace korvo {
 
-namespace {
-
-// Places in twips, in the order of enum Control.
-constexpr std::array<TwipRect, kControlCount> kPlaces = {{
-    {3240, 6120, 2772, 372},   // Text1
-    {5760, 3600, 2772, 372},   // Text2
-    {2400, 1440, 2772, 372},   // Text3
-    {120, 4440, 2772, 372},    // Text4
-    {7200, 4200, 1332, 528},   // Command1
-    {7200, 6000, 1332, 492},   // Command2
-    {3120, 4800, 924, 1212},   // Picture1
-    {4080, 4800, 1044, 1212},  // Picture2: wider, its right edge lies under Picture3
-    {5040, 4800, 924, 1212},   // Picture3
-    {6000, 4800, 924, 1212},   // Picture4
-    {5760, 2280, 924, 1212},   // Picture5
-    {6720, 2280, 924, 1212},   // Picture6
-    {7680, 2280, 924, 1212},   // Picture7
-    {2400, 120, 924, 1212},    // Picture8
-    {3360, 120, 924, 1212},    // Picture9
-    {4320, 120, 924, 1212},    // Picture10
-    {120, 3000, 924, 1212},    // Picture11
-    {1080, 3000, 924, 1212},   // Picture12
-    {2040, 3000, 924, 1212},   // Picture13
-    {3360, 3240, 924, 1212},   // Picture14
-    {4440, 3240, 924, 1212},   // Picture15
-    {120, 120, 972, 492},      // Label1
-    {120, 720, 1332, 252},     // Label2
-    {6120, 6120, 492, 252},    // total1
-    {5760, 1920, 492, 252},    // total2
-    {1800, 120, 492, 252},     // total3
-    {1440, 2640, 492, 252},    // total4
-    {1560, 5160, 1200, 1200},  // Image1
-    {7320, 960, 1200, 1200},   // Image2
-    {5280, 120, 1200, 1200},   // Image3
-    {0, 1560, 1200, 1200},     // Image4
-    {3600, 1920, 1200, 1200},  // Image5
-}};
-
-constexpr int kClientWidth = 8664;
-constexpr int kClientHeight = 6600;
-static_assert(Form1::kDesignedSize ==
-              QSize(kClientWidth / kTwipsPerPixel, kClientHeight / kTwipsPerPixel));
-
-// Names read out by assistive technology, in the player's language; the controls' own names
-// mean nothing to a player.
-constexpr std::array<const char*, kControlCount> kAccessibleNames = {
-    QT_TRANSLATE_NOOP("korvo::Form1", "Your messages"),
-    QT_TRANSLATE_NOOP("korvo::Form1", "Oma's messages"),
-    QT_TRANSLATE_NOOP("korvo::Form1", "Tobin's messages"),
-    QT_TRANSLATE_NOOP("korvo::Form1", "Wenna's messages"),
-    QT_TRANSLATE_NOOP("korvo::Form1", "Deal"),
-    QT_TRANSLATE_NOOP("korvo::Form1", "Knock"),
-    QT_TRANSLATE_NOOP("korvo::Form1", "Your card 1"),
-    QT_TRANSLATE_NOOP("korvo::Form1", "Your card 2"),
-    QT_TRANSLATE_NOOP("korvo::Form1", "Your card 3"),
-    QT_TRANSLATE_NOOP("korvo::Form1", "Your new card"),
-    QT_TRANSLATE_NOOP("korvo::Form1", "Oma's card 1"),
-    QT_TRANSLATE_NOOP("korvo::Form1", "Oma's card 2"),
-    QT_TRANSLATE_NOOP("korvo::Form1", "Oma's card 3"),
-    QT_TRANSLATE_NOOP("korvo::Form1", "Tobin's card 1"),
-    QT_TRANSLATE_NOOP("korvo::Form1", "Tobin's card 2"),
-    QT_TRANSLATE_NOOP("korvo::Form1", "Tobin's card 3"),
-    QT_TRANSLATE_NOOP("korvo::Form1", "Wenna's card 1"),
-    QT_TRANSLATE_NOOP("korvo::Form1", "Wenna's card 2"),
-    QT_TRANSLATE_NOOP("korvo::Form1", "Wenna's card 3"),
-    QT_TRANSLATE_NOOP("korvo::Form1", "Draw pile"),
-    QT_TRANSLATE_NOOP("korvo::Form1", "Discard pile"),
-    QT_TRANSLATE_NOOP("korvo::Form1", "Title"),
-    QT_TRANSLATE_NOOP("korvo::Form1", "Credit"),
-    QT_TRANSLATE_NOOP("korvo::Form1", "Your wins"),
-    QT_TRANSLATE_NOOP("korvo::Form1", "Oma's wins"),
-    QT_TRANSLATE_NOOP("korvo::Form1", "Tobin's wins"),
-    QT_TRANSLATE_NOOP("korvo::Form1", "Wenna's wins"),
-    QT_TRANSLATE_NOOP("korvo::Form1", "Your honor"),
-    QT_TRANSLATE_NOOP("korvo::Form1", "Oma's honor"),
-    QT_TRANSLATE_NOOP("korvo::Form1", "Tobin's honor"),
-    QT_TRANSLATE_NOOP("korvo::Form1", "Wenna's honor"),
-    QT_TRANSLATE_NOOP("korvo::Form1", "Pot"),
-};
-
-// The nearest sans-serif face of the system stands in for the designed faces.
-QFont designFont(double points, bool bold,
-                 const QString& face = QStringLiteral("Liberation Sans")) {
-  QFont font(face);
-  font.setStyleHint(QFont::SansSerif);
-  font.setPointSizeF(points);
-  font.setWeight(bold ? QFont::Bold : QFont::Normal);
-  return font;
-}
-
-QString rgb(const QColor& color) {
-  return QStringLiteral("rgb(%1, %2, %3)").arg(color.red()).arg(color.green()).arg(color.blue());
-}
-
-const QColor kYellow{255, 255, 0};
-const QColor kDarkGreen{0, 64, 0};
-const QColor kTitleBlue{0, 0, 192};
-const QColor kCreditRed{255, 0, 0};
-const QColor kDealFace{0, 255, 0};
-const QColor kKnockFace{128, 0, 0};
-
-QString labelStyle(const QColor& text) {
-  return QStringLiteral("QLabel { color: %1; background-color: %2; }")
-      .arg(rgb(text), rgb(kFeltGreen));
-}
-
-// A style sheet, so that the face colour shows whatever the widget style.
-QString buttonStyle(const QColor& face, int border) {
-  return QStringLiteral(
-             "QPushButton { background-color: %1; color: palette(button-text);"
-             " border: %2px outset %1; }"
-             "QPushButton:pressed { border-style: inset; }"
-             "QPushButton:focus { border: %2px solid black; }")
-      .arg(rgb(face))
-      .arg(border);
-}
-
-// The most of a picture that any picture box or image control shows: it draws its picture
-// unscaled at its top-left corner, so the picture's part beyond its size never shows.
-QSize largestPicturePlace() {
-  QSize largest;
-  for (std::size_t i = 0; i < kControlCount; ++i) {
-    const auto kind = controlKind(static_cast<Control>(i));
-    if (kind != ControlKind::PictureBox && kind != ControlKind::Image) continue;
-    largest = largest.expandedTo(
-        QSize(kPlaces[i].width / kTwipsPerPixel, kPlaces[i].height / kTwipsPerPixel));
-  }
-  return largest;
-}
-
-}  // namespace
-
-TwipRect designedPlace(Control c) {
-  return kPlaces[static_cast<std::size_t>(c)];
-}
-
 Form1::Form1(Game& game, QWidget* parent)
     : QWidget(parent),
       game_(game),
       pictures_(game.dir(), largestPicturePlace()),
       errorSink_([this](const QString& message) {
         QMessageBox::warning(this, QStringLiteral("Korvo"), message);
-      }) {
+      }),
+      replay_([this](const Table& table, int mover) { applyTable(table, mover, mover >= 0); },
+              this) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(title());
   QPalette felt = palette();
@@ -173,10 +39,15 @@ Form1::Form1(Game& game, QWidget* parent)
   setAutoFillBackground(true);
 
   buildControls();
+  motion_ = new CardMotion(
+      this, [this](Control c) { return control(c)->geometry(); },
+      [this](Control c, const std::string& entry) { return pictureOf(c, entry); });
+  connect(motion_, &CardMotion::ended, this, &Form1::motionEnded);
+  replay_.setBusy([this] { return motion_->moving(); });
   layoutControls();
   applyTable();
-  replayTimer_.setSingleShot(true);
-  connect(&replayTimer_, &QTimer::timeout, this, &Form1::showNextFrame);
+  connect(&replay_, &Replay::frameShown, this, &Form1::frameShown);
+  connect(&replay_, &Replay::done, this, &Form1::replayDone);
 }
 
 void Form1::buildControls() {
@@ -189,38 +60,22 @@ void Form1::buildControls() {
       case ControlKind::TextBox: {
         auto* box = new QLineEdit(this);
         box->setReadOnly(true);  // the game never needs typing
-        box->setFont(designFont(12, false));
         widget = box;
         break;
       }
-      case ControlKind::Button: {
-        auto* button = new QPushButton(this);
-        const bool deal = c == Control::Command1;
-        button->setFont(designFont(deal ? 22.2 : 18, true));
-        widget = button;
+      case ControlKind::Button:
+        widget = new QPushButton(this);
         break;
-      }
       case ControlKind::PictureBox:
         widget = new PictureBox(this);
         break;
       case ControlKind::Label: {
         auto* label = new QLabel(this);
         label->setTextFormat(Qt::PlainText);
-        if (c == Control::Label1) {
-          // The title's box holds the word at 24 points bold only in a narrow face.
-          label->setFont(designFont(24, true, QStringLiteral("Liberation Sans Narrow")));
-          label->setStyleSheet(labelStyle(kTitleBlue));
-        } else if (c == Control::Label2) {
-          label->setFont(designFont(12, false));
-          label->setStyleSheet(labelStyle(kCreditRed));
-        } else {
-          label->setFont(designFont(10.8, true));
-          label->setStyleSheet(labelStyle(kDarkGreen));
-          label->setAlignment(Qt::AlignCenter);
-        }
-        if (c == Control::Label1 || c == Control::Label2) {
-          label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        }
+        label->setStyleSheet(styleSheetOf(c, 0));
+        label->setAlignment(c == Control::Label1 || c == Control::Label2
+                                ? Qt::AlignLeft | Qt::AlignTop
+                                : Qt::AlignCenter);
         widget = label;
         break;
       }
@@ -230,6 +85,9 @@ void Form1::buildControls() {
     }
     widget->setObjectName(QString::fromUtf8(controlName(c).data(), controlName(c).size()));
     widget->setAccessibleName(baseName(c));
+    if (controlKind(c) != ControlKind::PictureBox && controlKind(c) != ControlKind::Image) {
+      widget->setFont(designFontOf(c));
+    }
     designFonts_[i] = widget->font();
     if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
       connect(button, &QAbstractButton::clicked, this, [this, c] { onClicked(c); });
@@ -253,7 +111,7 @@ QString Form1::title() {
 }
 
 QString Form1::baseName(Control c) {
-  return tr(kAccessibleNames[static_cast<std::size_t>(c)]);
+  return tr(accessibleNameOf(c));
 }
 
 void Form1::changeEvent(QEvent* event) {
@@ -289,6 +147,8 @@ bool Form1::event(QEvent* event) {
 }
 
 void Form1::layoutControls() {
+  // Cards in the air land at once; the table is laid out anew beneath them.
+  if (motion_ != nullptr) motion_->finish();
   pixelRatio_ = devicePixelRatioF();
   setFixedSize(scaled(kClientWidth), scaled(kClientHeight));
   // The pictures the window draws itself, at the density they are shown at.
@@ -317,7 +177,7 @@ void Form1::layoutControls() {
     const auto c = static_cast<Control>(i);
     QWidget* widget = controls_[i];
     // Edges from the designed edges, so that neighbours stay neighbours at every size.
-    const TwipRect place = kPlaces[i];
+    const TwipRect place = designedPlace(c);
     const int left = scaled(place.left), top = scaled(place.top);
     widget->setGeometry(left, top, scaled(place.left + place.width) - left,
                         scaled(place.top + place.height) - top);
@@ -326,16 +186,8 @@ void Form1::layoutControls() {
     widget->setFont(font);
     switch (controlKind(c)) {
       case ControlKind::TextBox:
-        if (!restyle) break;
-        widget->setStyleSheet(
-            QStringLiteral("QLineEdit { color: %1; background-color: %2; border: %4px inset %3;"
-                           " selection-color: %2; selection-background-color: %1; }")
-                .arg(rgb(kYellow), rgb(kFeltGreen), rgb(kDarkGreen))
-                .arg(border));
-        break;
       case ControlKind::Button:
-        if (!restyle) break;
-        widget->setStyleSheet(buttonStyle(c == Control::Command1 ? kDealFace : kKnockFace, border));
+        if (restyle) widget->setStyleSheet(styleSheetOf(c, border));
         break;
       case ControlKind::PictureBox:
       case ControlKind::Image:
@@ -345,6 +197,7 @@ void Form1::layoutControls() {
         break;
     }
   }
+  if (motion_ != nullptr) motion_->setGeometry(rect());
 }
 
 const QPixmap& Form1::startupPicture(Control c) const {
@@ -356,13 +209,15 @@ void Form1::clickControl(Control c) {
   if (auto* button = qobject_cast<QAbstractButton*>(control(c))) button->click();
 }
 
-void Form1::setPace(std::chrono::milliseconds perTurn) {
+void Form1::setPace(std::chrono::milliseconds perTurn, std::chrono::milliseconds perMove) {
   pace_ = perTurn;
+  motion_->setMoveTime(perMove);
   game_.setRecording(perTurn.count() > 0);
 }
 
 void Form1::onClicked(Control c) {
-  // While the computer turns of a click are shown, a click only hurries them to the end.
+  // While the computer turns of a click are shown or cards move, a click only hurries them to
+  // the end.
   if (replaying()) {
     finishReplay();
     return;
@@ -378,11 +233,8 @@ void Form1::onClicked(Control c) {
     return;
   }
   if (clickSink_) clickSink_();
-  if (startReplay()) {
-    heldBack_ = result;
-    return;
-  }
-  applyTable();
+  if (replay_.start(game_.frames(), pace_, result)) return;
+  applyTable(game_.table(), 0, true);
   report(result);
 }
 
@@ -399,53 +251,51 @@ void Form1::report(const ClickResult& result) {
   }
 }
 
-bool Form1::startReplay() {
-  const std::vector<TableFrame>& frames = game_.frames();
-  if (pace_.count() <= 0 || frames.empty()) return false;
-  // With player 1 out, a click plays whole rounds: show how each ended, not every turn.
-  const bool wholeRounds = std::any_of(frames.begin(), frames.end(), [](const TableFrame& f) {
-    return f.kind == TableFrame::Kind::RoundEnd;
-  });
-  for (const TableFrame& frame : frames) {
-    if ((frame.kind == TableFrame::Kind::RoundEnd) == wholeRounds) replay_.push_back(frame.table);
-  }
-  if (replay_.empty()) return false;
-  frameTime_ = wholeRounds ? 3 * pace_ : pace_;
-  nextFrame_ = 0;
-  showNextFrame();
-  return true;
-}
-
-void Form1::showNextFrame() {
-  if (nextFrame_ >= replay_.size()) {
-    finishReplay();
-    return;
-  }
-  applyTable(replay_[nextFrame_++]);
-  emit frameShown();
-  replayTimer_.start(frameTime_);
-}
-
 void Form1::finishReplay() {
   if (!replaying()) return;
-  replayTimer_.stop();
-  replay_.clear();
+  const bool replayed = replay_.active();
+  const ClickResult result = replayed ? replay_.stop() : ClickResult{};
+  // The news of the cards stopped in the air is told with the end table's, once.
+  finishing_ = true;
+  motion_->finish();
+  finishing_ = false;
   applyTable();
-  report(std::exchange(heldBack_, {}));
+  if (replayed) report(result);
 }
 
-void Form1::applyTable(const Table& table) {
-  std::vector<Control> changed;
+void Form1::replayDone() {
+  const ClickResult result = replay_.stop();
+  applyTable(game_.table(), 0, true);
+  report(result);
+}
+
+void Form1::motionEnded() {
+  if (finishing_) return;
+  tellNews(std::exchange(untold_, {}));
+  replay_.resume();
+}
+
+void Form1::applyTable(const Table& table, int mover, bool animate) {
+  if (motion_->moving()) {  // cards still moving land at once, their news told with these
+    finishing_ = true;
+    motion_->finish();
+    finishing_ = false;
+  }
   for (std::size_t i = 0; i < kControlCount; ++i) {
     const auto c = static_cast<Control>(i);
     const bool box = controlKind(c) == ControlKind::TextBox;
     if (shown_[i] == table[c] && (!box || shownMessages_[i] == table.message(c))) continue;
-    if (shown_[i]) changed.push_back(c);  // the start-up look is no news
     if (box) shownMessages_[i] = table.message(c);
+    // The start-up look is no news.
+    if (shown_[i] && std::find(untold_.begin(), untold_.end(), c) == untold_.end()) {
+      untold_.push_back(c);
+    }
     showEntry(c, table[c]);
     shown_[i] = table[c];
   }
-  tellNews(changed);
+  const Table before = std::exchange(onTable_, table);
+  if (animate && motion_->start(before, table, mover)) return;
+  tellNews(std::exchange(untold_, {}));
 }
 
 QString Form1::placeWords(const PlaceContent& content) {
@@ -497,14 +347,48 @@ void Form1::showEntry(Control c, const std::string& entry) {
       static_cast<QLabel*>(widget)->setText(text);
       break;
     case ControlKind::PictureBox:
-    case ControlKind::Image: {
-      const QPixmap& picture =
-          entry.empty() ? startupPicture(c) : pictures_.picture(text, zoom_, pixelRatio_);
-      dynamic_cast<ShownPicture&>(*widget).setPicture(picture, text);
+    case ControlKind::Image:
+      dynamic_cast<ShownPicture&>(*widget).setPicture(pictureOf(c, entry), text);
       break;
-    }
   }
   sayName(widget, spoken(c, entry));
+}
+
+QPixmap Form1::pictureOf(Control c, const std::string& entry) {
+  if (entry.empty()) return startupPicture(c);
+  return pictures_.picture(fileOf(entry), zoom_, pixelRatio_);
+}
+
+QString Form1::fileOf(const std::string& entry) {
+  QString file = QString::fromStdString(entry);
+  if (!fourColour_) return file;
+  if (const auto known = fileOf_.constFind(file); known != fileOf_.constEnd()) return *known;
+  // Only the standard faces have four-colour twins; one older than its face was drawn for a
+  // face since replaced by the player's own, and is passed over.
+  QString shown = file;
+  const auto& cards = standardCards();
+  if (std::any_of(cards.begin(), cards.end(),
+                  [&](const StandardCard& card) { return card.record.picture == entry; })) {
+    const std::filesystem::path face = game_.dir() / entry;
+    const std::filesystem::path twin = game_.dir() / fourColourName(file).toStdString();
+    std::error_code ec;
+    const auto faceTime = std::filesystem::last_write_time(face, ec);
+    if (!ec && std::filesystem::is_regular_file(twin, ec) &&
+        std::filesystem::last_write_time(twin, ec) >= faceTime && !ec) {
+      shown = fourColourName(file);
+    }
+  }
+  fileOf_.insert(file, shown);
+  return shown;
+}
+
+void Form1::setFourColour(bool on) {
+  fourColour_ = on;
+  fileOf_.clear();
+  for (std::size_t i = 0; i < kControlCount; ++i) {
+    const auto c = static_cast<Control>(i);
+    if (controlKind(c) == ControlKind::PictureBox && shown_[i]) showEntry(c, *shown_[i]);
+  }
 }
 
 QString Form1::spoken(Control c, const std::string& entry) const {

@@ -3,10 +3,10 @@
 #pragma once
 
 #include <QFont>
+#include <QHash>
 #include <QPointer>
 #include <QSize>
 #include <QString>
-#include <QTimer>
 #include <QWidget>
 #include <array>
 #include <chrono>
@@ -18,24 +18,19 @@
 #include "game/game.h"
 #include "game/spoken.h"
 #include "game/table.h"
+#include "window/motion.h"
 #include "window/picturecache.h"
+#include "window/replay.h"
+#include "window/tabledesign.h"
 
 namespace korvo {
-
-// The designed place of a control, in twips from the top-left corner of the client area.
-struct TwipRect {
-  int left, top, width, height;
-};
-// Twips per pixel of the design.
-inline constexpr int kTwipsPerPixel = 12;
-TwipRect designedPlace(Control c);
 
 class Form1 : public QWidget {
   Q_OBJECT
 
  public:
   // The table's size as designed, at zoom 1.
-  static constexpr QSize kDesignedSize{722, 550};
+  static constexpr QSize kDesignedSize = kDesignedTableSize;
 
   // Receives the message of a click that met a fault.
   using ErrorSink = std::function<void(const QString&)>;
@@ -70,13 +65,22 @@ class Form1 : public QWidget {
 
   // How long the table shows each computer turn after a click; zero shows only where the
   // click ended. A round's end, when the computer players play on without player 1, shows
-  // three times as long.
-  void setPace(std::chrono::milliseconds perTurn);
+  // three times as long. `perMove` is how long a card takes from place to place (zero: the
+  // cards do not move, the table shows each change at once).
+  void setPace(std::chrono::milliseconds perTurn,
+               std::chrono::milliseconds perMove = std::chrono::milliseconds(0));
   std::chrono::milliseconds pace() const { return pace_; }
-  // True while the table is showing the computer turns of the last click.
-  bool replaying() const { return !replay_.empty(); }
-  // Shows at once the table the last click left.
+  // True while the table is showing the computer turns of the last click or cards move.
+  bool replaying() const { return replay_.active() || motion_->moving(); }
+  // Shows at once the table the last click left, every card where it goes.
   void finishReplay();
+  // The moving cards over the table.
+  CardMotion& motion() { return *motion_; }
+
+  // Shows the faces Korvo drew in four colours where their four-colour twins are drawn
+  // (initFourColourFaces); a player's own pictures show as they are.
+  void setFourColour(bool on);
+  bool fourColour() const { return fourColour_; }
 
  protected:
   bool event(QEvent* event) override;
@@ -102,11 +106,17 @@ class Form1 : public QWidget {
   // Brings every control whose entry of `table` (the game's, or one recorded from it)
   // differs from what it shows in line, and puts what changed into the focused control's
   // accessible description. What a control says follows the entry shown, never the live game.
-  void applyTable(const Table& table);
+  // With `animate`, the cards that changed place move there (`mover` as for movesBetween), and
+  // the news waits until they have arrived; news not yet told is told with this table's.
+  void applyTable(const Table& table, int mover = 0, bool animate = false);
   void applyTable() { applyTable(game_.table()); }
-  // Starts showing the recorded frames of the click just played; false if there are none.
-  bool startReplay();
-  void showNextFrame();
+  // The replay has shown every frame: the table shows where the click ended.
+  void replayDone();
+  void motionEnded();
+  // The picture a place shows for a Table entry, at the zoom and the screen's density.
+  QPixmap pictureOf(Control c, const std::string& entry);
+  // The file shown for a Table entry: the entry, or its four-colour twin.
+  QString fileOf(const std::string& entry);
   void report(const ClickResult& result);
   void showEntry(Control c, const std::string& entry);
   // What a control says for a Table entry: its accessible name, or for a text box its text.
@@ -131,6 +141,14 @@ class Form1 : public QWidget {
   std::array<std::optional<std::string>, kControlCount> shown_{};
   // The records of the messages the message boxes show, which they show in the player's words.
   std::array<std::optional<Message>, kPlayers> shownMessages_{};
+  // The same as a table, what moving cards start from.
+  Table onTable_;
+  // Controls whose change is not told yet: the news of moving cards waits for their arrival.
+  std::vector<Control> untold_;
+  bool finishing_ = false;
+  bool fourColour_ = false;
+  // The file shown for each entry asked about since the four-colour option was last set.
+  QHash<QString, QString> fileOf_;
   // The control whose description holds the latest news of the table.
   QPointer<QWidget> newsHolder_;
   ErrorSink errorSink_;
@@ -138,13 +156,9 @@ class Form1 : public QWidget {
   std::function<void()> clickSink_;
   std::optional<QString> exhausted_;
   std::chrono::milliseconds pace_{0};
-  // The frames still to show of the last click, and its messages, held back until the table
-  // shows where it ended.
-  std::vector<Table> replay_;
-  std::size_t nextFrame_ = 0;
-  std::chrono::milliseconds frameTime_{0};
-  ClickResult heldBack_;
-  QTimer replayTimer_;
+  // The computer turns of the last click, shown one at a time.
+  Replay replay_;
+  CardMotion* motion_ = nullptr;
 };
 
 }  // namespace korvo

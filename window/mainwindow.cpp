@@ -13,7 +13,9 @@
 #include <functional>
 #include <iostream>
 
+#include "game/recordfile.h"
 #include "window/art.h"
+#include "window/initdir.h"
 #include "window/language.h"
 #include "window/rules.h"
 #include "window/statistics.h"
@@ -25,6 +27,7 @@ namespace {
 const char* const kPaceKey = "pace";
 constexpr std::array<const char*, 3> kPaceNames = {"off", "brisk", "relaxed"};
 const char* const kSizeKey = "size";
+const char* const kFourColourKey = "fourColourSuits";
 
 }  // namespace
 
@@ -78,10 +81,23 @@ std::chrono::milliseconds MainWindow::turnTime(Pace pace) {
   return std::chrono::milliseconds(0);
 }
 
+std::chrono::milliseconds MainWindow::moveTime(Pace pace) {
+  switch (pace) {
+    case Pace::Off:
+      return std::chrono::milliseconds(0);
+    case Pace::Brisk:
+      return std::chrono::milliseconds(180);
+    case Pace::Relaxed:
+      return std::chrono::milliseconds(350);
+  }
+  return std::chrono::milliseconds(0);
+}
+
 MainWindow::MainWindow(Game& game, const QString& version, QSettings& settings, QWidget* parent)
     : QMainWindow(parent),
       form_(new Form1(game, this)),
       version_(version),
+      gameDir_(game.dir()),
       settings_(settings),
       keeper_(game.dir()) {
   setObjectName(QStringLiteral("MainWindow"));
@@ -187,7 +203,7 @@ void MainWindow::buildMenus() {
     }
   }
   paceAction(chosen)->setChecked(true);
-  form_->setPace(turnTime(chosen));
+  form_->setPace(turnTime(chosen), moveTime(chosen));
 
   viewMenu_->addSeparator();
   bigger_ = viewMenu_->addAction(QString(), this, [this] { zoomStep(+1); });
@@ -197,6 +213,15 @@ void MainWindow::buildMenus() {
   smaller_->setShortcut(QKeySequence::ZoomOut);
   actualSize_ = viewMenu_->addAction(QString(), this, [this] { zoomTo(1); });
   actualSize_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+  viewMenu_->addSeparator();
+  fourColour_ = viewMenu_->addAction(QString());
+  fourColour_->setCheckable(true);
+  fourColour_->setChecked(settings_.value(QString::fromUtf8(kFourColourKey), false).toBool());
+  if (fourColour_->isChecked()) setFourColour(true);
+  connect(fourColour_, &QAction::toggled, this, [this](bool on) {
+    setFourColour(on);
+    settings_.setValue(QString::fromUtf8(kFourColourKey), on);
+  });
 
   // The desktop's language, or one of the translations by its own name.
   viewMenu_->addSeparator();
@@ -250,6 +275,7 @@ void MainWindow::retranslate() {
   bigger_->setText(tr("&Bigger"));
   smaller_->setText(tr("&Smaller"));
   actualSize_->setText(tr("&Actual Size"));
+  fourColour_->setText(tr("&Four-Colour Suits"));
   languageMenu_->setTitle(tr("&Language"));
   // The languages keep their own names; the desktop's is named in the language installed.
   desktopLanguageAction()->setText(tr("The &Desktop's Language"));
@@ -276,9 +302,24 @@ void MainWindow::setLanguage(const QString& code) {
 }
 
 void MainWindow::setPace(Pace pace) {
-  form_->setPace(turnTime(pace));
+  form_->setPace(turnTime(pace), moveTime(pace));
   settings_.setValue(QString::fromUtf8(kPaceKey),
                      QString::fromUtf8(kPaceNames[static_cast<std::size_t>(pace)]));
+}
+
+void MainWindow::setFourColour(bool on) {
+  // A game directory made before there were four-colour faces gets them now, as --init draws
+  // them; without them (a directory that cannot be written) the standard faces show.
+  if (on) {
+    try {
+      initFourColourFaces(gameDir_);
+    } catch (const FileError& e) {
+      QMessageBox::warning(
+          this, QStringLiteral("Korvo"),
+          tr("The four-colour faces could not be drawn: %1").arg(QString::fromUtf8(e.what())));
+    }
+  }
+  form_->setFourColour(on);
 }
 
 void MainWindow::showRules() {

@@ -8,6 +8,7 @@
 #include <QString>
 #include <array>
 #include <chrono>
+#include <filesystem>
 #include <vector>
 
 #include "game/game.h"
@@ -30,6 +31,8 @@ class MainWindow : public QMainWindow {
   // How fast the computer players' moves are shown, in the View menu.
   enum class Pace { Off, Brisk, Relaxed };
   static std::chrono::milliseconds turnTime(Pace pace);
+  // How long a card takes from place to place at a pace.
+  static std::chrono::milliseconds moveTime(Pace pace);
 
   // `version` is shown in the About box; `settings` keeps the player's choices between runs.
   MainWindow(Game& game, const QString& version, QSettings& settings, QWidget* parent = nullptr);
@@ -51,6 +54,8 @@ class MainWindow : public QMainWindow {
   QAction* actualSizeAction() const { return actualSize_; }
   // View > Pace: Off, Brisk, Relaxed.
   QAction* paceAction(Pace pace) const { return paceActions_[static_cast<int>(pace)]; }
+  // View > Four-colour suits.
+  QAction* fourColourAction() const { return fourColour_; }
 
   // Game > Statistics, and its window once it has been opened.
   QAction* statisticsAction() const { return statistics_; }
@@ -80,6 +85,7 @@ class MainWindow : public QMainWindow {
   void setPace(Pace pace);
   void zoomTo(double zoom);
   void zoomStep(int direction);
+  void setFourColour(bool on);
 
   Form1* form_;
   QString version_;
@@ -87,6 +93,7 @@ class MainWindow : public QMainWindow {
   QMenu* helpMenu_ = nullptr;
   QMenu* paceMenu_ = nullptr;
   QMenu* languageMenu_ = nullptr;
+  std::filesystem::path gameDir_;
   QAction* deal_ = nullptr;
   QAction* knock_ = nullptr;
   QAction* quit_ = nullptr;
@@ -97,6 +104,7 @@ class MainWindow : public QMainWindow {
   QAction* bigger_ = nullptr;
   QAction* smaller_ = nullptr;
   QAction* actualSize_ = nullptr;
+  QAction* fourColour_ = nullptr;
   class TableView* view_ = nullptr;
   QSettings& settings_;
   std::array<QAction*, 3> paceActions_{};
