@@ -294,7 +294,7 @@ Whose message, then the message: &quot;Oma: Knock!&quot;.</extracomment>
     </message>
     <message>
         <source>&amp;Four-Colour Suits</source>
-        <translation>&amp;Firefarvede kort</translation>
+        <translation>Firefarvede &amp;kort</translation>
     </message>
     <message>
         <source>The four-colour faces could not be drawn: %1</source>
