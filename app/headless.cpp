@@ -76,7 +76,7 @@ nlohmann::ordered_json clickRecord(const std::string& click, const Game& game,
 }
 
 int runHeadless(Game& game, std::istream& in, std::ostream& out, std::ostream& err,
-                StatisticsKeeper* statistics) {
+                StatisticsKeeper* statistics, GameKeeper* keeper) {
   // Counted also for a click stopped by an exception: its rounds were played.
   const auto count = [&] {
     if (!statistics) return;
@@ -100,6 +100,7 @@ int runHeadless(Game& game, std::istream& in, std::ostream& out, std::ostream& e
     } else if (name != "Form1") {
       result.error = "There is no control named \"" + name + "\" on the table.";
     }
+    if (keeper) keeper->save();
     // Texts from a hand-made deck file need not be valid UTF-8; they are replaced, not fatal.
     out << clickRecord(name, game, result)
                .dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace)

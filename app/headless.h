@@ -7,15 +7,17 @@
 #include <string>
 
 #include "game/game.h"
+#include "game/savedgame.h"
 #include "game/statistics.h"
 
 namespace korvo {
 
 // Runs the clicks of `in` against `game`, writing one JSON line per click to `out`; the
-// rounds each click settled go to `statistics`, if given, before its line is written.
+// rounds each click settled go to `statistics`, if given, and with a keeper (--resume) each
+// click is kept in the saved game, both before its line is written.
 // Returns the exit status: 0 at the end of input, 3 when a scripted random source ran dry.
 int runHeadless(Game& game, std::istream& in, std::ostream& out, std::ostream& err,
-                StatisticsKeeper* statistics = nullptr);
+                StatisticsKeeper* statistics = nullptr, GameKeeper* keeper = nullptr);
 
 // One click line: trims blanks; returns "" for blank lines and comments.
 std::string clickNameOf(const std::string& line);

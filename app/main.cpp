@@ -118,7 +118,16 @@ int main(int argc, char** argv) {
     korvo::Game game(dir, *random, korvo::classicSeats());
     korvo::StatisticsKeeper statistics(dir);
     if (const auto told = statistics.open()) std::cerr << "korvo: " << *told << std::endl;
-    return korvo::runHeadless(game, std::cin, std::cout, std::cerr, &statistics);
+    if (!options.resume) {
+      return korvo::runHeadless(game, std::cin, std::cout, std::cerr, &statistics);
+    }
+    korvo::GameKeeper keeper(
+        game, *random, options.opponentsName(),
+        [](const std::string& warning) { std::cerr << "korvo: " << warning << std::endl; });
+    if (const auto refused = keeper.resume().refused) {
+      std::cerr << "korvo: " << *refused << " A fresh game starts." << std::endl;
+    }
+    return korvo::runHeadless(game, std::cin, std::cout, std::cerr, &statistics, &keeper);
   }
 
 #ifdef KORVO_WINDOW

@@ -96,7 +96,7 @@ void addOptions(QCommandLineParser& parser) {
                      "  korvo --headless [--dir DIR] [--seed N | --random-file FILE] "
                      "[--opponents classic|strong] [--resume]\n"
                      "  korvo --script FILE --screenshot OUT.png [--dir DIR] [--seed N | "
-                     "--random-file FILE]\n"
+                     "--random-file FILE] [--resume]\n"
                      "  korvo --screenshot OUT.png [--dir DIR]\n"
                      "  korvo --statistics [--dir DIR] [--json]\n"
                      "  korvo --init DIR\n"

@@ -28,6 +28,11 @@ struct Options {
   bool resume = false;                              // --resume: go on with the saved game
   bool json = false;                                // --json: the statistics as one JSON object
 
+  // "classic" or "strong", as a saved game names them.
+  const char* opponentsName() const {
+    return opponents == Opponents::Strong ? "strong" : "classic";
+  }
+
   // The random source the options ask for.
   std::unique_ptr<Random> makeRandom() const;
 };

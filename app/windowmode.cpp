@@ -13,6 +13,7 @@
 #include "app/firstpaint.h"
 #include "app/headless.h"
 #include "game/game.h"
+#include "game/savedgame.h"
 #include "game/statistics.h"
 #include "players/classic.h"
 #include "window/form1.h"
@@ -128,6 +129,21 @@ int runWindow(int& argc, char** argv, const Options& options,
 
   const std::unique_ptr<Random> random = options.makeRandom();
   Game game(gameDir, *random, classicSeats());
+  // The window keeps its game in savedgame.json; script mode only with --resume. A saved game
+  // that cannot be written is one line on standard error per run.
+  // The window writes it beside the table, so that no click waits for the disk.
+  GameKeeper keeper(
+      game, *random, options.opponentsName(),
+      [](const std::string& warning) { std::cerr << "korvo: " << warning << std::endl; },
+      scripted ? GameKeeper::Writes::Inline : GameKeeper::Writes::Background);
+  const bool keep = !scripted || options.resume;
+  GameKeeper::Resumed resumed;
+  if (keep) {
+    resumed = keeper.resume();
+    if (resumed.refused) {
+      std::cerr << "korvo: " << *resumed.refused << " A fresh game starts." << std::endl;
+    }
+  }
   if (scripted) {
     // A script is drawn in the desktop's language, whatever a player chose in the window.
     installLanguage(QString());
@@ -139,6 +155,7 @@ int runWindow(int& argc, char** argv, const Options& options,
         std::cerr << "korvo: " << *warning << std::endl;
       }
     });
+    if (keep) form.setPlayedSink([&keeper] { keeper.save(); });
     return runScript(app, form, options);
   }
 
@@ -152,6 +169,9 @@ int runWindow(int& argc, char** argv, const Options& options,
     printLine(message);
     QCoreApplication::exit(3);
   });
+  window.table().setPlayedSink([&keeper] { keeper.save(); });
+  if (resumed.resumed) window.tellResumed();
+  if (resumed.refused) window.tellRefused(QString::fromUtf8(kSavedGameBackup));
   FirstPaintReport::installIfAsked(&window);
   window.show();
   return app.exec();

@@ -4,6 +4,8 @@
 //   - a Deal with player 1 in the game (the deal, then the three computer turns before Pell's),
 //   - a discard of Pell's that hands play to the three computer players,
 //   - a Deal while Pell is out, which plays the rest of the game inside the click;
+// the cost of keeping the game in savedgame.json: the same clicks of one game played on two
+// tables, one that keeps its game as the window does and one that does not, both repainted;
 // and a resize of the whole window, table scaled to fit and repainted, as a drag makes them.
 //
 //   click_bench WORKDIR [SAMPLES]
@@ -23,6 +25,7 @@
 #include "bench/rows.h"
 #include "game/game.h"
 #include "game/random.h"
+#include "game/savedgame.h"
 #include "players/classic.h"
 #include "window/form1.h"
 #include "window/initdir.h"
@@ -152,6 +155,75 @@ int main(int argc, char** argv) {
   printClickRow("click: Deal, repaint included / 16.7 ms frame", deals);
   printClickRow("click: discard and 3 computer turns / frame", discards);
   printClickRow("click: Deal while Pell is out (whole game) / frame", outDeals);
+
+  // Saving: two tables over two directories play the same game click for click, in turns; one
+  // keeps its game after every click, as the window does (the flush on the keeper's thread).
+  {
+    const std::filesystem::path keptDir = dir.parent_path() / "kept-game";
+    const std::filesystem::path plainDir = dir.parent_path() / "plain-game";
+    for (const auto& d : {keptDir, plainDir}) {
+      std::filesystem::remove_all(d);
+      korvo::initGameDir(d);
+    }
+    korvo::SeededRandom keptRandom(2), plainRandom(2);
+    korvo::Game kept(keptDir, keptRandom, korvo::classicSeats());
+    korvo::Game plain(plainDir, plainRandom, korvo::classicSeats());
+    korvo::Form1 keptForm(kept), plainForm(plain);
+    korvo::GameKeeper keeper(
+        kept, keptRandom, "classic",
+        [](const std::string& w) { std::fprintf(stderr, "%s\n", w.c_str()); },
+        korvo::GameKeeper::Writes::Background);
+    keptForm.setPlayedSink([&keeper] { keeper.save(); });
+    for (korvo::Form1* f : {&keptForm, &plainForm}) {
+      f->setErrorSink([&faults](const QString&) { ++faults; });
+      f->show();
+    }
+    app.processEvents();
+    const auto timed = [](korvo::Form1& f, Control c, Clicks& into) {
+      const auto start = std::chrono::steady_clock::now();
+      f.clickControl(c);
+      f.repaint();
+      into.ms.push_back(korvo::bench::msSince(start));
+    };
+    Clicks withSaving, without;
+    std::mt19937 pick(11);
+    while (withSaving.size() < 3 * samples) {
+      Control c = Control::Picture14;
+      if (kept.state().dealt == 0) {
+        c = Control::Command1;
+      } else if (kept.state().turnphase == korvo::kDiscardPhase) {
+        c = korvo::cardPlace(1, static_cast<int>(pick() % 4) + 1);
+      }
+      // Which table goes first alternates, so that neither always finds the caches warm.
+      if (withSaving.size() % 2 == 0) {
+        timed(keptForm, c, withSaving);
+        timed(plainForm, c, without);
+      } else {
+        timed(plainForm, c, without);
+        timed(keptForm, c, withSaving);
+      }
+      if (kept.state() != plain.state()) {
+        std::fprintf(stderr, "click_bench: the kept game and the plain one parted\n");
+        return 1;
+      }
+    }
+    const korvo::bench::Spread a = korvo::bench::spreadOf(withSaving.ms);
+    const korvo::bench::Spread b = korvo::bench::spreadOf(without.ms);
+    korvo::bench::Row row;
+    row.measure = "saving: a click kept in savedgame.json, ms added / 1 ms";
+    row.ratio = a.median - b.median;
+    row.range =
+        korvo::bench::format("with %.3f ms, without %.3f ms at the median", a.median, b.median);
+    row.goal = 1.0;
+    row.judged = row.ratio;
+    const std::size_t clicks = withSaving.size();
+    const uint64_t writes = keeper.writes();
+    row.detail = korvo::bench::format("worst with %.3f ms, without %.3f ms; ", a.max, b.max) +
+                 std::to_string(clicks) + " clicks, " + std::to_string(writes) +
+                 " written (one flush each) by the keeper's thread";
+    korvo::bench::printRow(row);
+    if (faults != 0 || writes > clicks) return 1;
+  }
 
   // A drag of the window's corner: sizes from actual size to twice it and back, each one
   // handled and repainted before the next, the table on it as a round left it.

@@ -50,6 +50,12 @@ std::filesystem::path Game::totalsFile() const {
   return dir_ / kTotalsFile;
 }
 
+void Game::restore(const GameState& state, const Table& table, bool totalsPending) {
+  st_ = state;
+  table_ = table;
+  totalsPending_ = totalsPending;
+}
+
 ClickResult Game::click(Control c) {
   ClickResult result;
   pendingMessage_.reset();

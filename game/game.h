@@ -112,6 +112,10 @@ class Game {
   // The frames of the last click, in the order they were played.
   const std::vector<TableFrame>& frames() const { return frames_; }
 
+  // Puts the game back where a saved game stood: its state, what the table showed, and whether
+  // a win count was still waiting to be written.
+  void restore(const GameState& state, const Table& table, bool totalsPending);
+
   // For tests and measurements that set up a position by hand.
   GameState& mutableState() { return st_; }
   Table& mutableTable() { return table_; }

@@ -23,10 +23,32 @@ float SeededRandom::draw() {
   return static_cast<float>(engine_() >> 40) * 0x1.0p-24f;
 }
 
+std::string SeededRandom::generatorState() const {
+  std::ostringstream out;
+  out << engine_;
+  return out.str();
+}
+
+bool SeededRandom::setGeneratorState(const std::string& state) {
+  std::istringstream in(state);
+  std::mt19937_64 engine;
+  in >> engine;
+  if (in.fail()) return false;
+  in >> std::ws;
+  if (!in.eof()) return false;
+  engine_ = engine;
+  return true;
+}
+
+void ScriptedRandom::resumeAt(uint64_t drawn) {
+  Random::resumeAt(drawn);
+  pos_ = drawn;
+}
+
 float ScriptedRandom::draw() {
   if (pos_ >= numbers_.size()) {
     throw RandomExhausted("the random-number file has no number left for draw " +
-                          std::to_string(pos_ + 1));
+                          std::to_string(drawn() + 1));
   }
   return numbers_[pos_++];
 }

@@ -21,6 +21,8 @@ class Random {
     return r;
   }
   uint64_t drawn() const { return drawn_; }
+  // Goes on from a saved game's position: `drawn` numbers have been taken already.
+  virtual void resumeAt(uint64_t drawn) { drawn_ = drawn; }
 
  protected:
   virtual float draw() = 0;
@@ -33,6 +35,11 @@ class Random {
 class SeededRandom final : public Random {
  public:
   explicit SeededRandom(std::optional<uint64_t> seed = std::nullopt);
+
+  // The generator's whole state as text, and back: a saved game resumes the very sequence.
+  std::string generatorState() const;
+  // False, changing nothing, when `state` is not such a text.
+  bool setGeneratorState(const std::string& state);
 
  protected:
   float draw() override;
@@ -52,7 +59,9 @@ class RandomExhausted : public std::runtime_error {
 class ScriptedRandom final : public Random {
  public:
   explicit ScriptedRandom(std::vector<float> numbers) : numbers_(std::move(numbers)) {}
-  std::size_t remaining() const { return numbers_.size() - pos_; }
+  std::size_t remaining() const { return pos_ < numbers_.size() ? numbers_.size() - pos_ : 0; }
+  // Goes on with number `drawn` + 1 of the list; past its end the next draw is an error.
+  void resumeAt(uint64_t drawn) override;
 
   // Reads a --random-file: one number per line, 0 <= r < 1 once read as single precision;
   // blank lines and blanks around a number are ignored. Throws std::invalid_argument with
@@ -66,7 +75,7 @@ class ScriptedRandom final : public Random {
 
  private:
   std::vector<float> numbers_;
-  std::size_t pos_ = 0;
+  uint64_t pos_ = 0;
 };
 
 }  // namespace korvo

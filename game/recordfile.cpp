@@ -1,13 +1,5 @@
 #include "game/recordfile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <atomic>
-#include <cerrno>
-#include <chrono>
-#include <cstring>
 #include <limits>
 #include <optional>
 #include <sstream>
@@ -17,12 +9,6 @@ namespace korvo {
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string describe(const fs::path& file, int line, const std::string& fault) {
-  std::string text = file.string();
-  if (line > 0) text += ", line " + std::to_string(line);
-  return text + ": " + fault;
-}
 
 // A line longer than this is not a record of the game's files.
 constexpr std::size_t kMaxLine = 4096;
@@ -89,32 +75,10 @@ class LineReader {
   std::size_t read_ = 0;
 };
 
-// The whole of a game file, read through one descriptor. A file over kMaxRead is read only far
-// enough for the line reader to see that it goes on.
+// The whole of a game file. A file over kMaxRead is read only far enough for the line reader
+// to see that it goes on.
 std::istringstream readWhole(const fs::path& file) {
-  const OpenedFile opened = openRegularFile(file);
-  if (opened.error != 0) {
-    throw FileError(file, 0, std::string("cannot be opened: ") + std::strerror(opened.error));
-  }
-  if (opened.directory) throw FileError(file, 0, "is a directory, not a file");
-  if (opened.fd < 0) {
-    throw FileError(file, 0, "is not a regular file (a named pipe or a device); it is not read");
-  }
-  std::string contents;
-  char buf[65536];
-  while (contents.size() <= kMaxRead + 3) {
-    const ssize_t n = ::read(opened.fd, buf, sizeof buf);
-    if (n == 0) break;
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      const int err = errno;
-      ::close(opened.fd);
-      throw FileError(file, 0, std::string("cannot be read: ") + std::strerror(err));
-    }
-    contents.append(buf, static_cast<std::size_t>(n));
-  }
-  ::close(opened.fd);
-  return std::istringstream(std::move(contents), std::ios::binary);
+  return std::istringstream(readWholeFile(file, kMaxRead + 3), std::ios::binary);
 }
 
 struct Field {
@@ -219,26 +183,6 @@ int16_t integerField(const Field& field, const char* what, const fs::path& file,
 
 }  // namespace
 
-FileError::FileError(fs::path file, int line, const std::string& fault)
-    : std::runtime_error(describe(file, line, fault)),
-      file_(std::move(file)),
-      line_(line),
-      fault_(fault) {}
-
-OpenedFile openRegularFile(const fs::path& file) {
-  const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return {-1, errno};
-  struct stat st {};
-  if (::fstat(fd, &st) != 0) {
-    const int err = errno;
-    ::close(fd);
-    return {-1, err};
-  }
-  if (S_ISREG(st.st_mode)) return {fd};
-  ::close(fd);
-  return {-1, 0, S_ISDIR(st.st_mode)};
-}
-
 Deck readCardFile(const fs::path& file) {
   auto in = readWhole(file);
   return readCardFile(in, file);
@@ -319,78 +263,6 @@ void writeCardFile(const fs::path& file, const Deck& deck) {
 
 void writeTotalsFile(const fs::path& file, const Wins& wins) {
   replaceFileAtomically(file, formatTotals(wins));
-}
-
-namespace {
-
-// Temporary files of ours that a killed run left behind: removed once they are old enough
-// that no other run can still be writing them.
-void removeStaleTemporaries(const fs::path& dir, const std::string& prefix) {
-  std::error_code ec;
-  const auto now = fs::file_time_type::clock::now();
-  for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
-    const std::string name = it->path().filename().string();
-    if (!name.starts_with(prefix)) continue;
-    std::error_code timeError;
-    const auto written = fs::last_write_time(it->path(), timeError);
-    if (!timeError && now - written > std::chrono::minutes(1)) fs::remove(it->path(), timeError);
-  }
-}
-
-}  // namespace
-
-void replaceFileAtomically(const fs::path& file, const std::string& contents) {
-  static std::atomic<unsigned> counter{0};
-  const fs::path dir = file.has_parent_path() ? file.parent_path() : fs::path(".");
-  // Built by appending: GCC 12 at -O3 takes `"." + std::string&&` for an overlapping copy
-  // (-Wrestrict, a false alarm inside std::string) — appending says the same without it.
-  std::string prefix = ".";
-  prefix += file.filename().string();
-  prefix += ".new-";
-  removeStaleTemporaries(dir, prefix);
-
-  // A name taken by a temporary file that an earlier run left behind is passed over.
-  fs::path temp;
-  int fd = -1;
-  for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-    temp = dir / (prefix + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-    fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    if (fd < 0 && errno != EEXIST) break;
-  }
-  if (fd < 0) {
-    const int err = errno;
-    throw FileError(file, 0, std::string("cannot be written: ") + std::strerror(err));
-  }
-  const auto fail = [&](const char* what) {
-    const int err = errno;
-    ::unlink(temp.c_str());
-    throw FileError(file, 0,
-                    std::string("cannot be written (") + what + "): " + std::strerror(err));
-  };
-  const char* data = contents.data();
-  std::size_t left = contents.size();
-  while (left > 0) {
-    const ssize_t n = ::write(fd, data, left);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      ::close(fd);
-      fail("write");
-    }
-    data += n;
-    left -= static_cast<std::size_t>(n);
-  }
-  if (::fsync(fd) != 0) {
-    ::close(fd);
-    fail("flush");
-  }
-  if (::close(fd) != 0) fail("close");
-  if (::rename(temp.c_str(), file.c_str()) != 0) fail("rename");
-  // Make the rename itself durable.
-  const int dirFd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (dirFd >= 0) {
-    ::fsync(dirFd);
-    ::close(dirFd);
-  }
 }
 
 }  // namespace korvo

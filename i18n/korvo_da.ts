@@ -300,6 +300,14 @@ Whose message, then the message: &quot;Oma: Knock!&quot;.</extracomment>
         <source>The four-colour faces could not be drawn: %1</source>
         <translation>De firefarvede kort kunne ikke tegnes: %1</translation>
     </message>
+    <message>
+        <source>Welcome back: the game goes on where you left it.</source>
+        <translation>Velkommen tilbage: spillet fortsætter, hvor du slap.</translation>
+    </message>
+    <message>
+        <source>The saved game could not be used; it is kept as %1 and a new game starts.</source>
+        <translation>Det gemte spil kunne ikke bruges; det gemmes som %1, og et nyt spil begynder.</translation>
+    </message>
 </context>
 <context>
     <name>korvo::MessageWords</name>

@@ -300,6 +300,14 @@ Whose message, then the message: &quot;Oma: Knock!&quot;.</extracomment>
         <source>The four-colour faces could not be drawn: %1</source>
         <translation>Die Bilder des Vierfarbenblatts konnten nicht gezeichnet werden: %1</translation>
     </message>
+    <message>
+        <source>Welcome back: the game goes on where you left it.</source>
+        <translation>Willkommen zurück: Das Spiel geht dort weiter, wo du aufgehört hast.</translation>
+    </message>
+    <message>
+        <source>The saved game could not be used; it is kept as %1 and a new game starts.</source>
+        <translation>Das gespeicherte Spiel konnte nicht verwendet werden; es wird als %1 aufbewahrt, und ein neues Spiel beginnt.</translation>
+    </message>
 </context>
 <context>
     <name>korvo::MessageWords</name>

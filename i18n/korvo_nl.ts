@@ -300,6 +300,14 @@ Whose message, then the message: &quot;Oma: Knock!&quot;.</extracomment>
         <source>The four-colour faces could not be drawn: %1</source>
         <translation>De vierkleurige kaarten konden niet worden getekend: %1</translation>
     </message>
+    <message>
+        <source>Welcome back: the game goes on where you left it.</source>
+        <translation>Welkom terug: het spel gaat verder waar je was gebleven.</translation>
+    </message>
+    <message>
+        <source>The saved game could not be used; it is kept as %1 and a new game starts.</source>
+        <translation>Het opgeslagen spel kon niet worden gebruikt; het wordt bewaard als %1 en er begint een nieuw spel.</translation>
+    </message>
 </context>
 <context>
     <name>korvo::MessageWords</name>

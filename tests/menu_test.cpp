@@ -14,6 +14,7 @@
 #include "tests/window_support.h"
 #include "window/art.h"
 #include "window/mainwindow.h"
+#include "window/speech.h"
 
 namespace korvo {
 namespace {
@@ -208,6 +209,32 @@ TEST(Wayland, TheWindowPlaysZoomsAndDrawsTheTwinsAtItsScale) {
 
   window.rulesAction()->trigger();
   EXPECT_TRUE(window.rulesWindow() && QTest::qWaitForWindowExposed(window.rulesWindow()));
+}
+
+}  // namespace
+}  // namespace korvo
+
+namespace korvo {
+namespace {
+
+// A resumed game is said once on the table and to a screen reader, never in a player's message
+// line, and the word goes at the next click.
+TEST(MainWindowTest, AResumedGameIsSaidOnceUntilTheNextClick) {
+  Played played;
+  MainWindow window(played.game, QStringLiteral("1.2.3"), played.settings);
+  window.show();
+  std::vector<QString> heard;
+  setSpeechObserver([&heard](const SpokenChange& change) { heard.push_back(change.text); });
+  window.tellResumed();
+  setSpeechObserver({});
+  const QString notice = window.table().notice();
+  EXPECT_TRUE(notice.contains(QStringLiteral("where you left it"))) << notice.toStdString();
+  EXPECT_EQ(std::count(heard.begin(), heard.end(), notice), 1);
+  for (int k = 1; k <= kPlayers; ++k) {
+    EXPECT_NE(window.table().control(textBox(k))->property("text").toString(), notice);
+  }
+  window.table().clickControl(Control::Command1);
+  EXPECT_EQ(window.table().notice(), QString());
 }
 
 }  // namespace

@@ -146,11 +146,43 @@ bool Form1::event(QEvent* event) {
   return QWidget::event(event);
 }
 
+void Form1::showNotice(const QString& text) {
+  if (!notice_) {
+    notice_ = new QLabel(this);
+    notice_->setObjectName(QStringLiteral("notice"));
+    notice_->setAlignment(Qt::AlignCenter);
+    notice_->setWordWrap(true);
+    notice_->setAttribute(Qt::WA_TransparentForMouseEvents);  // the places beneath stay playable
+    notice_->setStyleSheet(QStringLiteral("color: white; background: rgba(0, 0, 0, 150);"));
+  }
+  notice_->setText(text);
+  notice_->setAccessibleName(text);
+  placeNotice();
+  notice_->raise();
+  notice_->show();
+  tell(text);
+}
+
+QString Form1::notice() const {
+  return notice_ && !notice_->isHidden() ? notice_->text() : QString();
+}
+
+void Form1::placeNotice() {
+  if (!notice_) return;
+  QFont font = notice_->font();
+  font.setPixelSize(std::max(8, qRound(14 * zoom_)));
+  notice_->setFont(font);
+  const int height = notice_->heightForWidth(width());
+  const int shown = std::max(height, qRound(28 * zoom_));
+  notice_->setGeometry(0, this->height() - shown, width(), shown);
+}
+
 void Form1::layoutControls() {
   // Cards in the air land at once; the table is laid out anew beneath them.
   if (motion_ != nullptr) motion_->finish();
   pixelRatio_ = devicePixelRatioF();
   setFixedSize(scaled(kClientWidth), scaled(kClientHeight));
+  placeNotice();
   // The pictures the window draws itself, at the density they are shown at.
   const double scale = zoom_ * pixelRatio_;
   const auto drawn = [&](QImage image, int width, int height) {
@@ -222,6 +254,7 @@ void Form1::onClicked(Control c) {
     finishReplay();
     return;
   }
+  if (notice_) notice_->hide();
   ClickResult result;
   try {
     result = game_.click(c);
@@ -233,6 +266,7 @@ void Form1::onClicked(Control c) {
     return;
   }
   if (clickSink_) clickSink_();
+  if (playedSink_) playedSink_();
   if (replay_.start(game_.frames(), pace_, result)) return;
   applyTable(game_.table(), 0, true);
   report(result);
@@ -461,9 +495,10 @@ void Form1::tellNews(const std::vector<Control>& changed) {
     if (!item.endsWith(u'.') && !item.endsWith(u'!') && !item.endsWith(u'?')) item += u'.';
     told.append(item);
   }
-  if (told.isEmpty()) return;
-  const QString text = told.join(u' ');
+  if (!told.isEmpty()) tell(told.join(u' '));
+}
 
+void Form1::tell(const QString& text) {
   // Screen readers speak a change of the focused control's description.
   QWidget* focus = QApplication::focusWidget();
   QWidget* holder = focus != nullptr && isAncestorOf(focus) ? focus : this;

@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QHash>
+#include <QLabel>
 #include <QPointer>
 #include <QSize>
 #include <QString>
@@ -82,6 +83,15 @@ class Form1 : public QWidget {
   void setFourColour(bool on);
   bool fourColour() const { return fourColour_; }
 
+  // Called after every click the game has played, before its computer turns are shown: the
+  // moment to keep the game.
+  void setPlayedSink(std::function<void()> sink) { playedSink_ = std::move(sink); }
+  // Shows a word about the game itself, not a player's message, across the foot of the table
+  // until the next click, and tells a screen reader.
+  void showNotice(const QString& text);
+  // The notice shown now; empty when none is.
+  QString notice() const;
+
  protected:
   bool event(QEvent* event) override;
   void changeEvent(QEvent* event) override;
@@ -124,6 +134,10 @@ class Form1 : public QWidget {
   // What a screen reader is told of a change of control c to the entry it now shows.
   QString news(Control c) const;
   void tellNews(const std::vector<Control>& changed);
+  // Puts `text` into the accessible description of the focused control (or the table), which a
+  // screen reader speaks.
+  void tell(const QString& text);
+  void placeNotice();
   const QPixmap& startupPicture(Control c) const;
 
   Game& game_;
@@ -154,6 +168,8 @@ class Form1 : public QWidget {
   ErrorSink errorSink_;
   ErrorSink exhaustedSink_;
   std::function<void()> clickSink_;
+  std::function<void()> playedSink_;
+  QLabel* notice_ = nullptr;
   std::optional<QString> exhausted_;
   std::chrono::milliseconds pace_{0};
   // The computer turns of the last click, shown one at a time.

@@ -12,7 +12,7 @@
 #include <system_error>
 
 #include "game/gamedir.h"
-#include "game/recordfile.h"
+#include "game/safefile.h"
 #include "window/art.h"
 #include "window/picturecache.h"
 

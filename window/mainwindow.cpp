@@ -140,6 +140,15 @@ MainWindow::MainWindow(Game& game, const QString& version, QSettings& settings, 
   }
 }
 
+void MainWindow::tellResumed() {
+  form_->showNotice(tr("Welcome back: the game goes on where you left it."));
+}
+
+void MainWindow::tellRefused(const QString& backup) {
+  form_->showNotice(
+      tr("The saved game could not be used; it is kept as %1 and a new game starts.").arg(backup));
+}
+
 void MainWindow::zoomTo(double zoom) {
   // The window takes the table's new size; a maximized window first returns to its own size.
   if (isMaximized() || isFullScreen()) showNormal();

@@ -62,6 +62,11 @@ class MainWindow : public QMainWindow {
   StatisticsWindow* statisticsWindow() const;
   StatisticsKeeper& statistics() { return keeper_; }
 
+  // Says once, on the table and to a screen reader, that the game goes on where it was left;
+  // or that a saved game could not be used, was kept as `backup` and a new game starts.
+  void tellResumed();
+  void tellRefused(const QString& backup);
+
   // The rules window, once it has been opened.
   QDialog* rulesWindow() const { return rulesWindow_; }
 

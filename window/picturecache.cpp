@@ -12,7 +12,7 @@
 #include <cstring>
 #include <iostream>
 
-#include "game/recordfile.h"
+#include "game/safefile.h"
 #include "window/art.h"
 
 namespace korvo {

@@ -1,0 +1,63 @@
+// The one room for every file the game keeps: opening a file of the game directory without
+// waiting on it, reading it whole within a bound, and replacing it atomically, so that a crash,
+// a kill or a full disk never leaves a half-written file. The deck and win-count files, the
+// saved game and the picture cache all go through here.
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+
+namespace korvo {
+
+// A fault in one of the game's files: which file, which line (0 when none applies) and what.
+class FileError : public std::runtime_error {
+ public:
+  FileError(std::filesystem::path file, int line, const std::string& fault);
+  const std::filesystem::path& file() const { return file_; }
+  int line() const { return line_; }
+  const std::string& fault() const { return fault_; }
+
+ private:
+  std::filesystem::path file_;
+  int line_;
+  std::string fault_;
+};
+
+// A file of the game directory opened for reading: without waiting on it, and checked on the
+// descriptor to be a regular file before a byte is read, so that a named pipe or a device in
+// its place is refused at once instead of holding the game up (checking the name first would
+// race with its replacement).
+struct OpenedFile {
+  int fd = -1;    // the descriptor, for the caller to close; -1 when refused
+  int error = 0;  // the errno of a failed open or fstat; 0 when the file is no regular file
+  bool directory = false;
+};
+OpenedFile openRegularFile(const std::filesystem::path& file);
+
+// The contents of a regular file, read through one descriptor until its end or until more
+// than `bound` bytes are in hand: a result longer than `bound` means the file is larger, and
+// the rest is never read. Throws FileError when the file is missing, unreadable or no
+// regular file.
+std::string readWholeFile(const std::filesystem::path& file, std::size_t bound);
+
+// How much of a replacement reaches the disk before replaceFileAtomically returns.
+enum class Flush {
+  // The data and the directory: the new file survives a power cut once the call returns.
+  DataAndDirectory,
+  // The data only: a power cut right after may bring back the old file, but never an empty or
+  // half-written one. One flush instead of two, for a file rewritten at every click.
+  Data,
+};
+
+// Writes `contents` to `file` through a temporary file beside it and a rename. Throws
+// FileError; the old file is then left as it was.
+void replaceFileAtomically(const std::filesystem::path& file, const std::string& contents,
+                           Flush flush = Flush::DataAndDirectory);
+
+// Removes the temporary files that replaceFileAtomically left beside `file` in a run that was
+// killed while writing, once they are old enough that no other run can still be writing them.
+void removeStaleTemporaries(const std::filesystem::path& file);
+
+}  // namespace korvo
