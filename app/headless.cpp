@@ -1,7 +1,10 @@
 #include "app/headless.h"
 
 #include <istream>
+#include <optional>
 #include <ostream>
+
+#include "players/strong.h"
 
 namespace korvo {
 
@@ -23,6 +26,30 @@ constexpr Control kShownControls[] = {
     Control::Image2,    Control::Image3,    Control::Image4,    Control::Image5,
     Control::total1,    Control::total2,    Control::total3,    Control::total4,
 };
+
+const char* moveName(const std::optional<Move>& move) {
+  if (!move) return "none";
+  switch (move->kind) {
+    case Move::Kind::TakePile:
+      return "pile";
+    case Move::Kind::TakeDiscard:
+      return "discard";
+    case Move::Kind::Knock:
+      return "knock";
+    case Move::Kind::Throw:
+      return "throw";
+    default:
+      return "none";
+  }
+}
+
+nlohmann::ordered_json hintRecord(const Hint& hint) {
+  nlohmann::ordered_json h;
+  h["move"] = moveName(hint.move);
+  h["place"] = hint.move && hint.move->kind == Move::Kind::Throw ? hint.move->place : 0;
+  h["words"] = hint.words;
+  return h;
+}
 
 }  // namespace
 
@@ -76,7 +103,7 @@ nlohmann::ordered_json clickRecord(const std::string& click, const Game& game,
 }
 
 int runHeadless(Game& game, std::istream& in, std::ostream& out, std::ostream& err,
-                StatisticsKeeper* statistics, GameKeeper* keeper) {
+                uint64_t hintSeed, StatisticsKeeper* statistics, GameKeeper* keeper) {
   // Counted also for a click stopped by an exception: its rounds were played.
   const auto count = [&] {
     if (!statistics) return;
@@ -88,7 +115,10 @@ int runHeadless(Game& game, std::istream& in, std::ostream& out, std::ostream& e
     const std::string name = clickNameOf(line);
     if (name.empty()) continue;
     ClickResult result;
-    if (const auto control = controlFromName(name)) {
+    std::optional<Hint> hint;
+    if (name == "Hint") {
+      hint = hintFor(game, hintSeed);
+    } else if (const auto control = controlFromName(name)) {
       try {
         result = game.click(*control);
       } catch (const RandomExhausted& e) {
@@ -102,8 +132,9 @@ int runHeadless(Game& game, std::istream& in, std::ostream& out, std::ostream& e
     }
     if (keeper) keeper->save();
     // Texts from a hand-made deck file need not be valid UTF-8; they are replaced, not fatal.
-    out << clickRecord(name, game, result)
-               .dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
+    nlohmann::ordered_json record = clickRecord(name, game, result);
+    if (hint) record["hint"] = hintRecord(*hint);
+    out << record.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
         << std::endl;
   }
   return 0;

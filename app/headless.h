@@ -2,6 +2,7 @@
 // output with what every control shows and the whole game state.
 #pragma once
 
+#include <cstdint>
 #include <iosfwd>
 #include <nlohmann/json.hpp>
 #include <string>
@@ -16,8 +17,11 @@ namespace korvo {
 // rounds each click settled go to `statistics`, if given, and with a keeper (--resume) each
 // click is kept in the saved game, both before its line is written.
 // Returns the exit status: 0 at the end of input, 3 when a scripted random source ran dry.
+// The line `Hint` answers like a click that changes nothing, with the Strong player's advice
+// for player 1 (seeded with `hintSeed`) in a member "hint".
 int runHeadless(Game& game, std::istream& in, std::ostream& out, std::ostream& err,
-                StatisticsKeeper* statistics = nullptr, GameKeeper* keeper = nullptr);
+                uint64_t hintSeed = 0, StatisticsKeeper* statistics = nullptr,
+                GameKeeper* keeper = nullptr);
 
 // One click line: trims blanks; returns "" for blank lines and comments.
 std::string clickNameOf(const std::string& line);

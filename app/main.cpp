@@ -1,17 +1,19 @@
 // korvo: the window, headless mode, script mode and --init.
 #include <cstdio>
+#include <cstdlib>
+#include <exception>
 #include <iostream>
 #include <optional>
 #include <system_error>
 #include <variant>
 
 #include "app/headless.h"
+#include "app/opponents.h"
 #include "app/options.h"
 #include "game/dirhold.h"
 #include "game/gamedir.h"
 #include "game/recordfile.h"
 #include "game/statistics.h"
-#include "players/classic.h"
 
 #ifdef KORVO_WINDOW
 #include "app/windowmode.h"
@@ -30,9 +32,7 @@ void initDirectory(const std::filesystem::path& dir) {
 #endif
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int run(int argc, char** argv) {
   using korvo::Options;
   std::vector<std::string> args(argv + 1, argv + argc);
 #ifdef KORVO_WINDOW
@@ -115,11 +115,12 @@ int main(int argc, char** argv) {
   if (options.mode == Options::Mode::Headless) {
     std::ios::sync_with_stdio(false);
     auto random = options.makeRandom();
-    korvo::Game game(dir, *random, korvo::classicSeats());
+    const uint64_t seed = korvo::strongSeedOf(options);
+    korvo::Game game(dir, *random, korvo::seatsFor(options.opponents, seed));
     korvo::StatisticsKeeper statistics(dir);
     if (const auto told = statistics.open()) std::cerr << "korvo: " << *told << std::endl;
     if (!options.resume) {
-      return korvo::runHeadless(game, std::cin, std::cout, std::cerr, &statistics);
+      return korvo::runHeadless(game, std::cin, std::cout, std::cerr, seed, &statistics);
     }
     korvo::GameKeeper keeper(
         game, *random, options.opponentsName(),
@@ -127,7 +128,7 @@ int main(int argc, char** argv) {
     if (const auto refused = keeper.resume().refused) {
       std::cerr << "korvo: " << *refused << " A fresh game starts." << std::endl;
     }
-    return korvo::runHeadless(game, std::cin, std::cout, std::cerr, &statistics, &keeper);
+    return korvo::runHeadless(game, std::cin, std::cout, std::cerr, seed, &statistics, &keeper);
   }
 
 #ifdef KORVO_WINDOW
@@ -136,4 +137,17 @@ int main(int argc, char** argv) {
   std::cerr << "korvo: this build has no window; use --headless\n";
   return 2;
 #endif
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  try {
+    return run(argc, argv);
+  } catch (const std::exception& e) {
+    // A fault of the program itself, never of the game's files (those are caught at the click):
+    // said loudly, never played on.
+    std::cerr << "korvo: internal error: " << e.what() << std::endl;
+    std::abort();
+  }
 }

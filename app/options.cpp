@@ -199,6 +199,7 @@ std::variant<Options, OptionsError> parseOptions(const std::vector<std::string>&
   if (auto file = value("script")) o.script = *file;
   if (auto file = value("screenshot")) o.screenshot = *file;
   if (const auto opponents = value("opponents")) {
+    o.opponentsGiven = true;
     if (*opponents == "classic") {
       o.opponents = Options::Opponents::Classic;
     } else if (*opponents == "strong") {

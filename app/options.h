@@ -19,6 +19,7 @@ struct Options {
   // The computer players of this run (--opponents).
   enum class Opponents { Classic, Strong };
   Opponents opponents = Opponents::Classic;
+  bool opponentsGiven = false;  // --opponents was given: it wins over the window's choice
   std::optional<std::filesystem::path> dir;  // --dir, or the directory of --init
   std::optional<uint64_t> seed;              // --seed
   std::optional<std::filesystem::path> randomFile;

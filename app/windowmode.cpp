@@ -12,10 +12,10 @@
 
 #include "app/firstpaint.h"
 #include "app/headless.h"
+#include "app/opponents.h"
 #include "game/game.h"
 #include "game/savedgame.h"
 #include "game/statistics.h"
-#include "players/classic.h"
 #include "window/form1.h"
 #include "window/language.h"
 #include "window/mainwindow.h"
@@ -128,7 +128,8 @@ int runWindow(int& argc, char** argv, const Options& options,
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
   const std::unique_ptr<Random> random = options.makeRandom();
-  Game game(gameDir, *random, classicSeats());
+  const uint64_t seed = strongSeedOf(options);
+  Game game(gameDir, *random, seatsFor(options.opponents, seed));
   // The window keeps its game in savedgame.json; script mode only with --resume. A saved game
   // that cannot be written is one line on standard error per run.
   // The window writes it beside the table, so that no click waits for the disk.
@@ -164,6 +165,14 @@ int runWindow(int& argc, char** argv, const Options& options,
   QSettings settings(QStringLiteral("korvo"), QStringLiteral("korvo"));
   installChosenLanguage(settings);
   MainWindow window(game, QStringLiteral(KORVO_VERSION), settings);
+  window.setStrongSeed(seed);
+  // The command line's choice holds for this run; the remembered one is left as it is.
+  if (options.opponentsGiven) {
+    window.setOpponents(options.opponents == Options::Opponents::Strong
+                            ? MainWindow::Opponents::Strong
+                            : MainWindow::Opponents::Classic,
+                        false);
+  }
   // A scripted random source that runs dry ends the program, as in headless mode.
   window.table().setExhaustedSink([](const QString& message) {
     printLine(message);

@@ -46,7 +46,7 @@ void Game::deal() {
   ++stats_.rounds;
 
   // Read the deck as the file lists it. A faulty file changes nothing.
-  const Deck fileDeck = readCardFile(cardFile());
+  const Deck fileDeck = memory_ ? memory_->deck : readCardFile(cardFile());
   for (int j = 1; j <= kDeckSize; ++j)
     st_.setFileCard(j, fileDeck[static_cast<std::size_t>(j - 1)]);
 
@@ -57,7 +57,11 @@ void Game::deal() {
     st_.setDeckCard(i, c);
     shuffled[static_cast<std::size_t>(i - 1)] = c;
   }
-  writeCardFile(cardFile(), shuffled);
+  if (memory_) {
+    memory_->deck = shuffled;
+  } else {
+    writeCardFile(cardFile(), shuffled);
+  }
 
   // Start of a game: everybody's honor is gone, so the win counts are read afresh and every
   // player gets 4 points. Counts that could not be saved at the end of the last game are
@@ -66,7 +70,7 @@ void Game::deal() {
   for (int k = 1; k <= kPlayers; ++k) newGame = newGame && st_.honor[k] < 1;
   if (newGame) {
     if (totalsPending_) saveTotals();
-    const Wins wins = readTotalsFile(totalsFile());
+    const Wins wins = memory_ ? memory_->wins : readTotalsFile(totalsFile());
     for (int k = 1; k <= kPlayers; ++k) {
       st_.wins[k] = wins[static_cast<std::size_t>(k - 1)];
       table_.setCaption(totalLabel(k), std::to_string(st_.wins[k]));

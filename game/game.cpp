@@ -19,6 +19,11 @@ Game::Game(std::filesystem::path dir, Random& random, ComputerSeats computers)
   }
 }
 
+Game::Game(const Deck& deck, Random& random, ComputerSeats computers)
+    : Game(std::filesystem::path(), random, std::move(computers)) {
+  memory_ = InMemory{deck, {}};
+}
+
 Game::~Game() = default;
 
 void Game::setPlayer(int seat, std::unique_ptr<Player> player) {
@@ -128,6 +133,10 @@ int16_t Game::drawFromPile() {
 void Game::saveTotals() {
   Wins wins;
   for (int k = 1; k <= kPlayers; ++k) wins[static_cast<std::size_t>(k - 1)] = st_.wins[k];
+  if (memory_) {
+    memory_->wins = wins;
+    return;
+  }
   totalsPending_ = true;
   writeTotalsFile(totalsFile(), wins);
   totalsPending_ = false;

@@ -80,6 +80,9 @@ using ComputerSeats = std::array<std::unique_ptr<Player>, kPlayers - 1>;
 class Game {
  public:
   Game(std::filesystem::path dir, Random& random, ComputerSeats computers);
+  // A game without a directory, for measurements and simulations: the deal reads and rewrites
+  // `deck` in memory instead of cardfile.txt, and the win counts start at 0 and stay in memory.
+  Game(const Deck& deck, Random& random, ComputerSeats computers);
   ~Game();
 
   // Delivers a click on a control. Only the Deal and Knock buttons, player 1's card places and
@@ -89,6 +92,7 @@ class Game {
   const GameState& state() const { return st_; }
   const Table& table() const { return table_; }
   const std::filesystem::path& dir() const { return dir_; }
+  bool inMemory() const { return memory_.has_value(); }
   const Random& random() const { return random_; }
   // True while a win count could not be saved and waits to be written.
   bool totalsPending() const { return totalsPending_; }
@@ -172,7 +176,14 @@ class Game {
   std::filesystem::path cardFile() const;
   std::filesystem::path totalsFile() const;
 
+  // The deck in the order the next deal reads, and the win counts, of a game in memory.
+  struct InMemory {
+    Deck deck;
+    std::array<int16_t, kPlayers> wins{};
+  };
+
   std::filesystem::path dir_;
+  std::optional<InMemory> memory_;
   Random& random_;
   ComputerSeats computers_;
   GameState st_;

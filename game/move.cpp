@@ -44,4 +44,21 @@ bool isLegal(const SeatView& view, const Move& move) {
   return std::find(moves.begin(), moves.end(), move) != moves.end();
 }
 
+std::optional<Control> controlFor(const Move& move) {
+  switch (move.kind) {
+    case Move::Kind::TakePile:
+      return kDrawPile;
+    case Move::Kind::TakeDiscard:
+      return kDiscardPile;
+    case Move::Kind::Throw:
+      return cardPlace(1, move.place);
+    case Move::Kind::Knock:
+      return kKnockButton;
+    case Move::Kind::Korvo:
+    case Move::Kind::Pass:
+      break;
+  }
+  return std::nullopt;
+}
+
 }  // namespace korvo

@@ -1,9 +1,11 @@
 // What a seat may do, and the one interface through which every computer player decides.
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "game/random.h"
+#include "game/table.h"
 #include "game/view.h"
 
 namespace korvo {
@@ -25,6 +27,10 @@ struct Move {
 // Every move the rules allow a seat in the view's phase.
 std::vector<Move> legalMoves(const SeatView& view);
 bool isLegal(const SeatView& view, const Move& move);
+
+// The control player 1 clicks for a move: a pile, a card place or the Knock button. A 31 is
+// shown by the rules themselves, so Korvo and Pass have none.
+std::optional<Control> controlFor(const Move& move);
 
 // A player turns what its seat can see into a move. `chance` is the game's random source, for
 // a player whose rule draws a number; a player that draws none leaves it untouched.

@@ -1,16 +1,12 @@
 #include "game/statistics.h"
 
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
 #include <cstdio>
-#include <cstring>
 #include <iomanip>
 #include <sstream>
 
-#include "game/recordfile.h"
+#include "game/safefile.h"
 
 namespace korvo {
 
@@ -59,49 +55,24 @@ bool validSince(const std::string& text) {
   return !in.fail();
 }
 
-// Whole of a file through a descriptor that refuses anything but a regular file.
-std::string readBounded(const fs::path& file, int& error, bool& notRegular) {
-  const OpenedFile opened = openRegularFile(file);
-  error = opened.error;
-  notRegular = opened.fd < 0 && opened.error == 0;
-  if (opened.fd < 0) return {};
-  std::string contents;
-  char buf[8192];
-  while (contents.size() <= kMaxFileSize) {
-    const ssize_t n = ::read(opened.fd, buf, sizeof buf);
-    if (n == 0) break;
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      error = errno;
-      break;
-    }
-    contents.append(buf, static_cast<std::size_t>(n));
-  }
-  ::close(opened.fd);
-  return contents;
-}
-
 enum class Found { Missing, Usable, Unusable };
 
 // Reads the statistics file of a directory: missing, usable (into `out`) or unusable (`fault`).
 Found load(const fs::path& file, Statistics& out, std::string& fault) {
-  int error = 0;
-  bool notRegular = false;
-  const std::string text = readBounded(file, error, notRegular);
-  if (error == ENOENT) return Found::Missing;
-  if (error != 0) {
-    fault = std::string("cannot be read: ") + std::strerror(error);
-  } else if (notRegular) {
-    fault = "is not a regular file";
-  } else if (text.size() > kMaxFileSize) {
-    fault = "is larger than " + std::to_string(kMaxFileSize) + " bytes";
-  } else {
-    try {
-      out = parseStatistics(text);
-      return Found::Usable;
-    } catch (const StatisticsError& e) {
-      fault = e.what();
+  try {
+    const std::string text = readWholeFile(file, kMaxFileSize);
+    if (text.size() > kMaxFileSize) {
+      fault = "is larger than " + std::to_string(kMaxFileSize) + " bytes";
+      return Found::Unusable;
     }
+    out = parseStatistics(text);
+    return Found::Usable;
+  } catch (const FileError& e) {
+    std::error_code ec;
+    if (!fs::exists(fs::symlink_status(file, ec))) return Found::Missing;
+    fault = e.fault();
+  } catch (const StatisticsError& e) {
+    fault = e.what();
   }
   return Found::Unusable;
 }

@@ -308,6 +308,70 @@ Whose message, then the message: &quot;Oma: Knock!&quot;.</extracomment>
         <source>The saved game could not be used; it is kept as %1 and a new game starts.</source>
         <translation>Det gemte spil kunne ikke bruges; det gemmes som %1, og et nyt spil begynder.</translation>
     </message>
+    <message>
+        <source>&amp;Hint</source>
+        <translation>&amp;Råd</translation>
+    </message>
+    <message>
+        <source>&amp;Opponents</source>
+        <translation>M&amp;odstandere</translation>
+    </message>
+    <message>
+        <source>&amp;Classic: the Rules&apos; Own Players</source>
+        <translation>&amp;Klassisk: reglernes egne spillere</translation>
+    </message>
+    <message>
+        <source>&amp;Strong: Players That Look Ahead</source>
+        <translation>&amp;Stærk: spillere, der tænker fremad</translation>
+    </message>
+    <message>
+        <source>There is no round under way: deal the cards first.</source>
+        <translation>Der er ingen runde i gang: giv kortene først.</translation>
+    </message>
+    <message>
+        <source>You are out of this game: there is no move to hint.</source>
+        <translation>Du er ude af dette spil: der er intet træk at råde om.</translation>
+    </message>
+    <message>
+        <source>It is not your turn.</source>
+        <translation>Det er ikke din tur.</translation>
+    </message>
+    <message>
+        <source>Take the top card of the draw pile</source>
+        <translation>Tag det øverste kort fra trækbunken</translation>
+    </message>
+    <message>
+        <source>Take the %1 from the discard pile</source>
+        <translation>Tag %1 fra aflægningsbunken</translation>
+    </message>
+    <message>
+        <source>Throw away your %1</source>
+        <translation>Smid din %1 væk</translation>
+    </message>
+    <message>
+        <source>clubs</source>
+        <translation>klør</translation>
+    </message>
+    <message>
+        <source>diamonds</source>
+        <translation>ruder</translation>
+    </message>
+    <message>
+        <source>hearts</source>
+        <translation>hjerter</translation>
+    </message>
+    <message>
+        <source>spades</source>
+        <translation>spar</translation>
+    </message>
+    <message>
+        <source>Knock: %1 in %2</source>
+        <translation>Bank: %1 i %2</translation>
+    </message>
+    <message>
+        <source>The computer players are Classic, the rules&apos; own players with their fixed tables and a knock at a random threshold, or Strong, players that try every move on many deals of the cards they cannot see and choose the one that best keeps their honor; neither ever looks at a hidden card. Choose them under View &gt; Opponents. Game &gt; Hint (H) asks the Strong player what it would do in your seat.</source>
+        <translation>Computerspillerne er Klassisk, reglernes egne spillere med deres faste tabeller og et bank over en tilfældig tærskel, eller Stærk, spillere, der prøver hvert træk på mange fordelinger af de kort, de ikke kan se, og vælger det, der bedst bevarer deres ære; ingen af dem kigger nogensinde på et skjult kort. Vælg dem under Vis &gt; Modstandere. Spil &gt; Råd (H) spørger den stærke spiller, hvad den ville gøre i din stol.</translation>
+    </message>
 </context>
 <context>
     <name>korvo::MessageWords</name>
@@ -687,6 +751,14 @@ Whose message, then the message: &quot;Oma: Knock!&quot;.</extracomment>
     <message>
         <source>Korvo keeps its files in one directory: &lt;b&gt;cardfile.txt&lt;/b&gt;, the deck, shuffled and rewritten at every deal so that the order carries over to the next run; &lt;b&gt;totals.txt&lt;/b&gt;, the four win counts; &lt;b&gt;statistics.json&lt;/b&gt;, what every player has played and won (Game &amp;gt; Statistics); and the pictures, one JPEG file per card as the deck names it, &lt;b&gt;down1.JPG&lt;/b&gt; for a card&apos;s back, &lt;b&gt;gone.JPG&lt;/b&gt; for an empty place and &lt;b&gt;hundred0.JPG&lt;/b&gt; to &lt;b&gt;hundred12.JPG&lt;/b&gt; for the banknotes. You may put pictures of your own in their place. Korvo plays in the current directory if it holds a cardfile.txt, otherwise in ~/.local/share/korvo.</source>
         <translation>Korvo gemmer sine filer i én mappe: &lt;b&gt;cardfile.txt&lt;/b&gt;, kortspillet, blandet og skrevet på ny ved hver giv, så rækkefølgen fortsætter næste gang; &lt;b&gt;totals.txt&lt;/b&gt;, de fire antal sejre; &lt;b&gt;statistics.json&lt;/b&gt;, hvad hver spiller har spillet og vundet (Spil &amp;gt; Statistik); og billederne, én JPEG-fil pr. kort, som kortspillet navngiver dem, &lt;b&gt;down1.JPG&lt;/b&gt; for et korts bagside, &lt;b&gt;gone.JPG&lt;/b&gt; for en tom plads og &lt;b&gt;hundred0.JPG&lt;/b&gt; til &lt;b&gt;hundred12.JPG&lt;/b&gt; for pengesedlerne. Du kan lægge dine egne billeder i deres sted. Korvo spiller i den aktuelle mappe, hvis den indeholder en cardfile.txt, ellers i ~/.local/share/korvo.</translation>
+    </message>
+    <message>
+        <source>Your opponents, and a hint</source>
+        <translation>Dine modstandere og et råd</translation>
+    </message>
+    <message>
+        <source>Under View &amp;gt; Opponents you choose who plays Oma, Tobin and Wenna. &lt;b&gt;Classic&lt;/b&gt; players follow the rules&apos; own fixed tables and knock at a threshold drawn at random. &lt;b&gt;Strong&lt;/b&gt; players try every move they have on many deals of the cards they cannot see, play each round on to its end, and choose the move that best keeps their honor points; like you, they never see a hidden card. Game &amp;gt; Hint (H or Ctrl+H) shows what a Strong player would do in your seat and marks the place to click; it changes nothing.</source>
+        <translation>Under Vis &amp;gt; Modstandere vælger du, hvem der spiller Oma, Tobin og Wenna. &lt;b&gt;Klassiske&lt;/b&gt; spillere følger reglernes faste tabeller og banker over en tilfældigt trukket tærskel. &lt;b&gt;Stærke&lt;/b&gt; spillere prøver hvert af deres træk på mange fordelinger af de kort, de ikke kan se, spiller hver runde til ende og vælger det træk, der bedst bevarer deres ærespoint; ligesom du ser de aldrig et skjult kort. Spil &amp;gt; Råd (H eller Ctrl+H) viser, hvad en stærk spiller ville gøre i din stol, og markerer, hvor du skal klikke; det ændrer intet.</translation>
     </message>
 </context>
 <context>

@@ -308,6 +308,70 @@ Whose message, then the message: &quot;Oma: Knock!&quot;.</extracomment>
         <source>The saved game could not be used; it is kept as %1 and a new game starts.</source>
         <translation>Das gespeicherte Spiel konnte nicht verwendet werden; es wird als %1 aufbewahrt, und ein neues Spiel beginnt.</translation>
     </message>
+    <message>
+        <source>&amp;Hint</source>
+        <translation>&amp;Hinweis</translation>
+    </message>
+    <message>
+        <source>&amp;Opponents</source>
+        <translation>G&amp;egner</translation>
+    </message>
+    <message>
+        <source>&amp;Classic: the Rules&apos; Own Players</source>
+        <translation>&amp;Klassisch: die Spieler der Regeln</translation>
+    </message>
+    <message>
+        <source>&amp;Strong: Players That Look Ahead</source>
+        <translation>&amp;Stark: Spieler, die vorausdenken</translation>
+    </message>
+    <message>
+        <source>There is no round under way: deal the cards first.</source>
+        <translation>Es läuft keine Runde: Gib zuerst die Karten.</translation>
+    </message>
+    <message>
+        <source>You are out of this game: there is no move to hint.</source>
+        <translation>Du bist in diesem Spiel raus: Es gibt keinen Zug für einen Hinweis.</translation>
+    </message>
+    <message>
+        <source>It is not your turn.</source>
+        <translation>Du bist nicht dran.</translation>
+    </message>
+    <message>
+        <source>Take the top card of the draw pile</source>
+        <translation>Nimm die oberste Karte vom Ziehstapel</translation>
+    </message>
+    <message>
+        <source>Take the %1 from the discard pile</source>
+        <translation>Nimm die %1 vom Ablagestapel</translation>
+    </message>
+    <message>
+        <source>Throw away your %1</source>
+        <translation>Wirf deine %1 ab</translation>
+    </message>
+    <message>
+        <source>clubs</source>
+        <translation>Kreuz</translation>
+    </message>
+    <message>
+        <source>diamonds</source>
+        <translation>Karo</translation>
+    </message>
+    <message>
+        <source>hearts</source>
+        <translation>Herz</translation>
+    </message>
+    <message>
+        <source>spades</source>
+        <translation>Pik</translation>
+    </message>
+    <message>
+        <source>Knock: %1 in %2</source>
+        <translation>Klopfen: %1 in %2</translation>
+    </message>
+    <message>
+        <source>The computer players are Classic, the rules&apos; own players with their fixed tables and a knock at a random threshold, or Strong, players that try every move on many deals of the cards they cannot see and choose the one that best keeps their honor; neither ever looks at a hidden card. Choose them under View &gt; Opponents. Game &gt; Hint (H) asks the Strong player what it would do in your seat.</source>
+        <translation>Die Computerspieler sind Klassisch, die Spieler der Regeln mit ihren festen Tabellen und einem Klopfen ab einer zufälligen Schwelle, oder Stark, Spieler, die jeden Zug an vielen Verteilungen der Karten ausprobieren, die sie nicht sehen, und den wählen, der ihre Ehre am besten bewahrt; keiner schaut je in eine verdeckte Karte. Wähle sie unter Ansicht &gt; Gegner. Spiel &gt; Hinweis (H) fragt den starken Spieler, was er an deiner Stelle täte.</translation>
+    </message>
 </context>
 <context>
     <name>korvo::MessageWords</name>
@@ -687,6 +751,14 @@ Whose message, then the message: &quot;Oma: Knock!&quot;.</extracomment>
     <message>
         <source>Korvo keeps its files in one directory: &lt;b&gt;cardfile.txt&lt;/b&gt;, the deck, shuffled and rewritten at every deal so that the order carries over to the next run; &lt;b&gt;totals.txt&lt;/b&gt;, the four win counts; &lt;b&gt;statistics.json&lt;/b&gt;, what every player has played and won (Game &amp;gt; Statistics); and the pictures, one JPEG file per card as the deck names it, &lt;b&gt;down1.JPG&lt;/b&gt; for a card&apos;s back, &lt;b&gt;gone.JPG&lt;/b&gt; for an empty place and &lt;b&gt;hundred0.JPG&lt;/b&gt; to &lt;b&gt;hundred12.JPG&lt;/b&gt; for the banknotes. You may put pictures of your own in their place. Korvo plays in the current directory if it holds a cardfile.txt, otherwise in ~/.local/share/korvo.</source>
         <translation>Korvo hält seine Dateien in einem Verzeichnis: &lt;b&gt;cardfile.txt&lt;/b&gt;, das Kartenspiel, bei jedem Geben gemischt und neu geschrieben, damit die Reihenfolge beim nächsten Start weitergeht; &lt;b&gt;totals.txt&lt;/b&gt;, die vier Siegzahlen; &lt;b&gt;statistics.json&lt;/b&gt;, was jeder Spieler gespielt und gewonnen hat (Spiel &amp;gt; Statistik); und die Bilder, eine JPEG-Datei je Karte, wie das Kartenspiel sie nennt, &lt;b&gt;down1.JPG&lt;/b&gt; für die Rückseite einer Karte, &lt;b&gt;gone.JPG&lt;/b&gt; für einen leeren Platz und &lt;b&gt;hundred0.JPG&lt;/b&gt; bis &lt;b&gt;hundred12.JPG&lt;/b&gt; für die Geldscheine. Du kannst eigene Bilder an ihre Stelle legen. Korvo spielt im aktuellen Verzeichnis, wenn es eine cardfile.txt enthält, sonst in ~/.local/share/korvo.</translation>
+    </message>
+    <message>
+        <source>Your opponents, and a hint</source>
+        <translation>Deine Gegner und ein Hinweis</translation>
+    </message>
+    <message>
+        <source>Under View &amp;gt; Opponents you choose who plays Oma, Tobin and Wenna. &lt;b&gt;Classic&lt;/b&gt; players follow the rules&apos; own fixed tables and knock at a threshold drawn at random. &lt;b&gt;Strong&lt;/b&gt; players try every move they have on many deals of the cards they cannot see, play each round on to its end, and choose the move that best keeps their honor points; like you, they never see a hidden card. Game &amp;gt; Hint (H or Ctrl+H) shows what a Strong player would do in your seat and marks the place to click; it changes nothing.</source>
+        <translation>Unter Ansicht &amp;gt; Gegner wählst du, wer Oma, Tobin und Wenna spielt. &lt;b&gt;Klassische&lt;/b&gt; Spieler folgen den festen Tabellen der Regeln und klopfen ab einer zufällig gezogenen Schwelle. &lt;b&gt;Starke&lt;/b&gt; Spieler probieren jeden ihrer Züge an vielen Verteilungen der Karten aus, die sie nicht sehen, spielen jede Runde bis zum Ende und wählen den Zug, der ihre Ehrenpunkte am besten bewahrt; wie du sehen sie nie eine verdeckte Karte. Spiel &amp;gt; Hinweis (H oder Strg+H) zeigt, was ein starker Spieler an deiner Stelle täte, und markiert den Platz zum Klicken; es ändert nichts.</translation>
     </message>
 </context>
 <context>

@@ -308,6 +308,70 @@ Whose message, then the message: &quot;Oma: Knock!&quot;.</extracomment>
         <source>The saved game could not be used; it is kept as %1 and a new game starts.</source>
         <translation>Het opgeslagen spel kon niet worden gebruikt; het wordt bewaard als %1 en er begint een nieuw spel.</translation>
     </message>
+    <message>
+        <source>&amp;Hint</source>
+        <translation>&amp;Hint</translation>
+    </message>
+    <message>
+        <source>&amp;Opponents</source>
+        <translation>Tegen&amp;standers</translation>
+    </message>
+    <message>
+        <source>&amp;Classic: the Rules&apos; Own Players</source>
+        <translation>&amp;Klassiek: de spelers van de regels</translation>
+    </message>
+    <message>
+        <source>&amp;Strong: Players That Look Ahead</source>
+        <translation>&amp;Sterk: spelers die vooruitkijken</translation>
+    </message>
+    <message>
+        <source>There is no round under way: deal the cards first.</source>
+        <translation>Er is geen ronde bezig: deel eerst de kaarten.</translation>
+    </message>
+    <message>
+        <source>You are out of this game: there is no move to hint.</source>
+        <translation>Je ligt eruit in dit spel: er is geen zet om aan te raden.</translation>
+    </message>
+    <message>
+        <source>It is not your turn.</source>
+        <translation>Je bent niet aan de beurt.</translation>
+    </message>
+    <message>
+        <source>Take the top card of the draw pile</source>
+        <translation>Pak de bovenste kaart van de trekstapel</translation>
+    </message>
+    <message>
+        <source>Take the %1 from the discard pile</source>
+        <translation>Pak de %1 van de aflegstapel</translation>
+    </message>
+    <message>
+        <source>Throw away your %1</source>
+        <translation>Leg je %1 af</translation>
+    </message>
+    <message>
+        <source>clubs</source>
+        <translation>klaveren</translation>
+    </message>
+    <message>
+        <source>diamonds</source>
+        <translation>ruiten</translation>
+    </message>
+    <message>
+        <source>hearts</source>
+        <translation>harten</translation>
+    </message>
+    <message>
+        <source>spades</source>
+        <translation>schoppen</translation>
+    </message>
+    <message>
+        <source>Knock: %1 in %2</source>
+        <translation>Kloppen: %1 in %2</translation>
+    </message>
+    <message>
+        <source>The computer players are Classic, the rules&apos; own players with their fixed tables and a knock at a random threshold, or Strong, players that try every move on many deals of the cards they cannot see and choose the one that best keeps their honor; neither ever looks at a hidden card. Choose them under View &gt; Opponents. Game &gt; Hint (H) asks the Strong player what it would do in your seat.</source>
+        <translation>De computerspelers zijn Klassiek, de spelers van de regels met hun vaste tabellen en een klop boven een willekeurige drempel, of Sterk, spelers die elke zet uitproberen op veel verdelingen van de kaarten die ze niet zien en de zet kiezen die hun eer het best bewaart; geen van beide kijkt ooit naar een gesloten kaart. Kies ze onder Beeld &gt; Tegenstanders. Spel &gt; Hint (H) vraagt de sterke speler wat hij in jouw plaats zou doen.</translation>
+    </message>
 </context>
 <context>
     <name>korvo::MessageWords</name>
@@ -687,6 +751,14 @@ Whose message, then the message: &quot;Oma: Knock!&quot;.</extracomment>
     <message>
         <source>Korvo keeps its files in one directory: &lt;b&gt;cardfile.txt&lt;/b&gt;, the deck, shuffled and rewritten at every deal so that the order carries over to the next run; &lt;b&gt;totals.txt&lt;/b&gt;, the four win counts; &lt;b&gt;statistics.json&lt;/b&gt;, what every player has played and won (Game &amp;gt; Statistics); and the pictures, one JPEG file per card as the deck names it, &lt;b&gt;down1.JPG&lt;/b&gt; for a card&apos;s back, &lt;b&gt;gone.JPG&lt;/b&gt; for an empty place and &lt;b&gt;hundred0.JPG&lt;/b&gt; to &lt;b&gt;hundred12.JPG&lt;/b&gt; for the banknotes. You may put pictures of your own in their place. Korvo plays in the current directory if it holds a cardfile.txt, otherwise in ~/.local/share/korvo.</source>
         <translation>Korvo bewaart zijn bestanden in één map: &lt;b&gt;cardfile.txt&lt;/b&gt;, het kaartspel, bij elke deling geschud en opnieuw geschreven zodat de volgorde doorloopt naar de volgende keer; &lt;b&gt;totals.txt&lt;/b&gt;, de vier aantallen overwinningen; &lt;b&gt;statistics.json&lt;/b&gt;, wat elke speler heeft gespeeld en gewonnen (Spel &amp;gt; Statistieken); en de plaatjes, één JPEG-bestand per kaart zoals het kaartspel het noemt, &lt;b&gt;down1.JPG&lt;/b&gt; voor de achterkant van een kaart, &lt;b&gt;gone.JPG&lt;/b&gt; voor een lege plaats en &lt;b&gt;hundred0.JPG&lt;/b&gt; tot en met &lt;b&gt;hundred12.JPG&lt;/b&gt; voor de bankbiljetten. Je mag er eigen plaatjes voor in de plaats zetten. Korvo speelt in de huidige map als die een cardfile.txt bevat, anders in ~/.local/share/korvo.</translation>
+    </message>
+    <message>
+        <source>Your opponents, and a hint</source>
+        <translation>Je tegenstanders, en een hint</translation>
+    </message>
+    <message>
+        <source>Under View &amp;gt; Opponents you choose who plays Oma, Tobin and Wenna. &lt;b&gt;Classic&lt;/b&gt; players follow the rules&apos; own fixed tables and knock at a threshold drawn at random. &lt;b&gt;Strong&lt;/b&gt; players try every move they have on many deals of the cards they cannot see, play each round on to its end, and choose the move that best keeps their honor points; like you, they never see a hidden card. Game &amp;gt; Hint (H or Ctrl+H) shows what a Strong player would do in your seat and marks the place to click; it changes nothing.</source>
+        <translation>Onder Beeld &amp;gt; Tegenstanders kies je wie Oma, Tobin en Wenna speelt. &lt;b&gt;Klassieke&lt;/b&gt; spelers volgen de vaste tabellen van de regels en kloppen boven een willekeurig getrokken drempel. &lt;b&gt;Sterke&lt;/b&gt; spelers proberen elke zet uit op veel verdelingen van de kaarten die ze niet zien, spelen elke ronde uit en kiezen de zet die hun erepunten het best bewaart; net als jij zien ze nooit een gesloten kaart. Spel &amp;gt; Hint (H of Ctrl+H) toont wat een sterke speler in jouw plaats zou doen en markeert waar je moet klikken; het verandert niets.</translation>
     </message>
 </context>
 <context>

@@ -237,5 +237,64 @@ TEST(MainWindowTest, AResumedGameIsSaidOnceUntilTheNextClick) {
   EXPECT_EQ(window.table().notice(), QString());
 }
 
+// View > Opponents: Classic unless the settings name Strong (an unknown name counts as
+// unset), remembered when chosen, and a choice for one run leaves the stored one alone.
+// Game > Hint (the H key): off player 1's turn it says why there is none; on it, it marks a
+// place that takes the click and tells the words to the focused control's news, never to a
+// text box; it changes neither the game nor the random count, and the next click clears it.
+TEST(MainWindowTest, OpponentsAndHint) {
+  Played p;
+  for (const char* stored : {"strong", "bogus", ""}) {
+    p.settings.setValue(QStringLiteral("opponents"), QString::fromUtf8(stored));
+    MainWindow window(p.game, QStringLiteral("test"), p.settings);
+    const auto want = std::string(stored) == "strong" ? MainWindow::Opponents::Strong
+                                                      : MainWindow::Opponents::Classic;
+    EXPECT_EQ(window.opponents(), want) << stored;
+    EXPECT_TRUE(window.opponentsAction(want)->isChecked());
+  }
+
+  MainWindow window(p.game, QStringLiteral("test"), p.settings);
+  window.show();
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  window.paceAction(MainWindow::Pace::Off)->trigger();
+  window.opponentsAction(MainWindow::Opponents::Strong)->trigger();
+  EXPECT_EQ(p.settings.value(QStringLiteral("opponents")).toString(), QStringLiteral("strong"));
+  window.setOpponents(MainWindow::Opponents::Classic, false);
+  EXPECT_EQ(p.settings.value(QStringLiteral("opponents")).toString(), QStringLiteral("strong"));
+
+  std::vector<QString> heard;
+  const auto previous = setSpeechObserver([&](const SpokenChange& change) {
+    if (change.event == QAccessible::DescriptionChanged && !change.text.isEmpty()) {
+      heard.push_back(change.text);
+    }
+  });
+  Form1& form = window.table();
+  form.control(Control::Text1)->setFocus();
+  window.hintAction()->trigger();
+  ASSERT_FALSE(heard.empty());
+  EXPECT_TRUE(heard.back().contains(QStringLiteral("deal"))) << heard.back().toStdString();
+  EXPECT_FALSE(form.marked());
+
+  window.dealAction()->trigger();
+  form.finishReplay();
+  for (int turn = 0; turn < 6 && p.game.state().dealt != 0; ++turn) {
+    const GameState before = p.game.state();
+    const std::vector<QString> shown = showing(form);
+    const uint64_t drawn = p.random.drawn();
+    heard.clear();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_H);
+    ASSERT_TRUE(form.marked());
+    ASSERT_FALSE(heard.empty());
+    EXPECT_EQ(p.game.state(), before);
+    EXPECT_EQ(showing(form), shown);
+    EXPECT_EQ(p.random.drawn(), drawn);
+    form.clickControl(*form.marked());
+    form.finishReplay();
+    EXPECT_FALSE(form.marked());
+  }
+  setSpeechObserver(previous);
+}
+
 }  // namespace
 }  // namespace korvo

@@ -47,7 +47,8 @@ TEST(Options, CommandLines) {
     }
   }
   const auto strong = std::get<Options>(parseOptions({"--opponents=strong", "--resume"}));
-  EXPECT_TRUE(strong.opponents == Options::Opponents::Strong && strong.resume);
+  EXPECT_TRUE(strong.opponents == Options::Opponents::Strong && strong.resume &&
+              strong.opponentsGiven);
 }
 
 // --help gives every option a sentence on its line.

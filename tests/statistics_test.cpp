@@ -61,7 +61,7 @@ TEST(Statistics, SeededGamesCountWhatTheirLinesShow) {
       const std::string name = nextClick(prev, rng);
       std::istringstream in(name + "\n");
       std::ostringstream out, err;
-      ASSERT_EQ(runHeadless(game, in, out, err, &keeper), 0);
+      ASSERT_EQ(runHeadless(game, in, out, err, 0, &keeper), 0);
       const json line = json::parse(out.str()), &now = line["state"];
       ASSERT_FALSE(line.contains("error") || !err.str().empty()) << out.str() << err.str();
       const Statistics is = fs::exists(dir / kStatisticsFile)
@@ -161,8 +161,8 @@ TEST(Statistics, FilesThatCannotBeUsedAreSetAside) {
   three["players"].erase(3);
   noKorvos["players"][0].erase("korvos");
   const std::pair<std::string, const char*> rows[] = {
-      // The contents ("dir", "fifo": not a regular file) and a word of the message.
-      {"dir", "not a regular file"},
+      // The contents ("dir": a directory, "fifo": a named pipe) and a word of the message.
+      {"dir", "is a directory"},
       {"fifo", "not a regular file"},
       {" ", "not JSON"},
       {file.dump(2).substr(0, 300), "not JSON"},

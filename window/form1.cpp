@@ -136,6 +136,7 @@ void Form1::setZoom(double zoom) {
   if (zoom == zoom_) return;
   zoom_ = zoom;
   layoutControls();
+  if (marked_) markControl(marked_);  // the mark follows its control
 }
 
 bool Form1::event(QEvent* event) {
@@ -160,7 +161,7 @@ void Form1::showNotice(const QString& text) {
   placeNotice();
   notice_->raise();
   notice_->show();
-  tell(text);
+  tellPlayer(text);
 }
 
 QString Form1::notice() const {
@@ -247,7 +248,27 @@ void Form1::setPace(std::chrono::milliseconds perTurn, std::chrono::milliseconds
   game_.setRecording(perTurn.count() > 0);
 }
 
+void Form1::markControl(std::optional<Control> c) {
+  marked_ = c;
+  if (!c) {
+    if (mark_) mark_->hide();
+    return;
+  }
+  if (!mark_) {
+    mark_ = new QWidget(this);
+    mark_->setObjectName(QStringLiteral("hintMark"));
+    mark_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    mark_->setAttribute(Qt::WA_StyledBackground);
+  }
+  const int width = std::max(2, scaled(3 * kTwipsPerPixel));
+  mark_->setStyleSheet(hintMarkStyleSheet(width));
+  mark_->setGeometry(control(*c)->geometry().adjusted(-width, -width, width, width));
+  mark_->raise();
+  mark_->show();
+}
+
 void Form1::onClicked(Control c) {
+  markControl(std::nullopt);  // a hint's mark lasts until the next click
   // While the computer turns of a click are shown or cards move, a click only hurries them to
   // the end.
   if (replaying()) {
@@ -495,10 +516,10 @@ void Form1::tellNews(const std::vector<Control>& changed) {
     if (!item.endsWith(u'.') && !item.endsWith(u'!') && !item.endsWith(u'?')) item += u'.';
     told.append(item);
   }
-  if (!told.isEmpty()) tell(told.join(u' '));
+  if (!told.isEmpty()) tellPlayer(told.join(u' '));
 }
 
-void Form1::tell(const QString& text) {
+void Form1::tellPlayer(const QString& text) {
   // Screen readers speak a change of the focused control's description.
   QWidget* focus = QApplication::focusWidget();
   QWidget* holder = focus != nullptr && isAncestorOf(focus) ? focus : this;

@@ -92,6 +92,14 @@ class Form1 : public QWidget {
   // The notice shown now; empty when none is.
   QString notice() const;
 
+  // Marks a control as the one to click (a hint) until the next click; nullopt clears the mark.
+  void markControl(std::optional<Control> c);
+  // The control marked now, if any.
+  std::optional<Control> marked() const { return marked_; }
+  // Tells the player something through the focused control's news, as the table's changes are
+  // told, so that a screen reader speaks it; never through a message box or a text box.
+  void tellPlayer(const QString& text);
+
  protected:
   bool event(QEvent* event) override;
   void changeEvent(QEvent* event) override;
@@ -134,9 +142,6 @@ class Form1 : public QWidget {
   // What a screen reader is told of a change of control c to the entry it now shows.
   QString news(Control c) const;
   void tellNews(const std::vector<Control>& changed);
-  // Puts `text` into the accessible description of the focused control (or the table), which a
-  // screen reader speaks.
-  void tell(const QString& text);
   void placeNotice();
   const QPixmap& startupPicture(Control c) const;
 
@@ -175,6 +180,9 @@ class Form1 : public QWidget {
   // The computer turns of the last click, shown one at a time.
   Replay replay_;
   CardMotion* motion_ = nullptr;
+  // A frame over the marked control, passed through by the mouse.
+  QWidget* mark_ = nullptr;
+  std::optional<Control> marked_;
 };
 
 }  // namespace korvo

@@ -8,12 +8,16 @@
 #include <QScreen>
 #include <QSettings>
 #include <QTimer>
+#include <QToolTip>
 #include <algorithm>
 #include <cmath>
 #include <functional>
 #include <iostream>
 
 #include "game/recordfile.h"
+#include "game/spoken.h"
+#include "players/classic.h"
+#include "players/strong.h"
 #include "window/art.h"
 #include "window/initdir.h"
 #include "window/language.h"
@@ -25,6 +29,8 @@ namespace korvo {
 namespace {
 
 const char* const kPaceKey = "pace";
+const char* const kOpponentsKey = "opponents";
+constexpr std::array<const char*, 2> kOpponentsNames = {"classic", "strong"};
 constexpr std::array<const char*, 3> kPaceNames = {"off", "brisk", "relaxed"};
 const char* const kSizeKey = "size";
 const char* const kFourColourKey = "fourColourSuits";
@@ -98,6 +104,7 @@ MainWindow::MainWindow(Game& game, const QString& version, QSettings& settings, 
       form_(new Form1(game, this)),
       version_(version),
       gameDir_(game.dir()),
+      game_(game),
       settings_(settings),
       keeper_(game.dir()) {
   setObjectName(QStringLiteral("MainWindow"));
@@ -182,6 +189,8 @@ void MainWindow::buildMenus() {
   knock_ =
       gameMenu_->addAction(QString(), this, [this] { form_->clickControl(Control::Command2); });
   knock_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
+  hint_ = gameMenu_->addAction(QString(), this, &MainWindow::showHint);
+  hint_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_H), QKeySequence(Qt::Key_H)});
   gameMenu_->addSeparator();
   statistics_ = gameMenu_->addAction(QString(), this, &MainWindow::showStatistics);
   statistics_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
@@ -213,6 +222,21 @@ void MainWindow::buildMenus() {
   }
   paceAction(chosen)->setChecked(true);
   form_->setPace(turnTime(chosen), moveTime(chosen));
+
+  opponentsMenu_ = viewMenu_->addMenu(QString());
+  auto* kinds = new QActionGroup(this);
+  for (int i = 0; i < 2; ++i) {
+    QAction* action = opponentsMenu_->addAction(
+        QString(), this, [this, i] { setOpponents(static_cast<Opponents>(i)); });
+    action->setCheckable(true);
+    kinds->addAction(action);
+    opponentsActions_[static_cast<std::size_t>(i)] = action;
+  }
+  // Classic unless the player chose Strong; an unknown stored name counts as unset.
+  const QString storedKind = settings_.value(QString::fromUtf8(kOpponentsKey)).toString();
+  setOpponents(
+      storedKind == QString::fromUtf8(kOpponentsNames[1]) ? Opponents::Strong : Opponents::Classic,
+      false);
 
   viewMenu_->addSeparator();
   bigger_ = viewMenu_->addAction(QString(), this, [this] { zoomStep(+1); });
@@ -263,7 +287,7 @@ void MainWindow::buildMenus() {
 
   // Shortcuts work wherever the focus is on the table, also in its read-only text boxes.
   for (QAction* action :
-       {deal_, knock_, statistics_, quit_, rules_, bigger_, smaller_, actualSize_}) {
+       {deal_, knock_, hint_, statistics_, quit_, rules_, bigger_, smaller_, actualSize_}) {
     action->setShortcutContext(Qt::WindowShortcut);
   }
   retranslate();
@@ -274,6 +298,7 @@ void MainWindow::retranslate() {
   gameMenu_->setTitle(tr("&Game"));
   deal_->setText(tr("&Deal"));
   knock_->setText(tr("&Knock"));
+  hint_->setText(tr("&Hint"));
   statistics_->setText(tr("S&tatistics…"));
   quit_->setText(tr("&Quit"));
   viewMenu_->setTitle(tr("&View"));
@@ -284,6 +309,9 @@ void MainWindow::retranslate() {
   bigger_->setText(tr("&Bigger"));
   smaller_->setText(tr("&Smaller"));
   actualSize_->setText(tr("&Actual Size"));
+  opponentsMenu_->setTitle(tr("&Opponents"));
+  opponentsAction(Opponents::Classic)->setText(tr("&Classic: the Rules' Own Players"));
+  opponentsAction(Opponents::Strong)->setText(tr("&Strong: Players That Look Ahead"));
   fourColour_->setText(tr("&Four-Colour Suits"));
   languageMenu_->setTitle(tr("&Language"));
   // The languages keep their own names; the desktop's is named in the language installed.
@@ -331,6 +359,79 @@ void MainWindow::setFourColour(bool on) {
   form_->setFourColour(on);
 }
 
+void MainWindow::setOpponents(Opponents kind, bool remember) {
+  opponents_ = kind;
+  opponentsAction(kind)->setChecked(true);
+  for (int seat = 2; seat <= kPlayers; ++seat) {
+    if (kind == Opponents::Strong) {
+      game_.setPlayer(seat, std::make_unique<StrongPlayer>(strongSeed_));
+    } else {
+      game_.setPlayer(seat, std::make_unique<ClassicPlayer>(seat));
+    }
+  }
+  if (remember) {
+    settings_.setValue(QString::fromUtf8(kOpponentsKey),
+                       QString::fromUtf8(kOpponentsNames[static_cast<std::size_t>(kind)]));
+  }
+}
+
+void MainWindow::setStrongSeed(uint64_t seed) {
+  strongSeed_ = seed;
+  if (opponents_ == Opponents::Strong) setOpponents(opponents_, false);
+}
+
+void MainWindow::showHint() {
+  // The hint is about the table as the last click left it.
+  form_->finishReplay();
+  const Hint hint = hintFor(game_, strongSeed_);
+  QString words;
+  if (!hint.move) {
+    switch (hint.why) {
+      case Hint::Why::NoRound:
+        words = tr("There is no round under way: deal the cards first.");
+        break;
+      case Hint::Why::Out:
+        words = tr("You are out of this game: there is no move to hint.");
+        break;
+      default:
+        words = tr("It is not your turn.");
+        break;
+    }
+  } else {
+    const auto card = [&] {
+      return QString::fromStdString(cardWords(hint.card->value, hint.card->suit));
+    };
+    switch (hint.move->kind) {
+      case Move::Kind::TakePile:
+        words = tr("Take the top card of the draw pile");
+        break;
+      case Move::Kind::TakeDiscard:
+        words = tr("Take the %1 from the discard pile").arg(card());
+        break;
+      case Move::Kind::Throw:
+        words = tr("Throw away your %1").arg(card());
+        break;
+      case Move::Kind::Knock: {
+        const std::string& suit = hint.knockSuit;
+        const QString suitName = suit == "♣"   ? tr("clubs")
+                                 : suit == "♦" ? tr("diamonds")
+                                 : suit == "♥" ? tr("hearts")
+                                 : suit == "♠" ? tr("spades")
+                                               : QString::fromStdString(suit);
+        words = tr("Knock: %1 in %2").arg(hint.knockTotal).arg(suitName);
+        break;
+      }
+      default:
+        break;
+    }
+  }
+  form_->markControl(hint.control);
+  // Shown beside the place to click (or the table's middle), and told to a screen reader.
+  QWidget* near = hint.control ? form_->control(*hint.control) : form_;
+  QToolTip::showText(near->mapToGlobal(near->rect().center()), words, near);
+  form_->tellPlayer(words);
+}
+
 void MainWindow::showRules() {
   if (!rulesWindow_) {
     rulesWindow_ = new RulesWindow(this);
@@ -359,9 +460,16 @@ void MainWindow::showStatistics() {
 void MainWindow::showAbout() {
   QMessageBox::about(
       this, tr("About Korvo"),
-      QStringLiteral("<h3>Korvo %1</h3><p>%2</p><p>%3<br>%4</p>"
+      QStringLiteral("<h3>Korvo %1</h3><p>%2</p><p>%3</p><p>%4<br>%5</p>"
                      "<p><a href=\"https://korvo.example.org\">korvo.example.org</a></p>")
           .arg(version_.toHtmlEscaped(), tr("The card game of 31, for one player against three."),
+               tr("The computer players are Classic, the rules' own players with their fixed "
+                  "tables and a knock at a random threshold, or Strong, players that try every "
+                  "move on many deals of the cards they cannot see and choose the one that best "
+                  "keeps their honor; neither ever looks at a hidden card. Choose them under "
+                  "View > Opponents. Game > Hint (H) asks the Strong player what it would do "
+                  "in your seat.")
+                   .toHtmlEscaped(),
                tr("Copyright The Korvo developers."),
                tr("Korvo is free software under the GNU General Public License, version 3 or "
                   "any later version.")));

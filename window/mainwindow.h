@@ -67,6 +67,22 @@ class MainWindow : public QMainWindow {
   void tellResumed();
   void tellRefused(const QString& backup);
 
+  // View > Opponents: the rules' own players (Classic) or the Strong ones.
+  enum class Opponents { Classic, Strong };
+  QAction* opponentsAction(Opponents kind) const {
+    return opponentsActions_[static_cast<std::size_t>(kind)];
+  }
+  Opponents opponents() const { return opponents_; }
+  // Hands seats 2 to 4 to players of `kind` from their next decision on; `remember` keeps the
+  // choice in the settings (a choice of the command line holds for one run only).
+  void setOpponents(Opponents kind, bool remember = true);
+  // The seed of the Strong players' and the hint's own numbers (from the game's random source
+  // as the command line set it).
+  void setStrongSeed(uint64_t seed);
+  // Game > Hint: what the Strong player would do in player 1's seat now.
+  QAction* hintAction() const { return hint_; }
+  void showHint();
+
   // The rules window, once it has been opened.
   QDialog* rulesWindow() const { return rulesWindow_; }
 
@@ -105,6 +121,12 @@ class MainWindow : public QMainWindow {
   QAction* rules_ = nullptr;
   QAction* about_ = nullptr;
   QAction* statistics_ = nullptr;
+  QAction* hint_ = nullptr;
+  QMenu* opponentsMenu_ = nullptr;
+  std::array<QAction*, 2> opponentsActions_{};
+  Opponents opponents_ = Opponents::Classic;
+  uint64_t strongSeed_ = 0;
+  Game& game_;
   QMenu* viewMenu_ = nullptr;
   QAction* bigger_ = nullptr;
   QAction* smaller_ = nullptr;

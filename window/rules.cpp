@@ -1,5 +1,6 @@
 #include "window/rules.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QEvent>
 #include <QTextBrowser>
@@ -68,6 +69,15 @@ QString rulesText() {
           "The last player with honor points wins the game. The number beside each "
           "player's name counts the games that player has won; the count is kept from one "
           "run to the next. Click <b>Deal</b> to start the next round or the next game.")),
+      h3(RulesWindow::tr("Your opponents, and a hint")),
+      para(RulesWindow::tr(
+          "Under View &gt; Opponents you choose who plays Oma, Tobin and Wenna. <b>Classic</b> "
+          "players follow the rules' own fixed tables and knock at a threshold drawn at random. "
+          "<b>Strong</b> players try every move they have on many deals of the cards they "
+          "cannot see, play each round on to its end, and choose the move that best keeps "
+          "their honor points; like you, they never see a hidden card. Game &gt; Hint (H or "
+          "Ctrl+H) shows what a Strong player would do in your seat and marks the place to "
+          "click; it changes nothing.")),
       h3(RulesWindow::tr("Keys")),
       para(RulesWindow::tr(
           "Tab moves between the cards, piles and buttons; Space plays the one with the "

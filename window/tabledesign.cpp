@@ -149,6 +149,12 @@ QFont designFontOf(Control c) {
   }
 }
 
+QString hintMarkStyleSheet(int width) {
+  return QStringLiteral("#hintMark { border: %1px solid %2; background: transparent; }")
+      .arg(width)
+      .arg(rgb(kYellow));
+}
+
 QString styleSheetOf(Control c, int border) {
   switch (controlKind(c)) {
     case ControlKind::TextBox:

@@ -37,6 +37,8 @@ QFont designFontOf(Control c);
 // The style sheet of a control at a border width in pixels; empty for a control without one
 // (card places and images paint themselves).
 QString styleSheetOf(Control c, int border);
+// The frame a hint draws round the place to click, `width` pixels wide.
+QString hintMarkStyleSheet(int width);
 
 // The most of a picture that any picture box or image control shows: it draws its picture
 // unscaled at its top-left corner, so the picture's part beyond its size never shows.
