@@ -8,24 +8,25 @@ namespace korvo {
 
 void Game::Picture14_Click() {
   if (!mayTake()) return;
-  st_.turnphase = kDiscardPhase;
-  table_.say(textBox(1), "Pell takes from pile.", {Message::Kind::TookPile, 1});
-  const Card taken = takeCard(1, true);
-  st_.setCard(1, 4, taken);
   // The discard pile keeps showing its old top, which the coming discard covers.
-  table_.showPicture(kNewCardPlace, taken.picture);
+  player1Takes(true, "Pell takes from pile.");
 }
 
 void Game::Picture15_Click() {
   if (!mayTake()) return;
-  st_.turnphase = kDiscardPhase;
-  table_.say(textBox(1), "Pell takes discard.", {Message::Kind::TookDiscard, 1});
-  const Card taken = takeCard(1, false);
-  st_.setCard(1, 4, taken);
-  table_.showPicture(kNewCardPlace, taken.picture);
+  player1Takes(false, "Pell takes discard.");
   // The pile shows what lies under the card taken, or nothing.
   const int pos = st_.deckpos;
   table_.showPicture(kDiscardPile, pos <= st_.discardbase ? kEmptyPlace : st_.deckcard[pos - 1]);
+}
+
+void Game::player1Takes(bool fromPile, const char* words) {
+  st_.turnphase = kDiscardPhase;
+  table_.say(textBox(1), words,
+             {fromPile ? Message::Kind::TookPile : Message::Kind::TookDiscard, 1});
+  const Card taken = takeCard(1, fromPile);
+  st_.setCard(1, 4, taken);
+  table_.showPicture(kNewCardPlace, taken.picture);
 }
 
 void Game::discardClick(int place) {

@@ -136,6 +136,8 @@ class Game {
   void Picture14_Click();
   void Picture15_Click();
   void discardClick(int place);
+  // Player 1 takes a card from a pile into his fourth place.
+  void player1Takes(bool fromPile, const char* words);
 
   // The procedures of a round.
   void deal();
