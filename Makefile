@@ -103,6 +103,9 @@ check-build-types: deps
 check-release-build: deps
 	scripts/check-build-types korvo Release
 
+# In English whatever the desktop's language, and the German table once more.
+screenshot: export LANGUAGE =
+screenshot: export LC_ALL = C.UTF-8
 screenshot: build
 	rm -rf $(BUILD)/shot-game && $(BUILD)/korvo --init $(BUILD)/shot-game
 	$(BUILD)/korvo --dir $(BUILD)/shot-game --screenshot docs/start.png
@@ -111,7 +114,11 @@ screenshot: build
 	rm -rf $(BUILD)/shot-game && $(BUILD)/korvo --init $(BUILD)/shot-game
 	QT_SCALE_FACTOR=2 $(BUILD)/korvo --dir $(BUILD)/shot-game --seed 7 --script $(BUILD)/deal-clicks.txt \
 	  --screenshot docs/deal-2x.png
-	@echo "Wrote docs/start.png, docs/deal.png and docs/deal-2x.png"
+	rm -rf $(BUILD)/shot-game && $(BUILD)/korvo --init $(BUILD)/shot-game
+	printf 'Command1\nPicture14\nPicture4\n' > $(BUILD)/throw-clicks.txt
+	LANGUAGE=de $(BUILD)/korvo --dir $(BUILD)/shot-game --seed 7 --script $(BUILD)/throw-clicks.txt \
+	  --screenshot docs/deal-de.png
+	@echo "Wrote docs/start.png, docs/deal.png, docs/deal-2x.png and docs/deal-de.png"
 
 window-shots: build
 	@scripts/install-deps --shots

@@ -18,6 +18,7 @@
 #ifdef KORVO_WINDOW
 #include "app/windowmode.h"
 #include "window/initdir.h"
+#include "window/language.h"
 #endif
 
 namespace {
@@ -34,6 +35,11 @@ void initDirectory(const std::filesystem::path& dir) {
 int run(int argc, char** argv) {
   using korvo::Options;
   std::vector<std::string> args(argv + 1, argv + argc);
+#ifdef KORVO_WINDOW
+  // The help and the mistakes of the command line in the player's language; the window's own
+  // application comes later.
+  std::optional<korvo::CommandLineLanguage> language(std::in_place);
+#endif
   const auto parsed = korvo::parseOptions(args);
   if (const auto* error = std::get_if<korvo::OptionsError>(&parsed)) {
     std::cerr << error->message << "\n";
@@ -54,6 +60,9 @@ int run(int argc, char** argv) {
     default:
       break;
   }
+#ifdef KORVO_WINDOW
+  language.reset();
+#endif
 
   if (options.mode == Options::Mode::Statistics) {
     // Only reads: a directory without statistics shows zeros from today, and a file that
@@ -87,7 +96,7 @@ int run(int argc, char** argv) {
   } catch (const korvo::DirInUse& e) {
 #ifdef KORVO_WINDOW
     if (options.mode == Options::Mode::Window && !options.screenshot) {
-      return korvo::reportInUse(argc, argv, e.what());
+      return korvo::reportInUse(argc, argv, dir, e);
     }
 #endif
     std::cerr << e.what() << std::endl;

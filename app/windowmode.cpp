@@ -17,6 +17,7 @@
 #include "game/savedgame.h"
 #include "game/statistics.h"
 #include "window/form1.h"
+#include "window/language.h"
 #include "window/mainwindow.h"
 
 namespace korvo {
@@ -76,14 +77,23 @@ int runScript(QApplication& app, Form1& form, const Options& options) {
 
 }  // namespace
 
-int reportInUse(int& argc, char** argv, const std::string& message) {
-  std::cerr << message << std::endl;
+int reportInUse(int& argc, char** argv, const std::filesystem::path& dir, const DirInUse& held) {
+  std::cerr << held.what() << std::endl;
   if (haveDisplay()) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("korvo"));
-    const QString text = QString::fromStdString(message);
-    QMessageBox::warning(nullptr, QStringLiteral("Korvo"),
-                         text.startsWith(QStringLiteral("korvo: ")) ? text.mid(7) : text);
+    QSettings settings(QStringLiteral("korvo"), QStringLiteral("korvo"));
+    installChosenLanguage(settings);
+    const QString where = QString::fromStdString(dir.string());
+    QMessageBox::warning(
+        nullptr, QStringLiteral("Korvo"),
+        held.holder()
+            ? QCoreApplication::translate("korvo",
+                                          "%1 is in use by another Korvo "
+                                          "(process %2).")
+                  .arg(where)
+                  .arg(*held.holder())
+            : QCoreApplication::translate("korvo", "%1 is in use by another Korvo.").arg(where));
   }
   return 4;
 }
@@ -136,6 +146,8 @@ int runWindow(int& argc, char** argv, const Options& options,
     }
   }
   if (scripted) {
+    // A script is drawn in the desktop's language, whatever a player chose in the window.
+    installLanguage(QString());
     Form1 form(game);
     StatisticsKeeper statistics(gameDir);
     if (const auto told = statistics.open()) std::cerr << "korvo: " << *told << std::endl;
@@ -151,6 +163,7 @@ int runWindow(int& argc, char** argv, const Options& options,
   // The player's choices live under the user's configuration directory, never in the game
   // directory: ~/.config/korvo/korvo.conf.
   QSettings settings(QStringLiteral("korvo"), QStringLiteral("korvo"));
+  installChosenLanguage(settings);
   MainWindow window(game, QStringLiteral(KORVO_VERSION), settings);
   window.setStrongSeed(seed);
   // The command line's choice holds for this run; the remembered one is left as it is.

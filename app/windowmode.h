@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/options.h"
+#include "game/dirhold.h"
 
 namespace korvo {
 
@@ -13,9 +14,10 @@ namespace korvo {
 // directory `gameDir`. Returns the exit status.
 int runWindow(int& argc, char** argv, const Options& options, const std::filesystem::path& gameDir);
 
-// The window's answer when its game directory is held by another Korvo: `message` on standard
-// error and, where there is a display, in a message box. Returns the exit status, 4.
-int reportInUse(int& argc, char** argv, const std::string& message);
+// The window's answer when its game directory is held by another Korvo: the line of `held` on
+// standard error and, where there is a display, a message box in the player's language.
+// Returns the exit status, 4.
+int reportInUse(int& argc, char** argv, const std::filesystem::path& dir, const DirInUse& held);
 
 // Keeps Qt's own notes for developers (warnings, debug and info lines) off standard error, so
 // that it carries only Korvo's messages; QT_LOGGING_RULES, set by a developer, lets them

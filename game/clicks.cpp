@@ -22,7 +22,8 @@ void Game::Picture15_Click() {
 
 void Game::player1Takes(bool fromPile, const char* words) {
   st_.turnphase = kDiscardPhase;
-  table_.setText(textBox(1), words);
+  table_.say(textBox(1), words,
+             {fromPile ? Message::Kind::TookPile : Message::Kind::TookDiscard, 1});
   const Card taken = takeCard(1, fromPile);
   st_.setCard(1, 4, taken);
   table_.showPicture(kNewCardPlace, taken.picture);
@@ -39,8 +40,14 @@ void Game::discardClick(int place) {
   table_.showPicture(kNewCardPlace, kEmptyPlace);
 
   const Card thrown = throwCard(1, place, st_.card(1, 4));
-  table_.setText(textBox(1),
-                 table_.text(textBox(1)) + " " + std::to_string(thrown.value) + thrown.suit);
+  // The message of the take goes on with the card thrown.
+  std::string text = table_.text(textBox(1)) + " " + std::to_string(thrown.value) + thrown.suit;
+  if (std::optional<Message> took = table_.message(textBox(1))) {
+    took->thrown = thrown;
+    table_.say(textBox(1), std::move(text), *took);
+  } else {
+    table_.setText(textBox(1), std::move(text));
+  }
   player1();
 }
 

@@ -95,7 +95,7 @@ void Game::deal() {
       } else {
         table_.showPicture(place, kEmptyPlace);
         if (pass == 1) {
-          table_.setText(textBox(k), outMessage[k]);
+          table_.say(textBox(k), outMessage[k], {Message::Kind::OutAtDeal, k});
           if (k == 1) st_.turnphase = kClosedPhase;
         }
       }

@@ -65,6 +65,7 @@ ClickResult Game::click(Control c) {
   ClickResult result;
   pendingMessage_.reset();
   pendingNotice_.reset();
+  pendingUncounted_ = 0;
   turnsThisClick_ = 0;
   frames_.clear();
   settled_.clear();
@@ -93,6 +94,7 @@ ClickResult Game::click(Control c) {
     }
     result.error = pendingMessage_;
     result.notice = pendingNotice_;
+    result.uncountedWinner = pendingUncounted_;
   } catch (const FileError& e) {
     // A file fault stops the click where it happened; the next Deal click tries again.
     st_.dealt = 0;
@@ -101,6 +103,7 @@ ClickResult Game::click(Control c) {
   }
   pendingMessage_.reset();
   pendingNotice_.reset();
+  pendingUncounted_ = 0;
   stats_.longestClick = std::max(stats_.longestClick, turnsThisClick_);
   return result;
 }

@@ -37,12 +37,18 @@ struct PlayStats {
 // deck whose values never let anybody knock); it is stopped rather than left to run forever.
 inline constexpr uint64_t kMaxTurnsPerClick = 100000;
 
+// The most wins the tally (totals.txt) counts for a player; a win beyond it is not added.
+inline constexpr int16_t kMaxWins = 32767;
+
 struct ClickResult {
   // A fault that stopped the click's action, or a win count that could not be saved; the
   // text the window shows in a message box.
   std::optional<std::string> error;
   // Something worth telling the player that is no fault, such as a win the tally cannot count.
   std::optional<std::string> notice;
+  // The notice as a record, for a front end that words it in another language: the player
+  // whose win the tally could not count (it stands at kMaxWins), or 0.
+  int uncountedWinner = 0;
 };
 
 // What the table showed at one moment inside a click, so that a front end can let the player
@@ -192,6 +198,7 @@ class Game {
   std::vector<RoundSettled> settled_;
   std::optional<std::string> pendingMessage_;
   std::optional<std::string> pendingNotice_;
+  int pendingUncounted_ = 0;
 };
 
 // The short names of the players in messages: "Pell", "Oma", "Tobin", "Wenna".

@@ -10,7 +10,7 @@ void Game::Command2_Click() {
   evaluateHand(1);
   knock(1);
   goaround();
-  table_.setText(textBox(1), "Show Cards!");
+  table_.say(textBox(1), "Show Cards!", {Message::Kind::ShowCards, 1});
   showcards();
 }
 

@@ -19,7 +19,7 @@ void Game::Command1_Click() {
     return;
   }
   goaround();
-  if (st_.dealt != 0) table_.setText(textBox(1), "Pell, it's your turn.");
+  if (st_.dealt != 0) table_.say(textBox(1), "Pell, it's your turn.", {Message::Kind::YourTurn, 1});
 }
 
 void Game::record(TableFrame::Kind kind, int player) {
@@ -56,7 +56,7 @@ void Game::goaround() {
   }
   while (st_.honor[2] >= 1 || st_.honor[3] >= 1 || st_.honor[4] >= 1) {
     table_.showPicture(honorImage(1), honorPicture(0));
-    table_.setText(textBox(1), "Pell is out!");
+    table_.say(textBox(1), "Pell is out!", {Message::Kind::Out, 1});
     if (st_.dealt == 0) deal();
     onePass();
     if (st_.dealt == 0) record(TableFrame::Kind::RoundEnd);

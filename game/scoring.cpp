@@ -11,7 +11,6 @@ namespace korvo {
 namespace {
 // Above any total a live hand can reach, so that a player who is out never holds the lowest.
 constexpr Value kOutTotal = 50;
-constexpr int16_t kMaxWins = 32767;
 }  // namespace
 
 void Game::keepscore() {
@@ -30,7 +29,8 @@ void Game::keepscore() {
   }
   if (korvoHolder != 0) {
     // A 31: everybody else still in pays one point.
-    table_.setText(textBox(korvoHolder), "Korvo Everybody Pays.");
+    table_.say(textBox(korvoHolder), "Korvo Everybody Pays.",
+               {Message::Kind::EverybodyPays, korvoHolder});
     for (int k = 1; k <= kPlayers; ++k) {
       if (k != korvoHolder && st_.honor[k] > 0) --st_.honor[k];
     }
@@ -48,12 +48,13 @@ void Game::keepscore() {
     }
     if (knocker != 0) {
       st_.honor[knocker] = static_cast<int16_t>(st_.honor[knocker] - 2);
-      table_.setText(textBox(knocker), name(knocker) + " Pays Double.");
+      table_.say(textBox(knocker), name(knocker) + " Pays Double.",
+                 {Message::Kind::PaysDouble, knocker});
     } else {
       for (int k = 1; k <= kPlayers; ++k) {
         if (st_.payflag[k] != kYes) continue;
         --st_.honor[k];
-        table_.setText(textBox(k), name(k) + " Pays.");
+        table_.say(textBox(k), name(k) + " Pays.", {Message::Kind::Pays, k});
       }
     }
   }
@@ -71,7 +72,7 @@ void Game::keepscore() {
   for (int k = 1; k <= kPlayers; ++k) {
     if (st_.honor[k] < 1) {
       table_.showPicture(honorImage(k), honorPicture(0));
-      if (k == 1) table_.setText(textBox(1), "Pell is out!");
+      if (k == 1) table_.say(textBox(1), "Pell is out!", {Message::Kind::Out, 1});
     } else if (st_.honor[k] <= 4) {
       table_.showPicture(honorImage(k), honorPicture(st_.honor[k]));
     }
@@ -94,12 +95,14 @@ void Game::keepscore() {
     if (st_.wins[winner] < kMaxWins) {
       ++st_.wins[winner];
     } else {
+      pendingUncounted_ = winner;
       pendingNotice_ = name(winner) + " has won " + std::to_string(kMaxWins) +
                        " games, as many as the tally can count; this win is not added.";
     }
     ++stats_.games;
     settled.winner = winner;
-    table_.setText(textBox(winner), name(winner) + " wins all the honor!");
+    table_.say(textBox(winner), name(winner) + " wins all the honor!",
+               {Message::Kind::WinsTheGame, winner});
     st_.honor[winner] = 0;
   }
 

@@ -10,11 +10,29 @@ std::string cardWords(Value value, std::string_view suit) {
   return std::to_string(value) + " " + std::string(suit);
 }
 
-std::string cardPlaceWords(const GameState& state, std::string_view picture) {
-  if (picture == kCardBack) return "face down";
-  if (picture.empty() || picture == kEmptyPlace) return "empty";
+PlaceContent cardPlaceContent(const GameState& state, std::string_view picture) {
+  using Kind = PlaceContent::Kind;
+  if (picture == kCardBack) return {Kind::FaceDown, {}};
+  if (picture.empty() || picture == kEmptyPlace) return {Kind::Empty, {}};
   for (int j = 1; j <= kDeckSize; ++j) {
-    if (state.filecard[j] == picture) return cardWords(state.filevalue[j], state.filesuit[j]);
+    if (state.filecard[j] == picture) {
+      return {Kind::Card, {state.filecard[j], state.filesuit[j], state.filevalue[j]}};
+    }
+  }
+  return {Kind::Unknown, {}};
+}
+
+std::string cardPlaceWords(const GameState& state, std::string_view picture) {
+  const PlaceContent content = cardPlaceContent(state, picture);
+  switch (content.kind) {
+    case PlaceContent::Kind::FaceDown:
+      return "face down";
+    case PlaceContent::Kind::Empty:
+      return "empty";
+    case PlaceContent::Kind::Card:
+      return cardWords(content.card.value, content.card.suit);
+    case PlaceContent::Kind::Unknown:
+      break;
   }
   return "unknown card";
 }

@@ -21,6 +21,14 @@ std::string cardWords(Value value, std::string_view suit);
 // read against it.
 std::string cardPlaceWords(const GameState& state, std::string_view picture);
 
+// The same as a record, for a front end that says it in another language.
+struct PlaceContent {
+  enum class Kind { Empty, FaceDown, Card, Unknown };
+  Kind kind;
+  Card card;  // for Kind::Card
+};
+PlaceContent cardPlaceContent(const GameState& state, std::string_view picture);
+
 // The count of honor points that an honor picture ("hundred7.JPG") shows; nullopt for a name
 // that is no honor picture.
 std::optional<int> honorPointsOf(std::string_view picture);

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "game/message.h"
+
 namespace korvo {
 
 // The 32 controls of the window, under their designer names.
@@ -85,8 +87,20 @@ class Table {
   void showPicture(Control c, std::string file) { shown_[index(c)] = std::move(file); }
   // One picture box shows the picture that another one shows.
   void copyPicture(Control from, Control to) { shown_[index(to)] = shown_[index(from)]; }
-  void setText(Control c, std::string text) { shown_[index(c)] = std::move(text); }
+  // A text with no record of its message, such as a player's name in a message box.
+  void setText(Control c, std::string text) {
+    shown_[index(c)] = std::move(text);
+    if (index(c) < messages_.size()) messages_[index(c)].reset();
+  }
   const std::string& text(Control c) const { return shown_[index(c)]; }
+  // A player's message: the game's words in a message box (Text1..Text4), and the record of
+  // the message, from which a front end words it in another language.
+  void say(Control box, std::string text, Message message) {
+    shown_[index(box)] = std::move(text);
+    messages_[index(box)] = std::move(message);
+  }
+  // The record of the message a message box shows; none where it shows no message of the game.
+  const std::optional<Message>& message(Control box) const { return messages_[index(box)]; }
   void setCaption(Control c, std::string caption) { shown_[index(c)] = std::move(caption); }
 
   bool operator==(const Table&) const = default;
@@ -94,6 +108,7 @@ class Table {
  private:
   static std::size_t index(Control c) { return static_cast<std::size_t>(c); }
   std::array<std::string, kControlCount> shown_;
+  std::array<std::optional<Message>, 4> messages_;  // Text1..Text4
 };
 
 }  // namespace korvo

@@ -36,11 +36,11 @@ Card Game::throwCard(int seat, int place, const Card& taken) {
 
 void Game::knock(int seat) {
   st_.knocked[seat] = kYes;
-  table_.setText(textBox(seat), "Knock!");
+  table_.say(textBox(seat), "Knock!", {Message::Kind::Knock, seat});
 }
 
 void Game::showKorvo(int seat) {
-  table_.setText(textBox(seat), "Korvo!");
+  table_.say(textBox(seat), "Korvo!", {Message::Kind::Korvo, seat});
   st_.knocked[seat] = kKorvo;
   showcards();
 }
@@ -50,7 +50,7 @@ void Game::computerTurn(int k) {
 
   // Play has come back to a player who knocked: the round ends.
   if (st_.knocked[k] == kYes) {
-    table_.setText(textBox(k), "Show Cards!");
+    table_.say(textBox(k), "Show Cards!", {Message::Kind::ShowCards, k});
     showcards();
     return;
   }
@@ -71,8 +71,11 @@ void Game::computerTurn(int k) {
     return;
   }
 
-  PICKANDDISCARD(k, opening.kind == Move::Kind::TakePile);
-  table_.setText(textBox(k), std::string(shortName(k)) + " " + st_.movetext);
+  const bool fromPile = opening.kind == Move::Kind::TakePile;
+  PICKANDDISCARD(k, fromPile);
+  table_.say(textBox(k), std::string(shortName(k)) + " " + st_.movetext,
+             {fromPile ? Message::Kind::TookPile : Message::Kind::TookDiscard, k,
+              Card{st_.pickcard, st_.picksuit, st_.pickvalue}});
   if (st_.evalvalue[5] == 31 && othersAllUnknocked(k) &&
       ask(k, SeatView::Phase::Declare).kind == Move::Kind::Korvo) {
     showKorvo(k);
@@ -94,7 +97,7 @@ void Game::PICKANDDISCARD(int k, bool fromPile) {
 
 void Game::player1() {
   if (st_.knocked[1] == kYes) {
-    table_.setText(textBox(1), "Show Cards!");
+    table_.say(textBox(1), "Show Cards!", {Message::Kind::ShowCards, 1});
     showcards();
     return;
   }

@@ -13,13 +13,14 @@
 
 namespace korvo::testing {
 
-// The built program with `args`, without XDG_RUNTIME_DIR (as in an ssh or cron shell); its
-// standard input, output and error output on pipes.
+// The built program with `args`, without XDG_RUNTIME_DIR (as in an ssh or cron shell), with the
+// variables of `env` set ("NAME=value") or unset ("NAME"); its standard input, output and error
+// output on pipes.
 struct Process {
   pid_t pid = -1;
   int in = -1, out = -1, err = -1;
 
-  explicit Process(const std::vector<std::string>& args) {
+  explicit Process(const std::vector<std::string>& args, const std::vector<std::string>& env = {}) {
     int p[3][2];
     for (auto& fds : p) {
       if (::pipe2(fds, O_CLOEXEC) != 0) return;
@@ -30,6 +31,13 @@ struct Process {
     if (pid == 0) {
       ::unsetenv("XDG_RUNTIME_DIR");
       ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+      for (const std::string& variable : env) {
+        const auto equals = variable.find('=');
+        if (equals == std::string::npos) ::unsetenv(variable.c_str());
+        if (equals != std::string::npos) {
+          ::setenv(variable.substr(0, equals).c_str(), variable.substr(equals + 1).c_str(), 1);
+        }
+      }
       std::vector<char*> argv{const_cast<char*>(KORVO_BINARY)};
       for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
       argv.push_back(nullptr);

@@ -136,6 +136,23 @@ TEST(Faults, KilledAtRandomMomentsTheFilesStayWhole) {
 // it, a script and a headless run print nothing on standard error. A killed run's temporary
 // file carries its process id: a later run with the same id (a sandbox may start every run at
 // the same id) must still deal, and clears the leftover away.
+// The headless output is the program's protocol: a game with a wrong name in it prints the same
+// bytes, on both outputs, whatever the language of the desktop.
+TEST(Program, HeadlessOutputIsTheSameInEveryLanguage) {
+  std::vector<std::string> outputs;
+  for (const std::string language : {"C", "de", "nl", "da"}) {
+    testing::GameDir dir;
+    Process p({"--headless", "--dir", dir.path().string(), "--seed", "4"},
+              {"LC_ALL", "LC_MESSAGES", "LANG=" + language, "LANGUAGE=" + language});
+    p.send("Command1\nBogus\nPicture14\nPicture4\nCommand2\nCommand1\nPicture15\nPicture1\n");
+    std::string out, err;
+    p.finish(&out, &err);
+    outputs.push_back(out + "\n--\n" + err);
+  }
+  EXPECT_NE(outputs[0].find("\"error\""), std::string::npos) << outputs[0];
+  for (std::size_t i = 1; i < outputs.size(); ++i) EXPECT_EQ(outputs[i], outputs[0]) << i;
+}
+
 TEST(Program, InitKeepsFilesAndRunsStayQuietOverAStaleTemporary) {
   testing::TempDir dir;
   testing::writeFile(dir / kTotalsFile, "5,6,7,8\r\n");

@@ -111,8 +111,8 @@ def run(window):
     def table(when, dealt=True):
         nodes = descendants(app)
         cards = [n.name for n in named(nodes, pyatspi.ROLE_PUSH_BUTTON, places)]
-        honor = [n.name for n in named(nodes, pyatspi.ROLE_IMAGE, r"honor points: \d+$")]
-        pot = [n.name for n in named(nodes, pyatspi.ROLE_IMAGE, r"^Pot: \d+$")]
+        honor = [n.name for n in named(nodes, pyatspi.ROLE_IMAGE, r"honor: \d+ points?$")]
+        pot = [n.name for n in named(nodes, pyatspi.ROLE_IMAGE, r"^Pot: \d+ points?$")]
         wins = [n.name for n in named(nodes, pyatspi.ROLE_LABEL, r"wins: \d+$" if dealt else "wins")]
         print(f"{when}: cards {cards}\n  honor {honor}, {pot}, wins {wins}")
         check(len(cards) == 15, f"{when}: the 15 card places say what they show")

@@ -16,6 +16,7 @@
 #include "tests/test_support.h"
 #include "window/form1.h"
 #include "window/initdir.h"
+#include "window/language.h"
 #include "window/picturebox.h"
 
 namespace korvo {
@@ -23,7 +24,10 @@ namespace korvo {
 // One QApplication for the whole test program, destroyed before exit while the toolkit's own
 // static objects still exist.
 struct QtEnvironment : ::testing::Environment {
-  void SetUp() override { app_ = std::make_unique<QApplication>(argc_, argv_); }
+  void SetUp() override {
+    app_ = std::make_unique<QApplication>(argc_, argv_);
+    installLanguage(QStringLiteral("en"));  // whatever the machine's language, and its plurals
+  }
   void TearDown() override { app_.reset(); }
   int argc_ = 1;
   char name_[13] = "window_tests";

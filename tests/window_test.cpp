@@ -84,11 +84,12 @@ class WindowTest : public ::testing::Test {
       if (controlKind(place) == ControlKind::PictureBox)
         says(place, cardPlaceWords(st, table[place]));
     }
+    const auto points = [](int n) { return std::to_string(n) + (n == 1 ? " point" : " points"); };
     for (int k = 1; k <= kPlayers; ++k) {
-      says(honorImage(k), std::to_string(st.honor[k]));
+      says(honorImage(k), points(st.honor[k]));
       says(totalLabel(k), std::to_string(st.wins[k]));
     }
-    says(Control::Image5, std::to_string(st.pot));
+    says(Control::Image5, points(st.pot));
     // The news of the click, in the focused control's description.
     const QString news = said(QApplication::focusWidget(), QAccessible::Description);
     EXPECT_TRUE(news.startsWith(QString::fromStdString(table[Control::Text1])))

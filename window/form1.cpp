@@ -16,6 +16,7 @@
 #include "game/gamedir.h"
 #include "game/spoken.h"
 #include "window/art.h"
+#include "window/messagewords.h"
 #include "window/picturebox.h"
 #include "window/speech.h"
 
@@ -31,7 +32,7 @@ Form1::Form1(Game& game, QWidget* parent)
       replay_([this](const Table& table, int mover) { applyTable(table, mover, mover >= 0); },
               this) {
   setObjectName(QStringLiteral("Form1"));
-  setWindowTitle(QString::fromUtf8(kWindowTitle));
+  setWindowTitle(title());
   QPalette felt = palette();
   felt.setColor(QPalette::Window, kFeltGreen);
   setPalette(felt);
@@ -83,7 +84,7 @@ void Form1::buildControls() {
         break;
     }
     widget->setObjectName(QString::fromUtf8(controlName(c).data(), controlName(c).size()));
-    widget->setAccessibleName(QString::fromUtf8(accessibleNameOf(c)));
+    widget->setAccessibleName(baseName(c));
     if (controlKind(c) != ControlKind::PictureBox && controlKind(c) != ControlKind::Image) {
       widget->setFont(designFontOf(c));
     }
@@ -102,6 +103,28 @@ void Form1::buildControls() {
   for (int k = 1; k <= 4; ++k) order.push_back(textBox(k));
   for (std::size_t i = 1; i < order.size(); ++i) {
     setTabOrder(control(order[i - 1]), control(order[i]));
+  }
+}
+
+QString Form1::title() {
+  return tr("Korvo by Vendrake at  korvo.example.org");
+}
+
+QString Form1::baseName(Control c) {
+  return tr(accessibleNameOf(c));
+}
+
+void Form1::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) retranslate();
+  QWidget::changeEvent(event);
+}
+
+void Form1::retranslate() {
+  setWindowTitle(title());
+  for (std::size_t i = 0; i < kControlCount; ++i) {
+    const auto c = static_cast<Control>(i);
+    if (controlKind(c) == ControlKind::TextBox) sayName(controls_[i], baseName(c));
+    if (shown_[i]) showEntry(c, *shown_[i]);
   }
 }
 
@@ -273,7 +296,14 @@ void Form1::onClicked(Control c) {
 void Form1::report(const ClickResult& result) {
   // Faults go to the error sink, never into a text box.
   if (result.error) errorSink_(QString::fromStdString(*result.error));
-  if (result.notice) errorSink_(QString::fromStdString(*result.notice));
+  if (result.uncountedWinner != 0) {
+    const std::string_view name = shortName(result.uncountedWinner);
+    errorSink_(tr("%1 has won %2 games, as many as the tally can count; this win is not added.")
+                   .arg(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())))
+                   .arg(kMaxWins));
+  } else if (result.notice) {
+    errorSink_(QString::fromStdString(*result.notice));
+  }
 }
 
 void Form1::finishReplay() {
@@ -308,7 +338,9 @@ void Form1::applyTable(const Table& table, int mover, bool animate) {
   }
   for (std::size_t i = 0; i < kControlCount; ++i) {
     const auto c = static_cast<Control>(i);
-    if (shown_[i] == table[c]) continue;
+    const bool box = controlKind(c) == ControlKind::TextBox;
+    if (shown_[i] == table[c] && (!box || shownMessages_[i] == table.message(c))) continue;
+    if (box) shownMessages_[i] = table.message(c);
     // The start-up look is no news.
     if (shown_[i] && std::find(untold_.begin(), untold_.end(), c) == untold_.end()) {
       untold_.push_back(c);
@@ -321,8 +353,43 @@ void Form1::applyTable(const Table& table, int mover, bool animate) {
   tellNews(std::exchange(untold_, {}));
 }
 
+QString Form1::placeWords(const PlaceContent& content) {
+  switch (content.kind) {
+    case PlaceContent::Kind::FaceDown:
+      return tr("face down", "a card place");
+    case PlaceContent::Kind::Empty:
+      return tr("empty", "a card place");
+    case PlaceContent::Kind::Card:
+      return MessageWords::card(content.card.value, content.card.suit);
+    case PlaceContent::Kind::Unknown:
+      break;
+  }
+  return tr("unknown card", "a card place whose picture no card of the deck has");
+}
+
+QString Form1::shownText(Control c, const std::string& entry) const {
+  // The captions are the design's own words, the same in every game.
+  switch (c) {
+    case Control::Command1:
+      return tr("Deal");
+    case Control::Command2:
+      return tr("Knock");
+    case Control::Label2:
+      return tr("by Vendrake");
+    default:
+      break;
+  }
+  if (controlKind(c) == ControlKind::TextBox) {
+    // A message of the game in the player's words; the players' names as they are.
+    if (const std::optional<Message>& message = shownMessages_[static_cast<std::size_t>(c)]) {
+      return MessageWords::text(*message);
+    }
+  }
+  return QString::fromStdString(entry);
+}
+
 void Form1::showEntry(Control c, const std::string& entry) {
-  const QString text = QString::fromStdString(entry);
+  const QString text = shownText(c, entry);
   QWidget* widget = control(c);
   switch (controlKind(c)) {
     case ControlKind::TextBox:
@@ -380,27 +447,29 @@ void Form1::setFourColour(bool on) {
 }
 
 QString Form1::spoken(Control c, const std::string& entry) const {
-  const QString base = QString::fromUtf8(accessibleNameOf(c));
+  const QString base = baseName(c);
   QString words;
   switch (controlKind(c)) {
     case ControlKind::TextBox:
     case ControlKind::Button:
-      return QString::fromStdString(entry);  // a caption names its button
+      return shownText(c, entry);  // a caption names its button
     case ControlKind::Label:
-      words = QString::fromStdString(entry);
+      words = shownText(c, entry);
       break;
     case ControlKind::PictureBox:
-      words = QString::fromStdString(cardPlaceWords(game_.state(), entry));
+      words = placeWords(cardPlaceContent(game_.state(), entry));
       break;
     case ControlKind::Image: {
       // Before the first deal the honor boxes show four banknotes and the pot none.
       const std::optional<int> points =
           entry.empty() ? (c == Control::Image5 ? 0 : 4) : honorPointsOf(entry);
-      words = points ? QString::number(*points) : QStringLiteral("unknown");
+      words = points ? tr("%n point(s)", "honor points", *points)
+                     : tr("unknown", "a count of honor points");
       break;
     }
   }
-  return words.isEmpty() ? base : base + QStringLiteral(": ") + words;
+  //: A control's name, then what it shows: "Your card 2: 10 ♥", "Pot: 1 point".
+  return words.isEmpty() ? base : tr("%1: %2").arg(base, words);
 }
 
 QString Form1::news(Control c) const {
@@ -408,12 +477,14 @@ QString Form1::news(Control c) const {
   switch (controlKind(c)) {
     case ControlKind::TextBox: {
       if (entry.empty()) return {};
+      const QString text = shownText(c, entry);
       // A message that does not start with its player's name is told with it: "Oma: Knock!".
       const int player = static_cast<int>(c) - static_cast<int>(Control::Text1) + 1;
       const std::string_view name = shortName(player);
-      if (entry.starts_with(name)) return QString::fromStdString(entry);
-      return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())) +
-             QStringLiteral(": ") + QString::fromStdString(entry);
+      const QString who = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+      if (text.startsWith(who)) return text;
+      //: Whose message, then the message: "Oma: Knock!".
+      return tr("%1: %2").arg(who, text);
     }
     case ControlKind::PictureBox:
       // Cards turned face down or taken away tell nothing new; a face does.

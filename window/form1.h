@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "game/game.h"
+#include "game/spoken.h"
 #include "game/table.h"
 #include "window/motion.h"
 #include "window/picturecache.h"
@@ -24,9 +25,6 @@
 #include "window/tabledesign.h"
 
 namespace korvo {
-
-// The window's caption: the title text ends in two blanks before the web address.
-inline constexpr const char* kWindowTitle = "Korvo by Vendrake at  korvo.example.org";
 
 class Form1 : public QWidget {
   Q_OBJECT
@@ -39,6 +37,11 @@ class Form1 : public QWidget {
   using ErrorSink = std::function<void(const QString&)>;
 
   explicit Form1(Game& game, QWidget* parent = nullptr);
+
+  // The window's caption: the title text ends in two blanks before the web address.
+  static QString title();
+  // What assistive technology calls a control, before what it shows.
+  static QString baseName(Control c);
 
   QWidget* control(Control c) const { return controls_[static_cast<std::size_t>(c)]; }
 
@@ -99,6 +102,7 @@ class Form1 : public QWidget {
 
  protected:
   bool event(QEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  signals:
   // The table now shows one more of the recorded moments of the last click.
@@ -106,6 +110,12 @@ class Form1 : public QWidget {
 
  private:
   void buildControls();
+  // Every control again in the language installed, from what it shows.
+  void retranslate();
+  // What a card place holds, in the player's words.
+  static QString placeWords(const PlaceContent& content);
+  // What a control shows for a Table entry, in the player's language.
+  QString shownText(Control c, const std::string& entry) const;
   // Places, fonts and pictures at the zoom and the screen's density.
   void layoutControls();
   // A designed length in twips, in pixels at the zoom.
@@ -148,6 +158,8 @@ class Form1 : public QWidget {
   int border_ = 0;  // the border width of the style sheets set, in pixels
   // What each control shows now; nullopt until it was first brought in line.
   std::array<std::optional<std::string>, kControlCount> shown_{};
+  // The records of the messages the message boxes show, which they show in the player's words.
+  std::array<std::optional<Message>, kPlayers> shownMessages_{};
   // The same as a table, what moving cards start from.
   Table onTable_;
   // Controls whose change is not told yet: the news of moving cards waits for their arrival.

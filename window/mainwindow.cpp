@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QEvent>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
@@ -19,6 +20,7 @@
 #include "players/strong.h"
 #include "window/art.h"
 #include "window/initdir.h"
+#include "window/language.h"
 #include "window/rules.h"
 #include "window/statistics.h"
 
@@ -179,35 +181,33 @@ void MainWindow::zoomStep(int direction) {
 }
 
 void MainWindow::buildMenus() {
-  QMenu* game = menuBar()->addMenu(QStringLiteral("&Game"));
+  // The texts come from retranslate(), here and again whenever the language changes.
+  gameMenu_ = menuBar()->addMenu(QString());
   // The menu's Deal and Knock are the buttons' clicks: refused where the button's click is.
-  deal_ = game->addAction(QStringLiteral("&Deal"), this,
-                          [this] { form_->clickControl(Control::Command1); });
+  deal_ = gameMenu_->addAction(QString(), this, [this] { form_->clickControl(Control::Command1); });
   deal_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
-  knock_ = game->addAction(QStringLiteral("&Knock"), this,
-                           [this] { form_->clickControl(Control::Command2); });
+  knock_ =
+      gameMenu_->addAction(QString(), this, [this] { form_->clickControl(Control::Command2); });
   knock_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
-  hint_ = game->addAction(tr("&Hint"), this, &MainWindow::showHint);
+  hint_ = gameMenu_->addAction(QString(), this, &MainWindow::showHint);
   hint_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_H), QKeySequence(Qt::Key_H)});
-  game->addSeparator();
-  statistics_ = game->addAction(tr("S&tatistics…"), this, &MainWindow::showStatistics);
+  gameMenu_->addSeparator();
+  statistics_ = gameMenu_->addAction(QString(), this, &MainWindow::showStatistics);
   statistics_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
-  game->addSeparator();
-  quit_ = game->addAction(QStringLiteral("&Quit"), this, &QWidget::close);
+  gameMenu_->addSeparator();
+  quit_ = gameMenu_->addAction(QString(), this, &QWidget::close);
   // The desktop's own Quit key; Ctrl+Q where the desktop names none (Windows-like schemes).
   QList<QKeySequence> quitKeys = QKeySequence::keyBindings(QKeySequence::Quit);
   if (quitKeys.isEmpty()) quitKeys.append(QKeySequence(Qt::CTRL | Qt::Key_Q));
   quit_->setShortcuts(quitKeys);
   quit_->setMenuRole(QAction::QuitRole);
 
-  viewMenu_ = menuBar()->addMenu(QStringLiteral("&View"));
-  QMenu* pace = viewMenu_->addMenu(QStringLiteral("&Pace of the Computer Players"));
+  viewMenu_ = menuBar()->addMenu(QString());
+  paceMenu_ = viewMenu_->addMenu(QString());
   auto* paces = new QActionGroup(this);
-  const std::array<QString, 3> paceLabels = {QStringLiteral("&Off: Show Only Where They End"),
-                                             QStringLiteral("&Brisk"), QStringLiteral("&Relaxed")};
   for (int i = 0; i < 3; ++i) {
-    QAction* action = pace->addAction(paceLabels[static_cast<std::size_t>(i)], this,
-                                      [this, i] { setPace(static_cast<Pace>(i)); });
+    QAction* action =
+        paceMenu_->addAction(QString(), this, [this, i] { setPace(static_cast<Pace>(i)); });
     action->setCheckable(true);
     paces->addAction(action);
     paceActions_[static_cast<std::size_t>(i)] = action;
@@ -223,13 +223,11 @@ void MainWindow::buildMenus() {
   paceAction(chosen)->setChecked(true);
   form_->setPace(turnTime(chosen), moveTime(chosen));
 
-  QMenu* opponents = viewMenu_->addMenu(tr("&Opponents"));
+  opponentsMenu_ = viewMenu_->addMenu(QString());
   auto* kinds = new QActionGroup(this);
-  const std::array<QString, 2> kindLabels = {tr("&Classic: the Rules' Own Players"),
-                                             tr("&Strong: Players That Look Ahead")};
   for (int i = 0; i < 2; ++i) {
-    QAction* action = opponents->addAction(kindLabels[static_cast<std::size_t>(i)], this,
-                                           [this, i] { setOpponents(static_cast<Opponents>(i)); });
+    QAction* action = opponentsMenu_->addAction(
+        QString(), this, [this, i] { setOpponents(static_cast<Opponents>(i)); });
     action->setCheckable(true);
     kinds->addAction(action);
     opponentsActions_[static_cast<std::size_t>(i)] = action;
@@ -241,15 +239,15 @@ void MainWindow::buildMenus() {
       false);
 
   viewMenu_->addSeparator();
-  bigger_ = viewMenu_->addAction(QStringLiteral("&Bigger"), this, [this] { zoomStep(+1); });
+  bigger_ = viewMenu_->addAction(QString(), this, [this] { zoomStep(+1); });
   // Ctrl++ is typed Ctrl+= on most keyboards; both work.
   bigger_->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
-  smaller_ = viewMenu_->addAction(QStringLiteral("&Smaller"), this, [this] { zoomStep(-1); });
+  smaller_ = viewMenu_->addAction(QString(), this, [this] { zoomStep(-1); });
   smaller_->setShortcut(QKeySequence::ZoomOut);
-  actualSize_ = viewMenu_->addAction(QStringLiteral("&Actual Size"), this, [this] { zoomTo(1); });
+  actualSize_ = viewMenu_->addAction(QString(), this, [this] { zoomTo(1); });
   actualSize_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
   viewMenu_->addSeparator();
-  fourColour_ = viewMenu_->addAction(tr("&Four-Colour Suits"));
+  fourColour_ = viewMenu_->addAction(QString());
   fourColour_->setCheckable(true);
   fourColour_->setChecked(settings_.value(QString::fromUtf8(kFourColourKey), false).toBool());
   if (fourColour_->isChecked()) setFourColour(true);
@@ -258,11 +256,33 @@ void MainWindow::buildMenus() {
     settings_.setValue(QString::fromUtf8(kFourColourKey), on);
   });
 
-  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-  rules_ = help->addAction(QStringLiteral("&Rules"), this, &MainWindow::showRules);
+  // The desktop's language, or one of the translations by its own name.
+  viewMenu_->addSeparator();
+  languageMenu_ = viewMenu_->addMenu(QString());
+  auto* languages = new QActionGroup(this);
+  const QString language = settings_.value(QString::fromUtf8(kLanguageSetting)).toString();
+  const auto addLanguage = [&](const QString& code) {
+    QAction* action =
+        languageMenu_->addAction(QString(), this, [this, code] { setLanguage(code); });
+    action->setCheckable(true);
+    action->setData(code);
+    action->setChecked(code == language);
+    languages->addAction(action);
+    languageActions_.push_back(action);
+  };
+  addLanguage(QString());
+  languageMenu_->addSeparator();
+  for (const Language& each : kLanguages) {
+    addLanguage(QString::fromUtf8(each.code));
+    languageActions_.back()->setText(QString::fromUtf8(each.ownName));
+  }
+  if (languages->checkedAction() == nullptr) desktopLanguageAction()->setChecked(true);
+
+  helpMenu_ = menuBar()->addMenu(QString());
+  rules_ = helpMenu_->addAction(QString(), this, &MainWindow::showRules);
   rules_->setShortcut(QKeySequence::HelpContents);
-  help->addSeparator();
-  about_ = help->addAction(QStringLiteral("&About Korvo"), this, &MainWindow::showAbout);
+  helpMenu_->addSeparator();
+  about_ = helpMenu_->addAction(QString(), this, &MainWindow::showAbout);
   about_->setMenuRole(QAction::AboutRole);
 
   // Shortcuts work wherever the focus is on the table, also in its read-only text boxes.
@@ -270,6 +290,52 @@ void MainWindow::buildMenus() {
        {deal_, knock_, hint_, statistics_, quit_, rules_, bigger_, smaller_, actualSize_}) {
     action->setShortcutContext(Qt::WindowShortcut);
   }
+  retranslate();
+}
+
+void MainWindow::retranslate() {
+  setWindowTitle(Form1::title());
+  gameMenu_->setTitle(tr("&Game"));
+  deal_->setText(tr("&Deal"));
+  knock_->setText(tr("&Knock"));
+  hint_->setText(tr("&Hint"));
+  statistics_->setText(tr("S&tatistics…"));
+  quit_->setText(tr("&Quit"));
+  viewMenu_->setTitle(tr("&View"));
+  paceMenu_->setTitle(tr("&Pace of the Computer Players"));
+  paceAction(Pace::Off)->setText(tr("&Off: Show Only Where They End"));
+  paceAction(Pace::Brisk)->setText(tr("&Brisk"));
+  paceAction(Pace::Relaxed)->setText(tr("&Relaxed"));
+  bigger_->setText(tr("&Bigger"));
+  smaller_->setText(tr("&Smaller"));
+  actualSize_->setText(tr("&Actual Size"));
+  opponentsMenu_->setTitle(tr("&Opponents"));
+  opponentsAction(Opponents::Classic)->setText(tr("&Classic: the Rules' Own Players"));
+  opponentsAction(Opponents::Strong)->setText(tr("&Strong: Players That Look Ahead"));
+  fourColour_->setText(tr("&Four-Colour Suits"));
+  languageMenu_->setTitle(tr("&Language"));
+  // The languages keep their own names; the desktop's is named in the language installed.
+  desktopLanguageAction()->setText(tr("The &Desktop's Language"));
+  helpMenu_->setTitle(tr("&Help"));
+  rules_->setText(tr("&Rules"));
+  about_->setText(tr("&About Korvo"));
+}
+
+QAction* MainWindow::languageAction(const QString& code) const {
+  for (QAction* action : languageActions_) {
+    if (action->data().toString() == code) return action;
+  }
+  return nullptr;
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) retranslate();
+  QMainWindow::changeEvent(event);
+}
+
+void MainWindow::setLanguage(const QString& code) {
+  settings_.setValue(QString::fromUtf8(kLanguageSetting), code);
+  installLanguage(code);
 }
 
 void MainWindow::setPace(Pace pace) {
@@ -393,22 +459,20 @@ void MainWindow::showStatistics() {
 
 void MainWindow::showAbout() {
   QMessageBox::about(
-      this, QStringLiteral("About Korvo"),
-      QStringLiteral("<h3>Korvo %1</h3>"
-                     "<p>The card game of 31, for one player against three.</p>"
-                     "<p>%2</p>"
-                     "<p>Copyright The Korvo developers.<br>"
-                     "Korvo is free software under the GNU General Public License, version 3 "
-                     "or any later version.</p>"
+      this, tr("About Korvo"),
+      QStringLiteral("<h3>Korvo %1</h3><p>%2</p><p>%3</p><p>%4<br>%5</p>"
                      "<p><a href=\"https://korvo.example.org\">korvo.example.org</a></p>")
-          .arg(version_.toHtmlEscaped(),
+          .arg(version_.toHtmlEscaped(), tr("The card game of 31, for one player against three."),
                tr("The computer players are Classic, the rules' own players with their fixed "
                   "tables and a knock at a random threshold, or Strong, players that try every "
                   "move on many deals of the cards they cannot see and choose the one that best "
                   "keeps their honor; neither ever looks at a hidden card. Choose them under "
                   "View > Opponents. Game > Hint (H) asks the Strong player what it would do "
                   "in your seat.")
-                   .toHtmlEscaped()));
+                   .toHtmlEscaped(),
+               tr("Copyright The Korvo developers."),
+               tr("Korvo is free software under the GNU General Public License, version 3 or "
+                  "any later version.")));
 }
 
 }  // namespace korvo

@@ -9,6 +9,7 @@
 #include <array>
 #include <chrono>
 #include <filesystem>
+#include <vector>
 
 #include "game/game.h"
 #include "game/statistics.h"
@@ -85,8 +86,20 @@ class MainWindow : public QMainWindow {
   // The rules window, once it has been opened.
   QDialog* rulesWindow() const { return rulesWindow_; }
 
+  // View > Language: the desktop's language first, then one per language of kLanguages.
+  QMenu* languageMenu() const { return languageMenu_; }
+  QAction* desktopLanguageAction() const { return languageActions_.front(); }
+  QAction* languageAction(const QString& code) const;
+
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
   void buildMenus();
+  // Gives every menu and command its text in the language installed.
+  void retranslate();
+  // Speaks `code` ("" for the desktop's language) from now on and in the runs to come.
+  void setLanguage(const QString& code);
   void showRules();
   void showAbout();
   void showStatistics();
@@ -97,6 +110,10 @@ class MainWindow : public QMainWindow {
 
   Form1* form_;
   QString version_;
+  QMenu* gameMenu_ = nullptr;
+  QMenu* helpMenu_ = nullptr;
+  QMenu* paceMenu_ = nullptr;
+  QMenu* languageMenu_ = nullptr;
   std::filesystem::path gameDir_;
   QAction* deal_ = nullptr;
   QAction* knock_ = nullptr;
@@ -105,6 +122,7 @@ class MainWindow : public QMainWindow {
   QAction* about_ = nullptr;
   QAction* statistics_ = nullptr;
   QAction* hint_ = nullptr;
+  QMenu* opponentsMenu_ = nullptr;
   std::array<QAction*, 2> opponentsActions_{};
   Opponents opponents_ = Opponents::Classic;
   uint64_t strongSeed_ = 0;
@@ -117,6 +135,7 @@ class MainWindow : public QMainWindow {
   class TableView* view_ = nullptr;
   QSettings& settings_;
   std::array<QAction*, 3> paceActions_{};
+  std::vector<QAction*> languageActions_;
   QPointer<QDialog> rulesWindow_;
   // The statistics of this run: counted after every click, written when one settles a round.
   StatisticsKeeper keeper_;

@@ -3,6 +3,8 @@
 
 #include <QDialog>
 
+class QTextBrowser;
+
 namespace korvo {
 
 // The rules as rich text, in the game's own words.
@@ -14,6 +16,14 @@ class RulesWindow : public QDialog {
 
  public:
   explicit RulesWindow(QWidget* parent = nullptr);
+
+ protected:
+  void changeEvent(QEvent* event) override;
+
+ private:
+  void retranslate();
+
+  QTextBrowser* text_;
 };
 
 }  // namespace korvo

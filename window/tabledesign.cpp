@@ -1,5 +1,7 @@
 #include "window/tabledesign.h"
 
+#include <QCoreApplication>
+
 #include "window/art.h"
 
 namespace korvo {
@@ -42,39 +44,40 @@ constexpr std::array<TwipRect, kControlCount> kPlaces = {{
     {3600, 1920, 1200, 1200},  // Image5
 }};
 
+// In English; the window says them in the player's language (Form1::baseName).
 constexpr std::array<const char*, kControlCount> kAccessibleNames = {
-    "Your messages",
-    "Oma's messages",
-    "Tobin's messages",
-    "Wenna's messages",
-    "Deal",
-    "Knock",
-    "Your card 1",
-    "Your card 2",
-    "Your card 3",
-    "Your new card",
-    "Oma's card 1",
-    "Oma's card 2",
-    "Oma's card 3",
-    "Tobin's card 1",
-    "Tobin's card 2",
-    "Tobin's card 3",
-    "Wenna's card 1",
-    "Wenna's card 2",
-    "Wenna's card 3",
-    "Draw pile",
-    "Discard pile",
-    "Title",
-    "Credit",
-    "Your wins",
-    "Oma's wins",
-    "Tobin's wins",
-    "Wenna's wins",
-    "Your honor points",
-    "Oma's honor points",
-    "Tobin's honor points",
-    "Wenna's honor points",
-    "Pot",
+    QT_TRANSLATE_NOOP("korvo::Form1", "Your messages"),
+    QT_TRANSLATE_NOOP("korvo::Form1", "Oma's messages"),
+    QT_TRANSLATE_NOOP("korvo::Form1", "Tobin's messages"),
+    QT_TRANSLATE_NOOP("korvo::Form1", "Wenna's messages"),
+    QT_TRANSLATE_NOOP("korvo::Form1", "Deal"),
+    QT_TRANSLATE_NOOP("korvo::Form1", "Knock"),
+    QT_TRANSLATE_NOOP("korvo::Form1", "Your card 1"),
+    QT_TRANSLATE_NOOP("korvo::Form1", "Your card 2"),
+    QT_TRANSLATE_NOOP("korvo::Form1", "Your card 3"),
+    QT_TRANSLATE_NOOP("korvo::Form1", "Your new card"),
+    QT_TRANSLATE_NOOP("korvo::Form1", "Oma's card 1"),
+    QT_TRANSLATE_NOOP("korvo::Form1", "Oma's card 2"),
+    QT_TRANSLATE_NOOP("korvo::Form1", "Oma's card 3"),
+    QT_TRANSLATE_NOOP("korvo::Form1", "Tobin's card 1"),
+    QT_TRANSLATE_NOOP("korvo::Form1", "Tobin's card 2"),
+    QT_TRANSLATE_NOOP("korvo::Form1", "Tobin's card 3"),
+    QT_TRANSLATE_NOOP("korvo::Form1", "Wenna's card 1"),
+    QT_TRANSLATE_NOOP("korvo::Form1", "Wenna's card 2"),
+    QT_TRANSLATE_NOOP("korvo::Form1", "Wenna's card 3"),
+    QT_TRANSLATE_NOOP("korvo::Form1", "Draw pile"),
+    QT_TRANSLATE_NOOP("korvo::Form1", "Discard pile"),
+    QT_TRANSLATE_NOOP("korvo::Form1", "Title"),
+    QT_TRANSLATE_NOOP("korvo::Form1", "Credit"),
+    QT_TRANSLATE_NOOP("korvo::Form1", "Your wins"),
+    QT_TRANSLATE_NOOP("korvo::Form1", "Oma's wins"),
+    QT_TRANSLATE_NOOP("korvo::Form1", "Tobin's wins"),
+    QT_TRANSLATE_NOOP("korvo::Form1", "Wenna's wins"),
+    QT_TRANSLATE_NOOP("korvo::Form1", "Your honor"),
+    QT_TRANSLATE_NOOP("korvo::Form1", "Oma's honor"),
+    QT_TRANSLATE_NOOP("korvo::Form1", "Tobin's honor"),
+    QT_TRANSLATE_NOOP("korvo::Form1", "Wenna's honor"),
+    QT_TRANSLATE_NOOP("korvo::Form1", "Pot"),
 };
 
 QString rgb(const QColor& color) {
