@@ -32,10 +32,12 @@ std::string transcriptOf(const fs::path& game, const testing::TempDir& scratch) 
   fs::copy(game / "files", dir);
   std::string args = testing::readFile(game / "args");
   args.erase(args.find_last_not_of("\n") + 1);
-  const std::string command = "cd '" + game.string() +
-                              "' && '" KORVO_BINARY "' --headless --dir '" + dir.string() + "' " +
-                              args + " < clicks > '" + (scratch / "out").string() + "' 2> '" +
-                              (scratch / "err").string() + "'";
+  // The command line's mistakes are told in the desktop's language; the transcripts are English.
+  const std::string command =
+      "cd '" + game.string() +
+      "' && LANGUAGE= LC_ALL=C.UTF-8 '" KORVO_BINARY "' --headless --dir '" + dir.string() + "' " +
+      args + " < clicks > '" + (scratch / "out").string() + "' 2> '" + (scratch / "err").string() +
+      "'";
   const int status = std::system(command.c_str());
   std::string text = testing::readFile(scratch / "out") + "-- exit " +
                      std::to_string(WIFEXITED(status) ? WEXITSTATUS(status) : -1) + "\n" +
