@@ -211,12 +211,6 @@ TEST(Wayland, TheWindowPlaysZoomsAndDrawsTheTwinsAtItsScale) {
   EXPECT_TRUE(window.rulesWindow() && QTest::qWaitForWindowExposed(window.rulesWindow()));
 }
 
-}  // namespace
-}  // namespace korvo
-
-namespace korvo {
-namespace {
-
 // A resumed game is said once on the table and to a screen reader, never in a player's message
 // line, and the word goes at the next click.
 TEST(MainWindowTest, AResumedGameIsSaidOnceUntilTheNextClick) {
