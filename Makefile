@@ -134,7 +134,7 @@ motion-shots: build
 bench: deps
 	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DKORVO_BENCH=ON -DKORVO_WERROR=OFF
 	cmake --build $(BENCH_BUILD) -j $(JOBS) --target korvo startup_floor click_bench deck_bench \
-	  record_bench motion_bench photo_deck engine_bench
+	  record_bench motion_bench photo_deck engine_bench arena
 	bench/run $(BENCH_BUILD)
 
 clean:
