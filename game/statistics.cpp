@@ -59,6 +59,9 @@ enum class Found { Missing, Usable, Unusable };
 
 // Reads the statistics file of a directory: missing, usable (into `out`) or unusable (`fault`).
 Found load(const fs::path& file, Statistics& out, std::string& fault) {
+  std::error_code ec;
+  // A first run has no statistics yet: told apart before any reading, without an exception.
+  if (!fs::exists(fs::symlink_status(file, ec))) return Found::Missing;
   try {
     const std::string text = readWholeFile(file, kMaxFileSize);
     if (text.size() > kMaxFileSize) {
@@ -68,8 +71,7 @@ Found load(const fs::path& file, Statistics& out, std::string& fault) {
     out = parseStatistics(text);
     return Found::Usable;
   } catch (const FileError& e) {
-    std::error_code ec;
-    if (!fs::exists(fs::symlink_status(file, ec))) return Found::Missing;
+    if (!fs::exists(fs::symlink_status(file, ec))) return Found::Missing;  // removed meanwhile
     fault = e.fault();
   } catch (const StatisticsError& e) {
     fault = e.what();
