@@ -131,8 +131,16 @@ int run(int argc, char** argv) {
     korvo::GameKeeper keeper(
         game, *random, options.opponentsName(),
         [](const std::string& warning) { std::cerr << "korvo: " << warning << std::endl; });
-    if (const auto refused = keeper.resume().refused) {
-      std::cerr << "korvo: " << *refused << " A fresh game starts." << std::endl;
+    const auto resumed = keeper.resume();
+    if (resumed.refused) {
+      std::cerr << "korvo: " << *resumed.refused << " A fresh game starts." << std::endl;
+    }
+    // A resumed game goes on against the players it was played against, unless the command
+    // line names others.
+    if (options.opponentsGiven) {
+      keeper.setOpponents(options.opponentsName());
+    } else if (resumed.resumed) {
+      korvo::seatSaved(game, keeper.opponents(), seed);
     }
     return korvo::runHeadless(game, std::cin, std::cout, std::cerr, seed, &statistics, &keeper);
   }

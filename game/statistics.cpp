@@ -59,11 +59,10 @@ enum class Found { Missing, Usable, Unusable };
 
 // Reads the statistics file of a directory: missing, usable (into `out`) or unusable (`fault`).
 Found load(const fs::path& file, Statistics& out, std::string& fault) {
-  std::error_code ec;
-  // A first run has no statistics yet: told apart before any reading, without an exception.
-  if (!fs::exists(fs::symlink_status(file, ec))) return Found::Missing;
   try {
-    const std::string text = readWholeFile(file, kMaxFileSize);
+    const std::optional<std::string> read = readWholeFileIfPresent(file, kMaxFileSize);
+    if (!read) return Found::Missing;  // a first run has no statistics yet
+    const std::string& text = *read;
     if (text.size() > kMaxFileSize) {
       fault = "is larger than " + std::to_string(kMaxFileSize) + " bytes";
       return Found::Unusable;
@@ -71,6 +70,7 @@ Found load(const fs::path& file, Statistics& out, std::string& fault) {
     out = parseStatistics(text);
     return Found::Usable;
   } catch (const FileError& e) {
+    std::error_code ec;
     if (!fs::exists(fs::symlink_status(file, ec))) return Found::Missing;  // removed meanwhile
     fault = e.fault();
   } catch (const StatisticsError& e) {
@@ -274,9 +274,7 @@ std::optional<std::string> StatisticsKeeper::open() {
   }
   stats_ = freshStatistics(std::time(nullptr));
   const fs::path backup = fs::path(file_).replace_filename(kStatisticsBackup);
-  std::error_code ec;
-  fs::rename(file_, backup, ec);
-  if (ec) {
+  if (const std::error_code ec = setAside(file_, backup)) {
     // Not overwritten either: whatever it holds stays for the player to look at.
     warned_ = true;
     blocked_ = true;
@@ -291,7 +289,9 @@ std::optional<std::string> StatisticsKeeper::open() {
 std::optional<std::string> StatisticsKeeper::write() {
   if (blocked_) return std::nullopt;
   try {
-    replaceFileAtomically(file_, statisticsJson(stats_, true).dump(2) + "\n");
+    // The data is flushed before the rename, so a power cut leaves the old counts or the new
+    // ones; the directory is not flushed, so that no click waits for a second flush.
+    replaceFileAtomically(file_, statisticsJson(stats_, true).dump(2) + "\n", Flush::Data);
   } catch (const FileError& e) {
     return std::string(e.what());
   }

@@ -155,9 +155,12 @@ void MainWindow::tellResumed() {
   form_->showNotice(tr("Welcome back: the game goes on where you left it."));
 }
 
-void MainWindow::tellRefused(const QString& backup) {
+void MainWindow::tellRefused(const QString& backup, bool setAside) {
   form_->showNotice(
-      tr("The saved game could not be used; it is kept as %1 and a new game starts.").arg(backup));
+      setAside ? tr("The saved game could not be used; it is kept as %1 and a new game starts.")
+                     .arg(backup)
+               : tr("The saved game could not be used and is left as it is; a new game starts, "
+                    "and this one is not saved."));
 }
 
 void MainWindow::zoomTo(double zoom) {
@@ -377,6 +380,12 @@ void MainWindow::setOpponents(Opponents kind, bool remember) {
     settings_.setValue(QString::fromUtf8(kOpponentsKey),
                        QString::fromUtf8(kOpponentsNames[static_cast<std::size_t>(kind)]));
   }
+  if (opponentsSink_) opponentsSink_(kOpponentsNames[static_cast<std::size_t>(kind)]);
+}
+
+void MainWindow::setOpponentsSink(std::function<void(const std::string&)> sink) {
+  opponentsSink_ = std::move(sink);
+  if (opponentsSink_) opponentsSink_(kOpponentsNames[static_cast<std::size_t>(opponents_)]);
 }
 
 void MainWindow::setStrongSeed(uint64_t seed) {
