@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStyleOptionFrame>
+#include <QTableWidget>
 #include <QTest>
 #include <QTextBrowser>
 #include <functional>
@@ -25,6 +26,7 @@
 #include "tests/window_support.h"
 #include "window/mainwindow.h"
 #include "window/messagewords.h"
+#include "window/statistics.h"
 
 namespace korvo {
 namespace {
@@ -134,6 +136,15 @@ QStringList everyText(MainWindow& window) {
     for (const QAbstractButton* button : rules->findChildren<QAbstractButton*>())
       all << button->text();  // Qt's own words
   }
+  if (const QWidget* statistics = window.statisticsWindow()) {
+    all << statistics->windowTitle() << statistics->findChild<QLabel*>()->text();
+    const QTableWidget* table = statistics->findChild<QTableWidget*>();
+    for (int c = 0; c < table->columnCount(); ++c) {
+      all << table->horizontalHeaderItem(c)->text() << table->horizontalHeaderItem(c)->toolTip();
+    }
+    for (const QAbstractButton* button : statistics->findChildren<QAbstractButton*>())
+      all << button->text();
+  }
   return all;
 }
 
@@ -188,6 +199,7 @@ TEST(Language, TheWindowPlaysAndSpeaksInEachLanguage) {
     table.control(Control::Picture2)->setFocus();
     table.clickControl(kNewCardPlace);
     window.rulesAction()->trigger();
+    window.statisticsAction()->trigger();
 
     QStringList menus;
     for (QAction* menu : window.menuBar()->actions()) menus << menu->text();
@@ -226,6 +238,7 @@ TEST(Language, TheWindowPlaysAndSpeaksInEachLanguage) {
     {
       MainWindow fresh(played.game, QStringLiteral("1.2.3"), played.settings);
       fresh.rulesAction()->trigger();
+      fresh.statisticsAction()->trigger();
       EXPECT_EQ(everyText(fresh), inEnglish);
     }
     EXPECT_EQ(table.control(textBox(1))->property("text").toString(),
