@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <iomanip>
 #include <sstream>
 
@@ -58,11 +59,11 @@ bool validSince(const std::string& text) {
 enum class Found { Missing, Usable, Unusable };
 
 // Reads the statistics file of a directory: missing, usable (into `out`) or unusable (`fault`).
-Found load(const fs::path& file, Statistics& out, std::string& fault) {
+Found load(const fs::path& file, Statistics& out, std::optional<FileError>& fault) {
   try {
     const std::string text = readWholeFile(file, kMaxFileSize);
     if (text.size() > kMaxFileSize) {
-      fault = "is larger than " + std::to_string(kMaxFileSize) + " bytes";
+      fault = FileError(file, 0, FileFault::StatisticsTooLarge, {std::to_string(kMaxFileSize)});
       return Found::Unusable;
     }
     out = parseStatistics(text);
@@ -70,9 +71,9 @@ Found load(const fs::path& file, Statistics& out, std::string& fault) {
   } catch (const FileError& e) {
     std::error_code ec;
     if (!fs::exists(fs::symlink_status(file, ec))) return Found::Missing;
-    fault = e.fault();
+    fault = e;
   } catch (const StatisticsError& e) {
-    fault = e.what();
+    fault = FileError(file, 0, FileFault::StatisticsContent, {e.what()});
   }
   return Found::Unusable;
 }
@@ -245,13 +246,13 @@ std::string statisticsTable(const Statistics& s) {
 
 StatisticsRead readStatistics(const fs::path& dir) {
   StatisticsRead read;
-  std::string fault;
+  std::optional<FileError> fault;
   switch (load(dir / kStatisticsFile, read.statistics, fault)) {
     case Found::Usable:
       read.found = true;
       break;
     case Found::Unusable:
-      read.fault = fault;
+      read.fault = fault->fault();
       [[fallthrough]];
     case Found::Missing:
       read.statistics = freshStatistics(std::time(nullptr));
@@ -263,8 +264,17 @@ StatisticsRead readStatistics(const fs::path& dir) {
 StatisticsKeeper::StatisticsKeeper(fs::path dir)
     : file_(dir / kStatisticsFile), stats_(freshStatistics(std::time(nullptr))) {}
 
-std::optional<std::string> StatisticsKeeper::open() {
-  std::string fault;
+std::string StatisticsRefused::text() const {
+  if (renameError != 0) {
+    return fault.file().string() + ": " + fault.fault() + ", and it cannot be renamed " + backup +
+           " (" + std::strerror(renameError) + "); the statistics of this run are not saved.";
+  }
+  return fault.file().string() + ": " + fault.fault() + "; it is kept as " + backup +
+         " and the statistics start afresh.";
+}
+
+std::optional<StatisticsRefused> StatisticsKeeper::open() {
+  std::optional<FileError> fault;
   Statistics read;
   if (load(file_, read, fault) != Found::Unusable) {
     if (!read.since.empty()) stats_ = read;
@@ -274,24 +284,22 @@ std::optional<std::string> StatisticsKeeper::open() {
   const fs::path backup = fs::path(file_).replace_filename(kStatisticsBackup);
   std::error_code ec;
   fs::rename(file_, backup, ec);
+  StatisticsRefused refused{*fault, backup.filename().string()};
   if (ec) {
     // Not overwritten either: whatever it holds stays for the player to look at.
     warned_ = true;
     blocked_ = true;
-    return file_.string() + ": " + fault + ", and it cannot be renamed " +
-           backup.filename().string() + " (" + ec.message() +
-           "); the statistics of this run are not saved.";
+    refused.renameError = ec.value();
   }
-  return file_.string() + ": " + fault + "; it is kept as " + backup.filename().string() +
-         " and the statistics start afresh.";
+  return refused;
 }
 
-std::optional<std::string> StatisticsKeeper::write() {
+std::optional<FileError> StatisticsKeeper::write() {
   if (blocked_) return std::nullopt;
   try {
     replaceFileAtomically(file_, statisticsJson(stats_, true).dump(2) + "\n");
   } catch (const FileError& e) {
-    return std::string(e.what());
+    return e;
   }
   return std::nullopt;
 }
@@ -302,10 +310,10 @@ std::optional<std::string> StatisticsKeeper::record(const std::vector<RoundSettl
   const auto fault = write();
   if (!fault || warned_) return std::nullopt;
   warned_ = true;
-  return *fault + " The statistics of this run are counted but not saved.";
+  return std::string(fault->what()) + " The statistics of this run are counted but not saved.";
 }
 
-std::optional<std::string> StatisticsKeeper::reset() {
+std::optional<FileError> StatisticsKeeper::reset() {
   stats_ = freshStatistics(std::time(nullptr));
   blocked_ = false;  // the player chose to start afresh: what was there may be replaced
   return write();

@@ -10,6 +10,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "window/faultwords.h"
+
 namespace korvo {
 
 namespace {
@@ -157,7 +159,7 @@ void StatisticsWindow::askReset() {
   if (!confirm(resetQuestion())) return;
   if (const auto fault = keeper_.reset()) {
     warn(tr("The statistics start afresh but could not be saved:\n%1")
-             .arg(QString::fromStdString(*fault)));
+             .arg(FaultWords::text(*fault)));
   }
   refresh();
 }
