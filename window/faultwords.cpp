@@ -9,93 +9,6 @@ namespace korvo {
 
 namespace {
 
-// The sentence of a code with its placeholders, and the count that a counted one's %n shows.
-QString pattern(FileFault code, int count) {
-  using Words = FaultWords;
-  switch (code) {
-    case FileFault::CannotOpen:
-      return Words::tr("cannot be opened: %1", "a file; %1 is the system's reason");
-    case FileFault::IsDirectory:
-      return Words::tr("is a directory, not a file");
-    case FileFault::NotRegularFile:
-      return Words::tr("is not a regular file (a named pipe or a device); it is not read");
-    case FileFault::CannotRead:
-      return Words::tr("cannot be read: %1", "a file; %1 is the system's reason");
-    case FileFault::CannotWrite:
-      return Words::tr("cannot be written: %1", "a file; %1 is the system's reason");
-    case FileFault::WriteFailed:
-      return Words::tr("cannot be written (write): %1",
-                       "writing the new file's data failed; %1 is the system's reason");
-    case FileFault::FlushFailed:
-      return Words::tr("cannot be written (flush): %1",
-                       "flushing the new file to the disk failed; %1 is the system's reason");
-    case FileFault::CloseFailed:
-      return Words::tr("cannot be written (close): %1",
-                       "closing the new file failed; %1 is the system's reason");
-    case FileFault::RenameFailed:
-      return Words::tr("cannot be written (rename): %1",
-                       "putting the new file in the old one's place failed; %1 is the reason");
-    case FileFault::LineUnreadable:
-      return Words::tr("cannot be read", "a line of a file");
-    case FileFault::LineTooLong:
-      return Words::tr("is longer than %1 characters", "a line of a file");
-    case FileFault::FileTooLong:
-      return Words::tr("goes on for over 1 MB; a game file is far smaller", "a file");
-    case FileFault::UnclosedQuote:
-      return Words::tr("a text in double quotes has no closing quote");
-    case FileFault::TextAfterQuote:
-      return Words::tr("unexpected characters after a closing quote");
-    case FileFault::QuoteInField:
-      return Words::tr("a double quote in the middle of a field");
-    case FileFault::ValueNotNumber:
-      return Words::tr("the value \"%1\" is not a whole number", "of a card in the deck file");
-    case FileFault::ValueOutOfRange:
-      return Words::tr("the value %1 is outside -32768..32767", "of a card in the deck file");
-    case FileFault::WinCountNotNumber:
-      return Words::tr("the win count \"%1\" is not a whole number");
-    case FileFault::WinCountOutOfRange:
-      return Words::tr("the win count %1 is outside -32768..32767");
-    case FileFault::CardFieldCount:
-      return Words::tr("has %n fields; a card needs 3: suit, value, picture file",
-                       "a line of the deck file", count);
-    case FileFault::CardTextTooLong:
-      return Words::tr("a suit or picture name is longer than %1 characters");
-    case FileFault::NoCards:
-      return Words::tr("holds no cards; a deck needs 52", "the deck file");
-    case FileFault::CardsMissing:
-      return Words::tr("missing: the file holds only %n cards; a deck needs 52",
-                       "a line of the deck file", count);
-    case FileFault::WinCountCount:
-      return Words::tr("holds %n numbers; it needs the 4 win counts", "a line of the tally file",
-                       count);
-    case FileFault::NoWinCounts:
-      return Words::tr("is empty; it needs the 4 win counts", "the tally file");
-    case FileFault::EndlessDeck:
-      return Words::tr(
-          "the computer players have played %1 turns without ending the round; this deck "
-          "cannot end a round");
-    case FileFault::GameDirNotMade:
-      return Words::tr("cannot be made a game directory: %1", "%1 is the system's reason");
-    case FileFault::FolderNotMade:
-      return Words::tr("cannot be made: %1", "a folder; %1 is the system's reason");
-    case FileFault::PictureNotEncoded:
-      return Words::tr("cannot be written: the picture could not be encoded as JPEG");
-    case FileFault::TextNotUtf8:
-      return Words::tr("cannot be written: a text of the deck file is not UTF-8", "the saved game");
-    case FileFault::SavedGameTooLarge:
-      return Words::tr("is larger than any saved game (over 1 MB)");
-    case FileFault::NotSavedGame:
-      return Words::tr("is not a saved game: %1", "%1 is the JSON reader's reason, in English");
-    case FileFault::SavedGameContent:
-    case FileFault::StatisticsContent:
-      // What is wrong inside the file, naming its members: the file's own language, English.
-      return QStringLiteral("%1");
-    case FileFault::StatisticsTooLarge:
-      return Words::tr("is larger than %1 bytes", "the statistics file");
-  }
-  return QStringLiteral("%1");
-}
-
 QString fromUtf8(const std::string& text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -111,6 +24,91 @@ QString where(const FileError& error, const QString& fault) {
 }
 
 }  // namespace
+
+// The sentence of a code with its placeholders, and the count that a counted one's %n shows.
+QString FaultWords::pattern(FileFault code, int count) {
+  switch (code) {
+    case FileFault::CannotOpen:
+      return tr("cannot be opened: %1", "a file; %1 is the system's reason");
+    case FileFault::IsDirectory:
+      return tr("is a directory, not a file");
+    case FileFault::NotRegularFile:
+      return tr("is not a regular file (a named pipe or a device); it is not read");
+    case FileFault::CannotRead:
+      return tr("cannot be read: %1", "a file; %1 is the system's reason");
+    case FileFault::CannotWrite:
+      return tr("cannot be written: %1", "a file; %1 is the system's reason");
+    case FileFault::WriteFailed:
+      return tr("cannot be written (write): %1",
+                "writing the new file's data failed; %1 is the system's reason");
+    case FileFault::FlushFailed:
+      return tr("cannot be written (flush): %1",
+                "flushing the new file to the disk failed; %1 is the system's reason");
+    case FileFault::CloseFailed:
+      return tr("cannot be written (close): %1",
+                "closing the new file failed; %1 is the system's reason");
+    case FileFault::RenameFailed:
+      return tr("cannot be written (rename): %1",
+                "putting the new file in the old one's place failed; %1 is the reason");
+    case FileFault::LineUnreadable:
+      return tr("cannot be read", "a line of a file");
+    case FileFault::LineTooLong:
+      return tr("is longer than %1 characters", "a line of a file");
+    case FileFault::FileTooLong:
+      return tr("goes on for over 1 MB; a game file is far smaller", "a file");
+    case FileFault::UnclosedQuote:
+      return tr("a text in double quotes has no closing quote");
+    case FileFault::TextAfterQuote:
+      return tr("unexpected characters after a closing quote");
+    case FileFault::QuoteInField:
+      return tr("a double quote in the middle of a field");
+    case FileFault::ValueNotNumber:
+      return tr("the value \"%1\" is not a whole number", "of a card in the deck file");
+    case FileFault::ValueOutOfRange:
+      return tr("the value %1 is outside -32768..32767", "of a card in the deck file");
+    case FileFault::WinCountNotNumber:
+      return tr("the win count \"%1\" is not a whole number");
+    case FileFault::WinCountOutOfRange:
+      return tr("the win count %1 is outside -32768..32767");
+    case FileFault::CardFieldCount:
+      return tr("has %n fields; a card needs 3: suit, value, picture file",
+                "a line of the deck file", count);
+    case FileFault::CardTextTooLong:
+      return tr("a suit or picture name is longer than %1 characters");
+    case FileFault::NoCards:
+      return tr("holds no cards; a deck needs 52", "the deck file");
+    case FileFault::CardsMissing:
+      return tr("missing: the file holds only %n cards; a deck needs 52", "a line of the deck file",
+                count);
+    case FileFault::WinCountCount:
+      return tr("holds %n numbers; it needs the 4 win counts", "a line of the tally file", count);
+    case FileFault::NoWinCounts:
+      return tr("is empty; it needs the 4 win counts", "the tally file");
+    case FileFault::EndlessDeck:
+      return tr(
+          "the computer players have played %1 turns without ending the round; this deck "
+          "cannot end a round");
+    case FileFault::GameDirNotMade:
+      return tr("cannot be made a game directory: %1", "%1 is the system's reason");
+    case FileFault::FolderNotMade:
+      return tr("cannot be made: %1", "a folder; %1 is the system's reason");
+    case FileFault::PictureNotEncoded:
+      return tr("cannot be written: the picture could not be encoded as JPEG");
+    case FileFault::TextNotUtf8:
+      return tr("cannot be written: a text of the deck file is not UTF-8", "the saved game");
+    case FileFault::SavedGameTooLarge:
+      return tr("is larger than any saved game (over 1 MB)");
+    case FileFault::NotSavedGame:
+      return tr("is not a saved game: %1", "%1 is the JSON reader's reason, in English");
+    case FileFault::SavedGameContent:
+    case FileFault::StatisticsContent:
+      // What is wrong inside the file, naming its members: the file's own language, English.
+      return QStringLiteral("%1");
+    case FileFault::StatisticsTooLarge:
+      return tr("is larger than %1 bytes", "the statistics file");
+  }
+  return QStringLiteral("%1");
+}
 
 QString FaultWords::systemError(int errorNumber, const std::string& given) {
   switch (errorNumber) {

@@ -25,6 +25,10 @@ class FaultWords {
   // The system's text of an error number: a common one in the player's language, any other as
   // the system gives it (`given`).
   static QString systemError(int errorNumber, const std::string& given);
+
+ private:
+  // The sentence of a code with its placeholders; a counted one's %n shows `count`.
+  static QString pattern(FileFault code, int count);
 };
 
 }  // namespace korvo
