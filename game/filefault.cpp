@@ -70,10 +70,39 @@ const char* faultPattern(FileFault code) {
     case FileFault::NotSavedGame:
       return "is not a saved game: %1";
     case FileFault::SavedGameContent:
-    case FileFault::StatisticsContent:
       return "%1";
     case FileFault::StatisticsTooLarge:
       return "is larger than %1 bytes";
+    case FileFault::StatisticsNotJson:
+      return "is not JSON (%1)";
+    case FileFault::StatisticsNotObject:
+      return "is not a JSON object";
+    case FileFault::StatisticsNoVersion:
+      return "has no version number";
+    case FileFault::StatisticsVersion:
+      return "is of version %1, not %2";
+    case FileFault::StatisticsNoSince:
+      return "has no \"since\" date of the form 2026-12-06T22:31:14Z";
+    case FileFault::StatisticsNoPlayers:
+      return "does not list the four players";
+    case FileFault::PlayerNotObject:
+      return "player %1 is not a JSON object";
+    case FileFault::PlayerNotNamed:
+      return "player %1 is not named %2";
+    case FileFault::PlayerCountMissing:
+      return "player %1 has no \"%2\"";
+    case FileFault::PlayerCountNotNumber:
+      return "player %1: \"%2\" is not a whole number";
+    case FileFault::PlayerCountOutOfRange:
+      return "player %1: \"%2\" is %3, not a count from 0 to %4";
+    case FileFault::PlayerCountsContradict:
+      return "player %1's counts contradict one another";
+    case FileFault::GamesPlayedDiffer:
+      return "the players have not played the same number of games";
+    case FileFault::GamesWonDoNotAddUp:
+      return "the games won do not add up to the games played";
+    case FileFault::RunsContradictGamesWon:
+      return "player 1's runs of games won contradict his games won";
   }
   return "%1";
 }

@@ -50,10 +50,25 @@ enum class FileFault {
   NotSavedGame,        // the JSON library's text
   SavedGameContent,    // what is wrong, naming members of the saved game
   StatisticsTooLarge,  // the largest size in bytes
-  StatisticsContent,   // what is wrong, naming members of the statistics file
+  // What is wrong inside the statistics file.
+  StatisticsNotJson,       // the JSON library's text
+  StatisticsNotObject,     //
+  StatisticsNoVersion,     //
+  StatisticsVersion,       // the file's version, the one read
+  StatisticsNoSince,       //
+  StatisticsNoPlayers,     //
+  PlayerNotObject,         // the player's number
+  PlayerNotNamed,          // the player's number, his name
+  PlayerCountMissing,      // the player's number, the member
+  PlayerCountNotNumber,    // the player's number, the member
+  PlayerCountOutOfRange,   // the player's number, the member, its value, the largest count
+  PlayerCountsContradict,  // the player's number
+  GamesPlayedDiffer,       //
+  GamesWonDoNotAddUp,      //
+  RunsContradictGamesWon,  //
 };
 
-inline constexpr int kFileFaultCount = static_cast<int>(FileFault::StatisticsContent) + 1;
+inline constexpr int kFileFaultCount = static_cast<int>(FileFault::RunsContradictGamesWon) + 1;
 
 // The English sentence of a code, with its placeholders.
 const char* faultPattern(FileFault code);

@@ -33,17 +33,18 @@ constexpr Member kMembers[] = {
     {"korvos", &PlayerCounts::korvos},
 };
 
-int64_t countOf(const nlohmann::json& object, const char* member, const std::string& where) {
+// A count of player `who` (his number).
+int64_t countOf(const nlohmann::json& object, const char* member, const std::string& who) {
   const auto it = object.find(member);
-  if (it == object.end()) throw StatisticsError(where + " has no \"" + member + "\"");
+  if (it == object.end()) throw StatisticsError(FileFault::PlayerCountMissing, {who, member});
   // Whole numbers only: 3.0 or "3" is not what the writer writes.
   if (!it->is_number_integer()) {
-    throw StatisticsError(where + ": \"" + member + "\" is not a whole number");
+    throw StatisticsError(FileFault::PlayerCountNotNumber, {who, member});
   }
   if (it->is_number_unsigned() ? it->get<uint64_t>() > uint64_t(kMaxCount)
                                : (it->get<int64_t>() < 0 || it->get<int64_t>() > kMaxCount)) {
-    throw StatisticsError(where + ": \"" + member + "\" is " + it->dump() +
-                          ", not a count from 0 to " + std::to_string(kMaxCount));
+    throw StatisticsError(FileFault::PlayerCountOutOfRange,
+                          {who, member, it->dump(), std::to_string(kMaxCount)});
   }
   return it->get<int64_t>();
 }
@@ -73,7 +74,7 @@ Found load(const fs::path& file, Statistics& out, std::optional<FileError>& faul
     if (!fs::exists(fs::symlink_status(file, ec))) return Found::Missing;
     fault = e;
   } catch (const StatisticsError& e) {
-    fault = FileError(file, 0, FileFault::StatisticsContent, {e.what()});
+    fault = FileError(file, 0, e.code(), e.values());
   }
   return Found::Unusable;
 }
@@ -151,59 +152,59 @@ Statistics parseStatistics(const std::string& text) {
   try {
     doc = nlohmann::json::parse(text);
   } catch (const nlohmann::json::exception& e) {
-    throw StatisticsError(std::string("is not JSON (") + e.what() + ")");
+    throw StatisticsError(FileFault::StatisticsNotJson, {e.what()});
   }
-  if (!doc.is_object()) throw StatisticsError("is not a JSON object");
+  if (!doc.is_object()) throw StatisticsError(FileFault::StatisticsNotObject);
   const auto version = doc.find("version");
   if (version == doc.end() || !version->is_number_integer()) {
-    throw StatisticsError("has no version number");
+    throw StatisticsError(FileFault::StatisticsNoVersion);
   }
   if (*version != kStatisticsVersion) {
-    throw StatisticsError("is of version " + version->dump() + ", not " +
-                          std::to_string(kStatisticsVersion));
+    throw StatisticsError(FileFault::StatisticsVersion,
+                          {version->dump(), std::to_string(kStatisticsVersion)});
   }
   Statistics s;
   const auto since = doc.find("since");
   if (since == doc.end() || !since->is_string() || !validSince(since->get<std::string>())) {
-    throw StatisticsError("has no \"since\" date of the form 2026-12-06T22:31:14Z");
+    throw StatisticsError(FileFault::StatisticsNoSince);
   }
   s.since = since->get<std::string>();
   const auto players = doc.find("players");
   if (players == doc.end() || !players->is_array() || players->size() != kPlayers) {
-    throw StatisticsError("does not list the four players");
+    throw StatisticsError(FileFault::StatisticsNoPlayers);
   }
   for (int k = 1; k <= kPlayers; ++k) {
     const nlohmann::json& player = (*players)[static_cast<std::size_t>(k - 1)];
-    const std::string where = "player " + std::to_string(k);
-    if (!player.is_object()) throw StatisticsError(where + " is not a JSON object");
+    const std::string who = std::to_string(k);
+    if (!player.is_object()) throw StatisticsError(FileFault::PlayerNotObject, {who});
     const auto name = player.find("name");
     if (name == player.end() || *name != std::string(shortName(k))) {
-      throw StatisticsError(where + " is not named " + std::string(shortName(k)));
+      throw StatisticsError(FileFault::PlayerNotNamed, {who, std::string(shortName(k))});
     }
     PlayerCounts& p = s.players[static_cast<std::size_t>(k - 1)];
-    for (const Member& m : kMembers) p.*m.count = countOf(player, m.name, where);
+    for (const Member& m : kMembers) p.*m.count = countOf(player, m.name, who);
     if (k == 1) {
-      s.streak = countOf(player, "streak", where);
-      s.bestStreak = countOf(player, "best_streak", where);
+      s.streak = countOf(player, "streak", who);
+      s.bestStreak = countOf(player, "best_streak", who);
     }
     // Each count is part of the one before it: a knock is made in a round played, and so on.
     if (p.gamesWon > p.gamesPlayed || p.roundsLost > p.roundsPlayed ||
         p.knocks + p.korvos > p.roundsPlayed || p.doubleKnocks > p.knocks) {
-      throw StatisticsError(where + "'s counts contradict one another");
+      throw StatisticsError(FileFault::PlayerCountsContradict, {who});
     }
   }
   int64_t won = 0;
   for (const PlayerCounts& p : s.players) {
     won += p.gamesWon;
     if (p.gamesPlayed != s.players[0].gamesPlayed) {
-      throw StatisticsError("the players have not played the same number of games");
+      throw StatisticsError(FileFault::GamesPlayedDiffer);
     }
   }
   if (won != s.players[0].gamesPlayed) {
-    throw StatisticsError("the games won do not add up to the games played");
+    throw StatisticsError(FileFault::GamesWonDoNotAddUp);
   }
   if (s.streak > s.bestStreak || s.bestStreak > s.players[0].gamesWon) {
-    throw StatisticsError("player 1's runs of games won contradict his games won");
+    throw StatisticsError(FileFault::RunsContradictGamesWon);
   }
   return s;
 }

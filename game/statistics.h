@@ -58,9 +58,19 @@ inline constexpr int kWinRateGames = 5;
 std::optional<int> winRatePercent(const PlayerCounts& p);
 
 // A statistics file that cannot be used, and why.
+// What is wrong inside a statistics file, as a code with its values and in English.
 class StatisticsError : public std::runtime_error {
  public:
-  using std::runtime_error::runtime_error;
+  explicit StatisticsError(FileFault code, std::vector<std::string> values = {})
+      : std::runtime_error(fillFault(faultPattern(code), values)),
+        code_(code),
+        values_(std::move(values)) {}
+  FileFault code() const { return code_; }
+  const std::vector<std::string>& values() const { return values_; }
+
+ private:
+  FileFault code_;
+  std::vector<std::string> values_;
 };
 
 // A moment as the file writes it: "2026-12-06T22:31:14Z".

@@ -234,6 +234,78 @@
         <comment>the statistics file</comment>
         <translation>er større end %1 byte</translation>
     </message>
+    <message>
+        <source>is not JSON (%1)</source>
+        <comment>the statistics file; %1 is the JSON reader&apos;s reason</comment>
+        <translation>er ikke JSON (%1)</translation>
+    </message>
+    <message>
+        <source>is not a JSON object</source>
+        <comment>the statistics file</comment>
+        <translation>er ikke et JSON-objekt</translation>
+    </message>
+    <message>
+        <source>has no version number</source>
+        <comment>the statistics file</comment>
+        <translation>har intet versionsnummer</translation>
+    </message>
+    <message>
+        <source>is of version %1, not %2</source>
+        <comment>the statistics file</comment>
+        <translation>har version %1, ikke %2</translation>
+    </message>
+    <message>
+        <source>has no &quot;since&quot; date of the form 2026-12-06T22:31:14Z</source>
+        <comment>the statistics file; &quot;since&quot; is the name of a member of the file</comment>
+        <translation>har ingen &quot;since&quot;-dato på formen 2026-12-06T22:31:14Z</translation>
+    </message>
+    <message>
+        <source>does not list the four players</source>
+        <comment>the statistics file</comment>
+        <translation>oplister ikke de fire spillere</translation>
+    </message>
+    <message>
+        <source>player %1 is not a JSON object</source>
+        <comment>%1 is the player&apos;s number</comment>
+        <translation>spiller %1 er ikke et JSON-objekt</translation>
+    </message>
+    <message>
+        <source>player %1 is not named %2</source>
+        <comment>%1 is the player&apos;s number, %2 his name</comment>
+        <translation>spiller %1 hedder ikke %2</translation>
+    </message>
+    <message>
+        <source>player %1 has no &quot;%2&quot;</source>
+        <comment>%1 is the player&apos;s number, %2 the name of a member of the statistics file</comment>
+        <translation>spiller %1 har intet &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>player %1: &quot;%2&quot; is not a whole number</source>
+        <comment>%1 is the player&apos;s number, %2 the name of a member of the statistics file</comment>
+        <translation>spiller %1: &quot;%2&quot; er ikke et helt tal</translation>
+    </message>
+    <message>
+        <source>player %1: &quot;%2&quot; is %3, not a count from 0 to %4</source>
+        <comment>%1 is the player&apos;s number, %2 the name of a member of the statistics file</comment>
+        <translation>spiller %1: &quot;%2&quot; er %3, ikke et antal fra 0 til %4</translation>
+    </message>
+    <message>
+        <source>player %1&apos;s counts contradict one another</source>
+        <comment>%1 is the player&apos;s number</comment>
+        <translation>spiller %1&apos;s tal modsiger hinanden</translation>
+    </message>
+    <message>
+        <source>the players have not played the same number of games</source>
+        <translation>spillerne har ikke spillet lige mange spil</translation>
+    </message>
+    <message>
+        <source>the games won do not add up to the games played</source>
+        <translation>de vundne spil giver ikke tilsammen de spillede spil</translation>
+    </message>
+    <message>
+        <source>player 1&apos;s runs of games won contradict his games won</source>
+        <translation>spiller 1&apos;s sejrsstimer modsiger hans vundne spil</translation>
+    </message>
 </context>
 <context>
     <name>korvo::Form1</name>

@@ -234,6 +234,78 @@
         <comment>the statistics file</comment>
         <translation>ist größer als %1 Byte</translation>
     </message>
+    <message>
+        <source>is not JSON (%1)</source>
+        <comment>the statistics file; %1 is the JSON reader&apos;s reason</comment>
+        <translation>ist kein JSON (%1)</translation>
+    </message>
+    <message>
+        <source>is not a JSON object</source>
+        <comment>the statistics file</comment>
+        <translation>ist kein JSON-Objekt</translation>
+    </message>
+    <message>
+        <source>has no version number</source>
+        <comment>the statistics file</comment>
+        <translation>hat keine Versionsnummer</translation>
+    </message>
+    <message>
+        <source>is of version %1, not %2</source>
+        <comment>the statistics file</comment>
+        <translation>hat die Version %1, nicht %2</translation>
+    </message>
+    <message>
+        <source>has no &quot;since&quot; date of the form 2026-12-06T22:31:14Z</source>
+        <comment>the statistics file; &quot;since&quot; is the name of a member of the file</comment>
+        <translation>hat kein „since“-Datum der Form 2026-12-06T22:31:14Z</translation>
+    </message>
+    <message>
+        <source>does not list the four players</source>
+        <comment>the statistics file</comment>
+        <translation>führt die vier Spieler nicht auf</translation>
+    </message>
+    <message>
+        <source>player %1 is not a JSON object</source>
+        <comment>%1 is the player&apos;s number</comment>
+        <translation>Spieler %1 ist kein JSON-Objekt</translation>
+    </message>
+    <message>
+        <source>player %1 is not named %2</source>
+        <comment>%1 is the player&apos;s number, %2 his name</comment>
+        <translation>Spieler %1 heißt nicht %2</translation>
+    </message>
+    <message>
+        <source>player %1 has no &quot;%2&quot;</source>
+        <comment>%1 is the player&apos;s number, %2 the name of a member of the statistics file</comment>
+        <translation>Spieler %1 hat kein „%2“</translation>
+    </message>
+    <message>
+        <source>player %1: &quot;%2&quot; is not a whole number</source>
+        <comment>%1 is the player&apos;s number, %2 the name of a member of the statistics file</comment>
+        <translation>Spieler %1: „%2“ ist keine ganze Zahl</translation>
+    </message>
+    <message>
+        <source>player %1: &quot;%2&quot; is %3, not a count from 0 to %4</source>
+        <comment>%1 is the player&apos;s number, %2 the name of a member of the statistics file</comment>
+        <translation>Spieler %1: „%2“ ist %3, keine Anzahl von 0 bis %4</translation>
+    </message>
+    <message>
+        <source>player %1&apos;s counts contradict one another</source>
+        <comment>%1 is the player&apos;s number</comment>
+        <translation>die Zahlen von Spieler %1 widersprechen einander</translation>
+    </message>
+    <message>
+        <source>the players have not played the same number of games</source>
+        <translation>die Spieler haben nicht gleich viele Spiele gespielt</translation>
+    </message>
+    <message>
+        <source>the games won do not add up to the games played</source>
+        <translation>die gewonnenen Spiele ergeben zusammen nicht die gespielten Spiele</translation>
+    </message>
+    <message>
+        <source>player 1&apos;s runs of games won contradict his games won</source>
+        <translation>die Siegesserien von Spieler 1 widersprechen seinen gewonnenen Spielen</translation>
+    </message>
 </context>
 <context>
     <name>korvo::Form1</name>

@@ -234,6 +234,78 @@
         <comment>the statistics file</comment>
         <translation>is groter dan %1 bytes</translation>
     </message>
+    <message>
+        <source>is not JSON (%1)</source>
+        <comment>the statistics file; %1 is the JSON reader&apos;s reason</comment>
+        <translation>is geen JSON (%1)</translation>
+    </message>
+    <message>
+        <source>is not a JSON object</source>
+        <comment>the statistics file</comment>
+        <translation>is geen JSON-object</translation>
+    </message>
+    <message>
+        <source>has no version number</source>
+        <comment>the statistics file</comment>
+        <translation>heeft geen versienummer</translation>
+    </message>
+    <message>
+        <source>is of version %1, not %2</source>
+        <comment>the statistics file</comment>
+        <translation>heeft versie %1, niet %2</translation>
+    </message>
+    <message>
+        <source>has no &quot;since&quot; date of the form 2026-12-06T22:31:14Z</source>
+        <comment>the statistics file; &quot;since&quot; is the name of a member of the file</comment>
+        <translation>heeft geen &quot;since&quot;-datum van de vorm 2026-12-06T22:31:14Z</translation>
+    </message>
+    <message>
+        <source>does not list the four players</source>
+        <comment>the statistics file</comment>
+        <translation>noemt niet de vier spelers</translation>
+    </message>
+    <message>
+        <source>player %1 is not a JSON object</source>
+        <comment>%1 is the player&apos;s number</comment>
+        <translation>speler %1 is geen JSON-object</translation>
+    </message>
+    <message>
+        <source>player %1 is not named %2</source>
+        <comment>%1 is the player&apos;s number, %2 his name</comment>
+        <translation>speler %1 heet niet %2</translation>
+    </message>
+    <message>
+        <source>player %1 has no &quot;%2&quot;</source>
+        <comment>%1 is the player&apos;s number, %2 the name of a member of the statistics file</comment>
+        <translation>speler %1 heeft geen &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>player %1: &quot;%2&quot; is not a whole number</source>
+        <comment>%1 is the player&apos;s number, %2 the name of a member of the statistics file</comment>
+        <translation>speler %1: &quot;%2&quot; is geen geheel getal</translation>
+    </message>
+    <message>
+        <source>player %1: &quot;%2&quot; is %3, not a count from 0 to %4</source>
+        <comment>%1 is the player&apos;s number, %2 the name of a member of the statistics file</comment>
+        <translation>speler %1: &quot;%2&quot; is %3, geen aantal van 0 tot %4</translation>
+    </message>
+    <message>
+        <source>player %1&apos;s counts contradict one another</source>
+        <comment>%1 is the player&apos;s number</comment>
+        <translation>de aantallen van speler %1 spreken elkaar tegen</translation>
+    </message>
+    <message>
+        <source>the players have not played the same number of games</source>
+        <translation>de spelers hebben niet even veel spellen gespeeld</translation>
+    </message>
+    <message>
+        <source>the games won do not add up to the games played</source>
+        <translation>de gewonnen spellen tellen niet op tot de gespeelde spellen</translation>
+    </message>
+    <message>
+        <source>player 1&apos;s runs of games won contradict his games won</source>
+        <translation>de reeksen overwinningen van speler 1 spreken zijn gewonnen spellen tegen</translation>
+    </message>
 </context>
 <context>
     <name>korvo::Form1</name>

@@ -101,11 +101,45 @@ QString FaultWords::pattern(FileFault code, int count) {
     case FileFault::NotSavedGame:
       return tr("is not a saved game: %1", "%1 is the JSON reader's reason, in English");
     case FileFault::SavedGameContent:
-    case FileFault::StatisticsContent:
-      // What is wrong inside the file, naming its members: the file's own language, English.
+      // What is wrong inside a saved game, naming its members: never shown in the window, which
+      // only says that the saved game could not be used.
       return QStringLiteral("%1");
     case FileFault::StatisticsTooLarge:
       return tr("is larger than %1 bytes", "the statistics file");
+    case FileFault::StatisticsNotJson:
+      return tr("is not JSON (%1)", "the statistics file; %1 is the JSON reader's reason");
+    case FileFault::StatisticsNotObject:
+      return tr("is not a JSON object", "the statistics file");
+    case FileFault::StatisticsNoVersion:
+      return tr("has no version number", "the statistics file");
+    case FileFault::StatisticsVersion:
+      return tr("is of version %1, not %2", "the statistics file");
+    case FileFault::StatisticsNoSince:
+      return tr("has no \"since\" date of the form 2026-12-06T22:31:14Z",
+                "the statistics file; \"since\" is the name of a member of the file");
+    case FileFault::StatisticsNoPlayers:
+      return tr("does not list the four players", "the statistics file");
+    case FileFault::PlayerNotObject:
+      return tr("player %1 is not a JSON object", "%1 is the player's number");
+    case FileFault::PlayerNotNamed:
+      return tr("player %1 is not named %2", "%1 is the player's number, %2 his name");
+    case FileFault::PlayerCountMissing:
+      return tr("player %1 has no \"%2\"",
+                "%1 is the player's number, %2 the name of a member of the statistics file");
+    case FileFault::PlayerCountNotNumber:
+      return tr("player %1: \"%2\" is not a whole number",
+                "%1 is the player's number, %2 the name of a member of the statistics file");
+    case FileFault::PlayerCountOutOfRange:
+      return tr("player %1: \"%2\" is %3, not a count from 0 to %4",
+                "%1 is the player's number, %2 the name of a member of the statistics file");
+    case FileFault::PlayerCountsContradict:
+      return tr("player %1's counts contradict one another", "%1 is the player's number");
+    case FileFault::GamesPlayedDiffer:
+      return tr("the players have not played the same number of games");
+    case FileFault::GamesWonDoNotAddUp:
+      return tr("the games won do not add up to the games played");
+    case FileFault::RunsContradictGamesWon:
+      return tr("player 1's runs of games won contradict his games won");
   }
   return QStringLiteral("%1");
 }
