@@ -127,7 +127,8 @@ TEST(Language, EveryFileFaultIsWordedAsTheGameWordsIt) {
   const std::filesystem::path file = "/games/cardfile.txt";
   for (int code = 0; code < kFileFaultCount; ++code) {
     for (const int count : {1, 3}) {
-      const FileError error(file, count - 1, static_cast<FileFault>(code), {std::to_string(count)});
+      const FileError error(file, count - 1, static_cast<FileFault>(code),
+                            {std::to_string(count), "b", "c", "d"});
       EXPECT_EQ(FaultWords::text(error).toStdString(), error.what()) << "code " << code;
     }
   }
