@@ -424,6 +424,10 @@ GameKeeper::GameKeeper(Game& game, Random& random, std::string opponents, Warn w
 GameKeeper::Resumed GameKeeper::resume() {
   const fs::path path = file();
   Resumed result;
+  std::error_code ec;
+  // No saved game is the usual start, not a fault: it is told apart before any reading, so that
+  // a first run neither throws nor looks up the system's wording of "no such file".
+  if (!fs::exists(fs::symlink_status(path, ec))) return result;
   std::string text;
   try {
     text = readWholeFile(path, kMaxSavedGameBytes);
@@ -451,8 +455,7 @@ GameKeeper::Resumed GameKeeper::resume() {
     last_ = std::move(saved);
     result.resumed = true;
   } catch (const FileError& e) {
-    std::error_code ec;
-    if (!fs::exists(fs::symlink_status(path, ec))) return result;  // no saved game: a fresh one
+    if (!fs::exists(fs::symlink_status(path, ec))) return result;  // removed while being read
     // Set aside, so that the player can still look at it, and never read again. An older
     // backup of another kind (a file under a directory's name) is removed first.
     const fs::path backup = game_.dir() / kSavedGameBackup;

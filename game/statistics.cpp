@@ -61,6 +61,9 @@ enum class Found { Missing, Usable, Unusable };
 
 // Reads the statistics file of a directory: missing, usable (into `out`) or unusable (`fault`).
 Found load(const fs::path& file, Statistics& out, std::optional<FileError>& fault) {
+  std::error_code ec;
+  // A first run has no statistics yet: told apart before any reading, without an exception.
+  if (!fs::exists(fs::symlink_status(file, ec))) return Found::Missing;
   try {
     const std::string text = readWholeFile(file, kMaxFileSize);
     if (text.size() > kMaxFileSize) {
@@ -70,8 +73,7 @@ Found load(const fs::path& file, Statistics& out, std::optional<FileError>& faul
     out = parseStatistics(text);
     return Found::Usable;
   } catch (const FileError& e) {
-    std::error_code ec;
-    if (!fs::exists(fs::symlink_status(file, ec))) return Found::Missing;
+    if (!fs::exists(fs::symlink_status(file, ec))) return Found::Missing;  // removed meanwhile
     fault = e;
   } catch (const StatisticsError& e) {
     fault = FileError(file, 0, e.code(), e.values());

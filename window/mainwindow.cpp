@@ -131,7 +131,11 @@ MainWindow::MainWindow(Game& game, const QString& version, QSettings& settings, 
     }
   }
   resize(TableView::designed(zoom) + QSize(0, menuBar()->sizeHint().height()));
-  view_->zoomed = [this](double z) { settings_.setValue(QString::fromUtf8(kSizeKey), z); };
+  // Stored only when it changes: a start at the remembered size writes no settings file.
+  view_->zoomed = [this](double z) {
+    const QString key = QString::fromUtf8(kSizeKey);
+    if (settings_.value(key).toDouble() != z) settings_.setValue(key, z);
+  };
 
   form_->setClickSink([this, &game] {
     if (const auto warning = keeper_.record(game.settled())) {
