@@ -11,6 +11,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "window/faultwords.h"
 #include "window/language.h"
 
 namespace korvo {
@@ -174,7 +175,7 @@ void StatisticsWindow::askReset() {
   if (!confirm(resetQuestion())) return;
   if (const auto fault = keeper_.reset()) {
     warn(tr("The statistics start afresh but could not be saved:\n%1")
-             .arg(QString::fromStdString(*fault)));
+             .arg(FaultWords::text(*fault)));
   }
   refresh();
 }
