@@ -75,6 +75,7 @@ TEST(SavedGame, APositionNoPlayCanReachIsRefusedAndNamed) {
       {"deckpos past the deck", [](Json& j) { j["state"]["deckpos"] = 53; }, "deckpos is 53"},
       {"dealt 2", [](Json& j) { j["state"]["dealt"] = 2; }, "dealt is 2, outside 0..1"},
       {"a win count below 0", [](Json& j) { j["state"]["wins"][1] = -1; }, "wins(2) is -1"},
+      {"honor above 4", [](Json& j) { j["state"]["honor"][0] = 5; }, "is 5, outside -1..4"},
       {"an unknown status", [](Json& j) { j["state"]["knocked"][2] = "X"; }, "knocked(3) \"X\""},
       {"unknown opponents", [](Json& j) { j["opponents"] = "cheats"; }, "neither \"classic\""},
       {"a negative count of numbers", [](Json& j) { j["random"]["drawn"] = -1; }, "not a count"},

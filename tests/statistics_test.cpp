@@ -167,7 +167,9 @@ TEST(Statistics, FilesThatCannotBeUsedAreSetAside) {
       {count(3, "name", "Tom"), "not named Tobin"},
       {count(2, "games_won", 6), "contradict"},
       {count(2, "games_won", 2), "add up"},
-      {count(1, "best_streak", 3), "runs of games won"}};
+      {count(1, "best_streak", 3), "runs of games won"},
+      // One byte past the bound, though what lies within it reads as statistics.
+      {file.dump(2) + std::string(64 * 1024 + 1 - file.dump(2).size(), ' '), "is larger than"}};
   for (const auto& [contents, fault] : rows) {
     SCOPED_TRACE(contents.substr(0, 40));
     testing::GameDir dir;
@@ -223,7 +225,8 @@ TEST(Statistics, TheCommandLineAndABadFile) {
   testing::writeFile(dir / kStatisticsFile, "not statistics");
   const auto bad = testing::run(d);
   EXPECT_EQ(bad.status, 0);
-  EXPECT_THAT(bad.out, HasSubstr("Pell        0    0         -       0"));
+  EXPECT_THAT(bad.out, AllOf(HasSubstr("Pell        0    0         -       0"),
+                             HasSubstr("\nWenna       0    0         -       0")));
   EXPECT_THAT(bad.err,
               StartsWith("korvo: " + dir.path().string() + "/statistics.json: is not JSON"));
   EXPECT_FALSE(fs::exists(dir / kStatisticsBackup));
