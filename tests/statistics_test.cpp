@@ -79,8 +79,13 @@ TEST(Statistics, SeededGamesCountTheGamesAndRunsTheTallyShows) {
       Statistics is = keeper.statistics();
       for (int k = 0; k < kPlayers; ++k) {
         auto& p = want.players[k];
-        p = {p.gamesPlayed, p.gamesWon, is.players[k].roundsPlayed, is.players[k].roundsLost,
-             is.players[k].knocks, is.players[k].doubleKnocks, is.players[k].korvos};
+        p = {p.gamesPlayed,
+             p.gamesWon,
+             is.players[k].roundsPlayed,
+             is.players[k].roundsLost,
+             is.players[k].knocks,
+             is.players[k].doubleKnocks,
+             is.players[k].korvos};
       }
       ASSERT_EQ(is, want) << "click " << click;
     }
