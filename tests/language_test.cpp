@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
-#include <QAction>
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -19,7 +18,6 @@
 #include <set>
 
 #include "tests/window_support.h"
-#include "window/mainwindow.h"
 #include "window/messagewords.h"
 
 namespace korvo {

@@ -4,17 +4,13 @@
 // View > Bigger, Smaller and Actual Size, or a resized window, scale the whole table.
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QDialog>
 #include <QGuiApplication>
 #include <QMenuBar>
-#include <QTest>
 #include <QTextBrowser>
 
 #include "tests/window_support.h"
 #include "window/art.h"
-#include "window/mainwindow.h"
-#include "window/speech.h"
 
 namespace korvo {
 namespace {
@@ -214,21 +210,17 @@ TEST(Wayland, TheWindowPlaysZoomsAndDrawsTheTwinsAtItsScale) {
 // A resumed game is said once on the table and to a screen reader, never in a player's message
 // line, and the word goes at the next click.
 TEST(MainWindowTest, AResumedGameIsSaidOnceUntilTheNextClick) {
-  Played played;
-  MainWindow window(played.game, QStringLiteral("1.2.3"), played.settings);
-  window.show();
-  std::vector<QString> heard;
-  setSpeechObserver([&heard](const SpokenChange& change) { heard.push_back(change.text); });
-  window.tellResumed();
-  setSpeechObserver({});
-  const QString notice = window.table().notice();
+  Opened p;
+  Listening listening;
+  p.window.tellResumed();
+  const QString notice = p.window.table().notice();
   EXPECT_TRUE(notice.contains(QStringLiteral("where you left it"))) << notice.toStdString();
-  EXPECT_EQ(std::count(heard.begin(), heard.end(), notice), 1);
+  EXPECT_EQ(std::ranges::count(listening.heard, notice, &SpokenChange::text), 1);
   for (int k = 1; k <= kPlayers; ++k) {
-    EXPECT_NE(window.table().control(textBox(k))->property("text").toString(), notice);
+    EXPECT_NE(p.window.table().control(textBox(k))->property("text").toString(), notice);
   }
-  window.table().clickControl(Control::Command1);
-  EXPECT_EQ(window.table().notice(), QString());
+  p.window.table().clickControl(Control::Command1);
+  EXPECT_EQ(p.window.table().notice(), QString());
 }
 
 // View > Opponents: Classic unless the settings name Strong (an unknown name counts as
@@ -237,7 +229,7 @@ TEST(MainWindowTest, AResumedGameIsSaidOnceUntilTheNextClick) {
 // place that takes the click and tells the words to the focused control's news, never to a
 // text box; it changes neither the game nor the random count, and the next click clears it.
 TEST(MainWindowTest, OpponentsAndHint) {
-  Played p;
+  Opened p;
   for (const char* stored : {"strong", "bogus", ""}) {
     p.settings.setValue(QStringLiteral("opponents"), QString::fromUtf8(stored));
     MainWindow window(p.game, QStringLiteral("test"), p.settings);
@@ -247,27 +239,19 @@ TEST(MainWindowTest, OpponentsAndHint) {
     EXPECT_TRUE(window.opponentsAction(want)->isChecked());
   }
 
-  MainWindow window(p.game, QStringLiteral("test"), p.settings);
-  window.show();
-  window.activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-  window.paceAction(MainWindow::Pace::Off)->trigger();
+  MainWindow& window = p.window;
   window.opponentsAction(MainWindow::Opponents::Strong)->trigger();
   EXPECT_EQ(p.settings.value(QStringLiteral("opponents")).toString(), QStringLiteral("strong"));
   window.setOpponents(MainWindow::Opponents::Classic, false);
   EXPECT_EQ(p.settings.value(QStringLiteral("opponents")).toString(), QStringLiteral("strong"));
 
-  std::vector<QString> heard;
-  const auto previous = setSpeechObserver([&](const SpokenChange& change) {
-    if (change.event == QAccessible::DescriptionChanged && !change.text.isEmpty()) {
-      heard.push_back(change.text);
-    }
-  });
+  Listening listening;
   Form1& form = window.table();
   form.control(Control::Text1)->setFocus();
   window.hintAction()->trigger();
-  ASSERT_FALSE(heard.empty());
-  EXPECT_TRUE(heard.back().contains(QStringLiteral("deal"))) << heard.back().toStdString();
+  ASSERT_FALSE(listening.news().empty());
+  EXPECT_TRUE(listening.news().back().contains(QStringLiteral("deal")))
+      << listening.news().back().toStdString();
   EXPECT_FALSE(form.marked());
 
   window.dealAction()->trigger();
@@ -276,10 +260,10 @@ TEST(MainWindowTest, OpponentsAndHint) {
     const GameState before = p.game.state();
     const std::vector<QString> shown = showing(form);
     const uint64_t drawn = p.random.drawn();
-    heard.clear();
+    listening.heard.clear();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_H);
     ASSERT_TRUE(form.marked());
-    ASSERT_FALSE(heard.empty());
+    ASSERT_FALSE(listening.news().empty());
     EXPECT_EQ(p.game.state(), before);
     EXPECT_EQ(showing(form), shown);
     EXPECT_EQ(p.random.drawn(), drawn);
@@ -287,7 +271,6 @@ TEST(MainWindowTest, OpponentsAndHint) {
     form.finishReplay();
     EXPECT_FALSE(form.marked());
   }
-  setSpeechObserver(previous);
 }
 
 }  // namespace

@@ -4,32 +4,26 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
-#include <QAction>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QTest>
 
 #include "tests/window_support.h"
-#include "window/mainwindow.h"
 #include "window/statistics.h"
 
 namespace korvo {
 namespace {
 
 TEST(StatisticsWindowTest, ShowsCountsSpeaksCellsAndResetsOnlyTheStatistics) {
-  Played p;
   Statistics before = freshStatistics(0);
   for (auto& player : before.players) player = {4, 1, 20, 8, 3, 1, 1};
   before.streak = before.bestStreak = 1;
-  testing::writeFile(p.dir / kStatisticsFile, statisticsJson(before, true).dump());
-  const std::string totals = testing::readFile(p.dir / kTotalsFile);
-
-  MainWindow window(p.game, QStringLiteral("1.2.3"), p.settings);
-  window.paceAction(MainWindow::Pace::Off)->trigger();
-  window.show();
-  window.activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  std::string totals;
+  Opened p([&](Played& at) {
+    testing::writeFile(at.dir / kStatisticsFile, statisticsJson(before, true).dump());
+    totals = testing::readFile(at.dir / kTotalsFile);
+  });
+  MainWindow& window = p.window;
   QTest::keyClick(&window, Qt::Key_T, Qt::ControlModifier);
   StatisticsWindow* shown = window.statisticsWindow();
   ASSERT_TRUE(shown && shown->isVisible());
