@@ -60,7 +60,7 @@ TEST(Statistics, SeededGamesCountTheGamesAndRunsTheTallyShows) {
     std::mt19937 rng(static_cast<unsigned>(seed));
     json state = clickRecord("", game, {})["state"];
     Statistics want = keeper.statistics();
-    for (int click = 0; want.players[0].gamesPlayed < 6; ++click) {
+    for (int click = 0; want.players[0].gamesPlayed < 6 && !HasFailure(); ++click) {
       ASSERT_LT(click, 5000);
       std::istringstream in(nextClick(state, rng) + "\n");
       std::ostringstream out, err;
@@ -76,20 +76,15 @@ TEST(Statistics, SeededGamesCountTheGamesAndRunsTheTallyShows) {
         pellWins += k == 1;
       }
       state = now;
-      Statistics is = keeper.statistics();
+      const Statistics is = keeper.statistics();
       for (int k = 0; k < kPlayers; ++k) {
-        auto& p = want.players[k];
-        p = {p.gamesPlayed,
-             p.gamesWon,
-             is.players[k].roundsPlayed,
-             is.players[k].roundsLost,
-             is.players[k].knocks,
-             is.players[k].doubleKnocks,
-             is.players[k].korvos};
+        EXPECT_EQ(is.players[k].gamesPlayed, want.players[k].gamesPlayed) << "click " << click;
+        EXPECT_EQ(is.players[k].gamesWon, want.players[k].gamesWon) << "player " << k + 1;
       }
-      ASSERT_EQ(statisticsJson(is, false), statisticsJson(want, false)) << "click " << click;
+      EXPECT_EQ(std::pair(is.streak, is.bestStreak), std::pair(want.streak, want.bestStreak));
     }
-    EXPECT_EQ(parseStatistics(testing::readFile(dir / kStatisticsFile)), want);
+    EXPECT_EQ(statisticsJson(parseStatistics(testing::readFile(dir / kStatisticsFile)), false),
+              statisticsJson(keeper.statistics(), false));
     const Wins totals = readTotalsFile(dir / kTotalsFile);
     for (int k = 1; k <= kPlayers; ++k) EXPECT_EQ(want.players[k - 1].gamesWon, totals[k - 1]);
   }
