@@ -83,6 +83,20 @@ std::string readWholeFile(const fs::path& file, std::size_t bound) {
   return contents;
 }
 
+std::optional<std::string> readWholeFileIfPresent(const fs::path& file, std::size_t bound) {
+  std::error_code ec;
+  if (!fs::exists(fs::symlink_status(file, ec))) return std::nullopt;
+  return readWholeFile(file, bound);
+}
+
+std::error_code setAside(const fs::path& file, const fs::path& backup) {
+  std::error_code ec;
+  fs::rename(file, backup, ec);
+  std::error_code removed;
+  if (ec && fs::remove(backup, removed)) fs::rename(file, backup, ec);
+  return ec;
+}
+
 void removeStaleTemporaries(const fs::path& file) {
   const std::string prefix = temporaryPrefix(file);
   std::error_code ec;

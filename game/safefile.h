@@ -6,8 +6,10 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <optional>
 #include <stdexcept>
 #include <string>
+#include <system_error>
 
 namespace korvo {
 
@@ -41,6 +43,16 @@ OpenedFile openRegularFile(const std::filesystem::path& file);
 // the rest is never read. Throws FileError when the file is missing, unreadable or no
 // regular file.
 std::string readWholeFile(const std::filesystem::path& file, std::size_t bound);
+
+// As readWholeFile, but a file that does not exist at all (not even as a dangling link) is no
+// fault: nullopt, found without an exception or the system's wording, as on a first run.
+std::optional<std::string> readWholeFileIfPresent(const std::filesystem::path& file,
+                                                  std::size_t bound);
+
+// Renames an unusable file to `backup` beside it, so that the player can still look at it and it
+// is never read again; an older backup is replaced, even one of another kind (a file under a
+// directory's name). The error of the last try; none when the file is set aside.
+std::error_code setAside(const std::filesystem::path& file, const std::filesystem::path& backup);
 
 // How much of a replacement reaches the disk before replaceFileAtomically returns.
 enum class Flush {

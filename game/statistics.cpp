@@ -60,7 +60,9 @@ enum class Found { Missing, Usable, Unusable };
 // Reads the statistics file of a directory: missing, usable (into `out`) or unusable (`fault`).
 Found load(const fs::path& file, Statistics& out, std::string& fault) {
   try {
-    const std::string text = readWholeFile(file, kMaxFileSize);
+    const std::optional<std::string> read = readWholeFileIfPresent(file, kMaxFileSize);
+    if (!read) return Found::Missing;  // a first run has no statistics yet
+    const std::string& text = *read;
     if (text.size() > kMaxFileSize) {
       fault = "is larger than " + std::to_string(kMaxFileSize) + " bytes";
       return Found::Unusable;
@@ -69,7 +71,7 @@ Found load(const fs::path& file, Statistics& out, std::string& fault) {
     return Found::Usable;
   } catch (const FileError& e) {
     std::error_code ec;
-    if (!fs::exists(fs::symlink_status(file, ec))) return Found::Missing;
+    if (!fs::exists(fs::symlink_status(file, ec))) return Found::Missing;  // removed meanwhile
     fault = e.fault();
   } catch (const StatisticsError& e) {
     fault = e.what();
@@ -272,9 +274,7 @@ std::optional<std::string> StatisticsKeeper::open() {
   }
   stats_ = freshStatistics(std::time(nullptr));
   const fs::path backup = fs::path(file_).replace_filename(kStatisticsBackup);
-  std::error_code ec;
-  fs::rename(file_, backup, ec);
-  if (ec) {
+  if (const std::error_code ec = setAside(file_, backup)) {
     // Not overwritten either: whatever it holds stays for the player to look at.
     warned_ = true;
     blocked_ = true;
@@ -289,7 +289,9 @@ std::optional<std::string> StatisticsKeeper::open() {
 std::optional<std::string> StatisticsKeeper::write() {
   if (blocked_) return std::nullopt;
   try {
-    replaceFileAtomically(file_, statisticsJson(stats_, true).dump(2) + "\n");
+    // The data is flushed before the rename, so a power cut leaves the old counts or the new
+    // ones; the directory is not flushed, so that no click waits for a second flush.
+    replaceFileAtomically(file_, statisticsJson(stats_, true).dump(2) + "\n", Flush::Data);
   } catch (const FileError& e) {
     return std::string(e.what());
   }

@@ -372,6 +372,10 @@ Whose message, then the message: &quot;Oma: Knock!&quot;.</extracomment>
         <source>The computer players are Classic, the rules&apos; own players with their fixed tables and a knock at a random threshold, or Strong, players that try every move on many deals of the cards they cannot see and choose the one that best keeps their honor; neither ever looks at a hidden card. Choose them under View &gt; Opponents. Game &gt; Hint (H) asks the Strong player what it would do in your seat.</source>
         <translation>Computerspillerne er Klassisk, reglernes egne spillere med deres faste tabeller og et bank over en tilfældig tærskel, eller Stærk, spillere, der prøver hvert træk på mange fordelinger af de kort, de ikke kan se, og vælger det, der bedst bevarer deres ære; ingen af dem kigger nogensinde på et skjult kort. Vælg dem under Vis &gt; Modstandere. Spil &gt; Råd (H) spørger den stærke spiller, hvad den ville gøre i din stol.</translation>
     </message>
+    <message>
+        <source>The saved game could not be used and is left as it is; a new game starts, and this one is not saved.</source>
+        <translation>Det gemte spil kunne ikke bruges og bliver, som det er; et nyt spil begynder og bliver ikke gemt.</translation>
+    </message>
 </context>
 <context>
     <name>korvo::MessageWords</name>

@@ -372,6 +372,10 @@ Whose message, then the message: &quot;Oma: Knock!&quot;.</extracomment>
         <source>The computer players are Classic, the rules&apos; own players with their fixed tables and a knock at a random threshold, or Strong, players that try every move on many deals of the cards they cannot see and choose the one that best keeps their honor; neither ever looks at a hidden card. Choose them under View &gt; Opponents. Game &gt; Hint (H) asks the Strong player what it would do in your seat.</source>
         <translation>Die Computerspieler sind Klassisch, die Spieler der Regeln mit ihren festen Tabellen und einem Klopfen ab einer zufälligen Schwelle, oder Stark, Spieler, die jeden Zug an vielen Verteilungen der Karten ausprobieren, die sie nicht sehen, und den wählen, der ihre Ehre am besten bewahrt; keiner schaut je in eine verdeckte Karte. Wähle sie unter Ansicht &gt; Gegner. Spiel &gt; Hinweis (H) fragt den starken Spieler, was er an deiner Stelle täte.</translation>
     </message>
+    <message>
+        <source>The saved game could not be used and is left as it is; a new game starts, and this one is not saved.</source>
+        <translation>Das gespeicherte Spiel konnte nicht verwendet werden und bleibt, wie es ist; ein neues Spiel beginnt und wird nicht gespeichert.</translation>
+    </message>
 </context>
 <context>
     <name>korvo::MessageWords</name>

@@ -372,6 +372,10 @@ Whose message, then the message: &quot;Oma: Knock!&quot;.</extracomment>
         <source>The computer players are Classic, the rules&apos; own players with their fixed tables and a knock at a random threshold, or Strong, players that try every move on many deals of the cards they cannot see and choose the one that best keeps their honor; neither ever looks at a hidden card. Choose them under View &gt; Opponents. Game &gt; Hint (H) asks the Strong player what it would do in your seat.</source>
         <translation>De computerspelers zijn Klassiek, de spelers van de regels met hun vaste tabellen en een klop boven een willekeurige drempel, of Sterk, spelers die elke zet uitproberen op veel verdelingen van de kaarten die ze niet zien en de zet kiezen die hun eer het best bewaart; geen van beide kijkt ooit naar een gesloten kaart. Kies ze onder Beeld &gt; Tegenstanders. Spel &gt; Hint (H) vraagt de sterke speler wat hij in jouw plaats zou doen.</translation>
     </message>
+    <message>
+        <source>The saved game could not be used and is left as it is; a new game starts, and this one is not saved.</source>
+        <translation>Het opgeslagen spel kon niet worden gebruikt en blijft zoals het is; er begint een nieuw spel, dat niet wordt opgeslagen.</translation>
+    </message>
 </context>
 <context>
     <name>korvo::MessageWords</name>

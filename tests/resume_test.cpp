@@ -61,6 +61,25 @@ std::vector<std::string> run(std::vector<std::string> args, const fs::path& dir,
   return linesOf(ran.out);
 }
 
+// A game against Strong players goes on against them when a later run resumes it without
+// naming the opponents, and prints what one run against them prints.
+TEST(Resume, AResumedGameGoesOnAgainstTheOpponentsItWasPlayedAgainst) {
+  const std::vector<std::string> clicks = randomClicks(120, 5);
+  testing::TempDir whole(fastBase()), split(fastBase());
+  initGameFiles(whole.path());
+  initGameFiles(split.path());
+  const std::vector<std::string> one =
+      run({"--seed", "5", "--opponents", "strong"}, whole.path(), joined(clicks, 0, 120));
+  std::vector<std::string> parts = run({"--seed", "5", "--opponents", "strong", "--resume"},
+                                       split.path(), joined(clicks, 0, 40));
+  for (auto& line : run({"--seed", "5", "--resume"}, split.path(), joined(clicks, 40, 120))) {
+    parts.push_back(std::move(line));
+  }
+  EXPECT_EQ(parts, one);
+  EXPECT_NE(one, run({"--seed", "5"}, split.path(), joined(clicks, 0, 120)))
+      << "the Strong players played as the Classic ones would";
+}
+
 // What a line says of the game, without the click's name and message.
 nlohmann::json gameOf(const std::string& line) {
   nlohmann::json j = nlohmann::json::parse(line);

@@ -130,7 +130,11 @@ MainWindow::MainWindow(Game& game, const QString& version, QSettings& settings, 
     }
   }
   resize(TableView::designed(zoom) + QSize(0, menuBar()->sizeHint().height()));
-  view_->zoomed = [this](double z) { settings_.setValue(QString::fromUtf8(kSizeKey), z); };
+  // Stored only when it changes: a start at the remembered size writes no settings file.
+  view_->zoomed = [this](double z) {
+    const QString key = QString::fromUtf8(kSizeKey);
+    if (settings_.value(key).toDouble() != z) settings_.setValue(key, z);
+  };
 
   form_->setClickSink([this, &game] {
     if (const auto warning = keeper_.record(game.settled())) {
@@ -151,9 +155,12 @@ void MainWindow::tellResumed() {
   form_->showNotice(tr("Welcome back: the game goes on where you left it."));
 }
 
-void MainWindow::tellRefused(const QString& backup) {
+void MainWindow::tellRefused(const QString& backup, bool setAside) {
   form_->showNotice(
-      tr("The saved game could not be used; it is kept as %1 and a new game starts.").arg(backup));
+      setAside ? tr("The saved game could not be used; it is kept as %1 and a new game starts.")
+                     .arg(backup)
+               : tr("The saved game could not be used and is left as it is; a new game starts, "
+                    "and this one is not saved."));
 }
 
 void MainWindow::zoomTo(double zoom) {
@@ -373,6 +380,12 @@ void MainWindow::setOpponents(Opponents kind, bool remember) {
     settings_.setValue(QString::fromUtf8(kOpponentsKey),
                        QString::fromUtf8(kOpponentsNames[static_cast<std::size_t>(kind)]));
   }
+  if (opponentsSink_) opponentsSink_(kOpponentsNames[static_cast<std::size_t>(kind)]);
+}
+
+void MainWindow::setOpponentsSink(std::function<void(const std::string&)> sink) {
+  opponentsSink_ = std::move(sink);
+  if (opponentsSink_) opponentsSink_(kOpponentsNames[static_cast<std::size_t>(opponents_)]);
 }
 
 void MainWindow::setStrongSeed(uint64_t seed) {
