@@ -124,7 +124,7 @@ int run(int argc, char** argv) {
     const uint64_t seed = korvo::strongSeedOf(options);
     korvo::Game game(dir, *random, korvo::seatsFor(options.opponents, seed));
     korvo::StatisticsKeeper statistics(dir);
-    if (const auto told = statistics.open()) std::cerr << "korvo: " << *told << std::endl;
+    if (const auto told = statistics.open()) std::cerr << "korvo: " << told->text() << std::endl;
     if (!options.resume) {
       return korvo::runHeadless(game, std::cin, std::cout, std::cerr, seed, &statistics);
     }

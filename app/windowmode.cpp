@@ -157,7 +157,7 @@ int runWindow(int& argc, char** argv, const Options& options,
     installLanguage(QString());
     Form1 form(game);
     StatisticsKeeper statistics(gameDir);
-    if (const auto told = statistics.open()) std::cerr << "korvo: " << *told << std::endl;
+    if (const auto told = statistics.open()) std::cerr << "korvo: " << told->text() << std::endl;
     form.setClickSink([&] {
       if (const auto warning = statistics.record(game.settled())) {
         std::cerr << "korvo: " << *warning << std::endl;

@@ -10,20 +10,35 @@
 #include <stdexcept>
 #include <string>
 #include <system_error>
+#include <vector>
+
+#include "game/filefault.h"
 
 namespace korvo {
 
-// A fault in one of the game's files: which file, which line (0 when none applies) and what.
+// A fault in one of the game's files: which file, which line (0 when none applies) and what,
+// as a code with its values and as the English sentence they make.
 class FileError : public std::runtime_error {
  public:
-  FileError(std::filesystem::path file, int line, const std::string& fault);
+  FileError(std::filesystem::path file, int line, FileFault code,
+            std::vector<std::string> values = {});
+  // A fault whose last value is the system's text of the error `errorNumber` (an errno).
+  static FileError system(std::filesystem::path file, FileFault code, int errorNumber);
   const std::filesystem::path& file() const { return file_; }
   int line() const { return line_; }
+  FileFault code() const { return code_; }
+  const std::vector<std::string>& values() const { return values_; }
+  // The errno whose text is the last value, or 0.
+  int systemError() const { return systemError_; }
+  // The sentence of the code in English: "cannot be opened: No such file or directory".
   const std::string& fault() const { return fault_; }
 
  private:
   std::filesystem::path file_;
   int line_;
+  FileFault code_;
+  std::vector<std::string> values_;
+  int systemError_ = 0;
   std::string fault_;
 };
 

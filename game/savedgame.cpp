@@ -461,7 +461,7 @@ std::string formatSavedGame(const SavedGame& saved, const fs::path& file) {
   try {
     return j.dump() + "\n";
   } catch (const Json::type_error&) {
-    throw FileError(file, 0, "cannot be written: a text of the deck file is not UTF-8");
+    throw FileError(file, 0, FileFault::TextNotUtf8);
   }
 }
 
@@ -470,10 +470,10 @@ SavedGame parseSavedGame(const std::string& text, const std::optional<Deck>& dec
   try {
     return parse(text, deck);
   } catch (const Fault& fault) {
-    throw FileError(file, 0, fault.what);
+    throw FileError(file, 0, FileFault::SavedGameContent, {fault.what});
   } catch (const Json::exception& e) {
     // A member of another type than the reader expects, caught by the library.
-    throw FileError(file, 0, std::string("is not a saved game: ") + e.what());
+    throw FileError(file, 0, FileFault::NotSavedGame, {e.what()});
   }
 }
 
@@ -507,7 +507,7 @@ GameKeeper::Resumed GameKeeper::resume() {
     if (!read) return result;
     const std::string& text = *read;
     if (text.size() > kMaxSavedGameBytes) {
-      throw FileError(path, 0, "is larger than any saved game (over 1 MB)");
+      throw FileError(path, 0, FileFault::SavedGameTooLarge);
     }
     SavedGame saved = parseSavedGame(text, cardfile_, path);
     // The same cards in another order: a deal rewrote the deck and the run ended before the

@@ -9,16 +9,22 @@
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStyleOptionFrame>
+#include <QTableWidget>
 #include <QTextBrowser>
+#include <QTimer>
+#include <cerrno>
 #include <functional>
 #include <random>
 #include <set>
 
 #include "tests/window_support.h"
+#include "window/faultwords.h"
 #include "window/messagewords.h"
+#include "window/statistics.h"
 
 namespace korvo {
 namespace {
@@ -108,6 +114,54 @@ TEST(Language, TheRecordOfEveryMessageWordsItAsTheGameDoes) {
   }
 }
 
+// Every fault of the game's files, as the window words it in English, is the game's own sentence
+// letter for letter, with and without a line, a count of one and of more, the system's reasons
+// the window words itself and one it does not: so each translation, worded from the same code
+// and values, says what the game says.
+TEST(Language, EveryFileFaultIsWordedAsTheGameWordsIt) {
+  installLanguage(QStringLiteral("en"));
+  const std::filesystem::path file = "/games/cardfile.txt";
+  for (int code = 0; code < kFileFaultCount; ++code) {
+    for (const int count : {1, 3}) {
+      const FileError error(file, count - 1, static_cast<FileFault>(code),
+                            {std::to_string(count), "b", "c", "d"});
+      EXPECT_EQ(FaultWords::text(error).toStdString(), error.what()) << "code " << code;
+    }
+  }
+  for (const int errorNumber :
+       {ENOENT, EACCES, EPERM, ENOSPC, EDQUOT, EROFS, ENOTDIR, EIO, EBUSY}) {
+    const FileError error = FileError::system(file, FileFault::RenameFailed, errorNumber);
+    EXPECT_EQ(FaultWords::text(error).toStdString(), error.what());
+    EXPECT_EQ(FaultWords::winCountsKept(error).toStdString(),
+              error.what() + std::string(kWinCountsKept));
+    for (const int renameError : {0, errorNumber}) {
+      const StatisticsRefused refused{error, kStatisticsBackup, renameError};
+      EXPECT_EQ(FaultWords::statisticsRefused(refused).toStdString(), refused.text());
+    }
+  }
+}
+
+// A deck file with a bad line, dealt from in a German window: the message box says what is wrong
+// in German, naming the file and the line.
+TEST(Language, AFileFaultIsToldInTheWindowsLanguage) {
+  Played played;
+  testing::writeFile(played.dir / kCardFile, "\"♣\",2,\"c2.JPG\"\r\n\"♣\",3\r\n");
+  installLanguage(QStringLiteral("de"));
+  Form1 table(played.game);
+  QString told;
+  QTimer::singleShot(0, [&told] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      told = box->text();
+      box->close();
+    }
+  });
+  table.clickControl(kDealButton);
+  installLanguage(QStringLiteral("en"));
+  EXPECT_EQ(told, QString::fromStdString((played.dir / kCardFile).string()) +
+                      QStringLiteral(", Zeile 2: hat 2 Felder; eine Karte braucht 3: Farbe, Wert, "
+                                     "Bilddatei"));
+}
+
 // Every text a player reads or hears in the window: its title, the menus, and each control's
 // text and name, and the rules once opened.
 QStringList everyText(MainWindow& window) {
@@ -127,6 +181,15 @@ QStringList everyText(MainWindow& window) {
     all << rules->windowTitle() << rules->findChild<QTextBrowser*>()->toPlainText();
     for (const QAbstractButton* button : rules->findChildren<QAbstractButton*>())
       all << button->text();  // Qt's own words
+  }
+  if (const QWidget* statistics = window.statisticsWindow()) {
+    all << statistics->windowTitle() << statistics->findChild<QLabel*>()->text();
+    const QTableWidget* table = statistics->findChild<QTableWidget*>();
+    for (int c = 0; c < table->columnCount(); ++c) {
+      all << table->horizontalHeaderItem(c)->text() << table->horizontalHeaderItem(c)->toolTip();
+    }
+    for (const QAbstractButton* button : statistics->findChildren<QAbstractButton*>())
+      all << button->text();
   }
   return all;
 }
@@ -167,6 +230,7 @@ TEST(Language, TheWindowPlaysAndSpeaksInEachLanguage) {
     table.control(Control::Picture2)->setFocus();
     table.clickControl(kNewCardPlace);
     window.rulesAction()->trigger();
+    window.statisticsAction()->trigger();
 
     QStringList menus;
     for (QAction* menu : window.menuBar()->actions()) menus << menu->text();
@@ -202,6 +266,7 @@ TEST(Language, TheWindowPlaysAndSpeaksInEachLanguage) {
     {
       MainWindow fresh(played.game, QStringLiteral("1.2.3"), played.settings);
       fresh.rulesAction()->trigger();
+      fresh.statisticsAction()->trigger();
       EXPECT_EQ(everyText(fresh), inEnglish);
     }
     EXPECT_EQ(table.control(textBox(1))->property("text").toString(),

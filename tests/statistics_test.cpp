@@ -140,7 +140,8 @@ TEST(Statistics, FilesThatCannotBeUsedAreSetAside) {
     if (contents != "dir" && contents != "fifo")
       testing::writeFile(dir / kStatisticsFile, contents);
     StatisticsKeeper keeper(dir.path());
-    const std::string told = keeper.open().value_or("");
+    const auto refused = keeper.open();
+    const std::string told = refused ? refused->text() : "";
     EXPECT_THAT(told, AllOf(HasSubstr(fault), HasSubstr("kept as statistics.json.bak")));
     EXPECT_EQ(contents.size() > 4 ? testing::readFile(dir / kStatisticsBackup) : contents,
               contents);

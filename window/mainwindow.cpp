@@ -19,6 +19,7 @@
 #include "players/classic.h"
 #include "players/strong.h"
 #include "window/art.h"
+#include "window/faultwords.h"
 #include "window/initdir.h"
 #include "window/language.h"
 #include "window/rules.h"
@@ -144,7 +145,7 @@ MainWindow::MainWindow(Game& game, const QString& version, QSettings& settings, 
   });
   if (const auto told = keeper_.open()) {
     // Told once the window is up, above it.
-    QTimer::singleShot(0, this, [this, text = QString::fromStdString(*told)] {
+    QTimer::singleShot(0, this, [this, text = FaultWords::statisticsRefused(*told)] {
       QMessageBox::information(this, tr("Korvo Statistics"),
                                tr("The statistics file could not be used.\n\n%1").arg(text));
     });
@@ -360,7 +361,7 @@ void MainWindow::setFourColour(bool on) {
     } catch (const FileError& e) {
       QMessageBox::warning(
           this, QStringLiteral("Korvo"),
-          tr("The four-colour faces could not be drawn: %1").arg(QString::fromUtf8(e.what())));
+          tr("The four-colour faces could not be drawn: %1").arg(FaultWords::text(e)));
     }
   }
   form_->setFourColour(on);
