@@ -25,7 +25,7 @@
 
 namespace korvo {
 
-// Counts of what the game has played, for soak runs and measurements.
+// Counts of what the game has played, for tests and measurements.
 struct PlayStats {
   uint64_t turns = 0;         // computer turns and player 1's discards
   uint64_t rounds = 0;        // deals

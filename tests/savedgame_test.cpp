@@ -119,6 +119,23 @@ TEST(SavedGame, APositionNoPlayCanReachIsRefusedAndNamed) {
   }
 }
 
+// A game over a file of numbers resumes at the number it had reached (a seeded one resumes its
+// generator: the runs of resume_test).
+TEST(SavedGame, AGameOverAFileOfNumbersResumesAtItsNextNumber) {
+  testing::GameDir dir;
+  std::vector<float> numbers(2000);
+  for (std::size_t i = 0; i < numbers.size(); ++i) numbers[i] = float(i * 7919 % 1000) / 1000;
+  ScriptedRandom played(numbers), resumed(numbers);
+  Game game(dir.path(), played, classicSeats());
+  GameKeeper keeper = keeperOf(game, played);
+  for (Control c : {Command1, Picture14, Picture1, Picture15}) game.click(c);
+  keeper.save();
+  Game again(dir.path(), resumed, classicSeats());
+  ASSERT_TRUE(keeperOf(again, resumed).resume().resumed);
+  EXPECT_EQ(resumed.remaining(), played.remaining());
+  EXPECT_EQ(again.state(), game.state());
+}
+
 // What a saved game keeps reads back as the same game, the records of the players' messages
 // included, from which a resumed window words them in the player's language.
 TEST(SavedGame, ReadsBackAsTheGameItKeeps) {
