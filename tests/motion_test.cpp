@@ -33,16 +33,15 @@ void showOffScreen(std::initializer_list<Form1*> forms) {
   for (Form1* f : forms) f->setAttribute(Qt::WA_DontShowOnScreen), f->show();
 }
 
-// A computer player's message says which pile its card came from; the card it throws comes
-// from its hand, turned face up on the way.
+// The record of a computer player's message says which pile its card came from; the card it
+// throws comes from its hand, turned face up on the way.
 TEST(Motion, ComputerTurnsReadFromTheTable) {
   Table before;
   before.showPicture(Control::Picture15, "5S.JPG");
-  for (const auto& [said, first] : {std::pair{"Takes Discard.  5S", Control::Picture15},
-                                    std::pair{"Takes from pile. 9H", Control::Picture14}}) {
-    SCOPED_TRACE(said);
+  for (const auto& [said, first] : {std::pair{Message::Kind::TookDiscard, Control::Picture15},
+                                    std::pair{Message::Kind::TookPile, Control::Picture14}}) {
     Table after = before;
-    after.setText(Control::Text3, said);
+    after.say(Control::Text3, "", {said, 3});
     after.showPicture(Control::Picture15, "9H.JPG");
     const bool discard = first == Control::Picture15;
     EXPECT_EQ(movesBetween(before, after, 3),

@@ -15,13 +15,13 @@
 #include <iostream>
 
 #include "game/recordfile.h"
-#include "game/spoken.h"
 #include "players/classic.h"
 #include "players/strong.h"
 #include "window/art.h"
 #include "window/faultwords.h"
 #include "window/initdir.h"
 #include "window/language.h"
+#include "window/messagewords.h"
 #include "window/rules.h"
 #include "window/statistics.h"
 
@@ -412,9 +412,8 @@ void MainWindow::showHint() {
         break;
     }
   } else {
-    const auto card = [&] {
-      return QString::fromStdString(cardWords(hint.card->value, hint.card->suit));
-    };
+    // The card in the words the card places speak, so that a screen reader names it one way.
+    const auto card = [&] { return MessageWords::card(hint.card->value, hint.card->suit); };
     switch (hint.move->kind) {
       case Move::Kind::TakePile:
         words = tr("Take the top card of the draw pile");

@@ -71,14 +71,14 @@ std::vector<CardMove> movesBetween(const Table& before, const Table& after, int 
     return moves;
   }
 
-  // A computer player's turn: its message says which pile it took from; its hand lies face
-  // down, so the card goes to and comes from the middle of it.
+  // A computer player's turn: the record of its message says which pile it took from; its
+  // hand lies face down, so the card goes to and comes from the middle of it.
   bool discardShown = false;
   if (mover >= 2 && mover <= kPlayers) {
-    const std::string& said = after[textBox(mover)];
+    const std::optional<Message>& said = after.message(textBox(mover));
     const Control hand = cardPlace(mover, 2);
-    const bool tookDiscard = said.find("Takes Discard") != std::string::npos;
-    const bool tookDrawn = said.find("Takes from pile") != std::string::npos;
+    const bool tookDiscard = said && said->kind == Message::Kind::TookDiscard;
+    const bool tookDrawn = said && said->kind == Message::Kind::TookPile;
     const std::string& top = before[Control::Picture15];
     if (tookDiscard && isFace(top)) add({Control::Picture15, hand, top, "", true, false}, 1);
     if (tookDrawn) add({Control::Picture14, hand, kCardBack, "", false, false}, 1);
