@@ -101,7 +101,6 @@ class Game {
   const GameState& state() const { return st_; }
   const Table& table() const { return table_; }
   const std::filesystem::path& dir() const { return dir_; }
-  bool inMemory() const { return memory_.has_value(); }
   const Random& random() const { return random_; }
   // True while a win count could not be saved and waits to be written.
   bool totalsPending() const { return totalsPending_; }

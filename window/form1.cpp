@@ -307,8 +307,6 @@ void Form1::report(const ClickResult& result) {
     errorSink_(tr("%1 has won %2 games, as many as the tally can count; this win is not added.")
                    .arg(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())))
                    .arg(kMaxWins));
-  } else if (result.notice) {
-    errorSink_(QString::fromStdString(*result.notice));
   }
 }
 
