@@ -9,6 +9,7 @@
 #include "game/game.h"
 #include "game/gamedir.h"
 #include "game/recordfile.h"
+#include "game/savedgame.h"
 #include "players/classic.h"
 #include "tests/test_support.h"
 
@@ -70,11 +71,25 @@ TEST(Faults, AFailedWriteChangesNoFileAndTheWinIsSavedAtTheNextGameStart) {
     EXPECT_EQ(readFile(dir / kCardFile), deck);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), {}), 2) << "a temporary is left";
 
-    const ClickResult next = game.click(Control::Command1);
+    // In a directory that refused the file the run ends here, and the next run resumes the game
+    // with its win still to be written.
+    SeededRandom later(0);
+    std::optional<Game> resumed;
+    if (!fullDisk) {
+      testing::writeFile(
+          dir / kSavedGameFile,
+          formatSavedGame(savedGameOf(game, random, "classic", readCardFile(dir / kCardFile)),
+                          dir.path()));
+      resumed.emplace(dir.path(), later, classicSeats());
+      ASSERT_TRUE(GameKeeper(*resumed, later, "classic", {}).resume().resumed);
+    }
+    Game& playing = resumed ? *resumed : game;
+    const ClickResult next = playing.click(Control::Command1);
     EXPECT_FALSE(next.error) << *next.error;
-    EXPECT_FALSE(game.totalsPending());
+    EXPECT_FALSE(playing.totalsPending());
     EXPECT_EQ(readFile(dir / kTotalsFile), "3,0,1,0\r\n");
-    EXPECT_EQ(st.honor, (std::array<int16_t, kPlayers + 1>{0, 4, 4, 4, 4}));  // a new game
+    EXPECT_EQ(playing.state().honor,
+              (std::array<int16_t, kPlayers + 1>{0, 4, 4, 4, 4}));  // a new game
     EXPECT_TRUE(testing::holdsTheStandardDeck(dir / kCardFile));
   }
 }
