@@ -113,6 +113,24 @@ TEST(SeatView, ATurnOffers31AndTheKnockOnlyWhenTheRulesAllowThem) {
   }
 }
 
+// With player 1 out (no honor left, whether by paying the last point or a double), one Deal
+// has the computer players play the rest of the game, whatever player 1 last held.
+TEST(SeatView, WithPlayer1OutOneDealPlaysTheGameToItsEnd) {
+  for (const int pell : {0, -1}) {
+    testing::GameDir dir;
+    SeededRandom random(4);
+    Game game(dir.path(), random, classicSeats());
+    GameState& st = game.mutableState();
+    st.honor = {0, static_cast<int16_t>(pell), 2, 3, 4};
+    st.pot = static_cast<int16_t>(16 - 9 - pell);
+    // The 31 player 1 held when it went out is no 31 at the next deal.
+    const Card held[] = {{"AH.JPG", "♥", 11}, {"KH.JPG", "♥", 10}, {"QH.JPG", "♥", 10}};
+    for (int i = 1; i <= 3; ++i) st.setCard(1, i, held[i - 1]);
+    game.click(kDealButton);
+    EXPECT_EQ(st.wins[1] + st.wins[2] + st.wins[3] + st.wins[4], 1) << "Pell at " << pell;
+  }
+}
+
 // A player that breaks the rules is a fault of the program: it stops loudly, never quietly
 // plays an impossible move.
 TEST(SeatView, AnIllegalMoveIsRefused) {
