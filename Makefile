@@ -8,7 +8,7 @@ FUZZ_SECONDS ?= 60
 GAME_DIR := $(BUILD)/game
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps configure build run check format format-check tidy test test-asan fuzz soak screenshot window-shots motion-shots bench \
+.PHONY: all deps configure build run check format format-check tidy test test-asan fuzz screenshot window-shots motion-shots bench \
 	clean package check-package check-build-types check-release-build
 
 all: build
@@ -57,10 +57,6 @@ test-asan: deps
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DKORVO_WINDOW=OFF -DKORVO_SANITIZE=ON -DKORVO_WERROR=ON
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS)
-
-# A million random clicks, legal and illegal, with the game's invariants checked after each.
-soak: build
-	$(BUILD)/tests/soak --clicks 1000000
 
 # The file readers under libFuzzer with AddressSanitizer and UndefinedBehaviorSanitizer (clang),
 # for FUZZ_SECONDS. The seeds of fuzz/corpus are copied into $(FUZZ_BUILD)/corpus, where what

@@ -35,12 +35,18 @@ void initDirectory(const std::filesystem::path& dir) {
 int run(int argc, char** argv) {
   using korvo::Options;
   std::vector<std::string> args(argv + 1, argv + argc);
+  auto parsed = korvo::parseOptions(args);
 #ifdef KORVO_WINDOW
-  // The help and the mistakes of the command line in the player's language; the window's own
-  // application comes later.
-  std::optional<korvo::CommandLineLanguage> language(std::in_place);
+  // The help and the mistakes of the command line speak the player's language. Its translation
+  // is loaded for them alone, and the arguments read again with it: a run that plays loads it
+  // once, in the window's own application.
+  std::optional<korvo::CommandLineLanguage> language;
+  const auto* given = std::get_if<Options>(&parsed);
+  if (given == nullptr || given->mode == Options::Mode::Help) {
+    language.emplace();
+    parsed = korvo::parseOptions(args);
+  }
 #endif
-  const auto parsed = korvo::parseOptions(args);
   if (const auto* error = std::get_if<korvo::OptionsError>(&parsed)) {
     std::cerr << error->message << "\n";
     return 2;
@@ -118,15 +124,23 @@ int run(int argc, char** argv) {
     const uint64_t seed = korvo::strongSeedOf(options);
     korvo::Game game(dir, *random, korvo::seatsFor(options.opponents, seed));
     korvo::StatisticsKeeper statistics(dir);
-    if (const auto told = statistics.open()) std::cerr << "korvo: " << *told << std::endl;
+    if (const auto told = statistics.open()) std::cerr << "korvo: " << told->text() << std::endl;
     if (!options.resume) {
       return korvo::runHeadless(game, std::cin, std::cout, std::cerr, seed, &statistics);
     }
     korvo::GameKeeper keeper(
         game, *random, options.opponentsName(),
         [](const std::string& warning) { std::cerr << "korvo: " << warning << std::endl; });
-    if (const auto refused = keeper.resume().refused) {
-      std::cerr << "korvo: " << *refused << " A fresh game starts." << std::endl;
+    const auto resumed = keeper.resume();
+    if (resumed.refused) {
+      std::cerr << "korvo: " << *resumed.refused << " A fresh game starts." << std::endl;
+    }
+    // A resumed game goes on against the players it was played against, unless the command
+    // line names others.
+    if (options.opponentsGiven) {
+      keeper.setOpponents(options.opponentsName());
+    } else if (resumed.resumed) {
+      korvo::seatSaved(game, keeper.opponents(), seed);
     }
     return korvo::runHeadless(game, std::cin, std::cout, std::cerr, seed, &statistics, &keeper);
   }

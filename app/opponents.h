@@ -2,7 +2,10 @@
 // own numbers, which follows from the game's random source as the command line set it.
 #pragma once
 
+#include <string>
+
 #include "app/options.h"
+#include "game/game.h"
 #include "players/classic.h"
 #include "players/strong.h"
 
@@ -14,6 +17,15 @@ inline uint64_t strongSeedOf(const Options& o) {
 
 inline ComputerSeats seatsFor(Options::Opponents kind, uint64_t seed) {
   return kind == Options::Opponents::Strong ? strongSeats(seed) : classicSeats();
+}
+
+// Seats the opponents a saved game names ("classic" or "strong") in seats 2 to 4.
+inline void seatSaved(Game& game, const std::string& name, uint64_t seed) {
+  ComputerSeats seats =
+      seatsFor(name == "strong" ? Options::Opponents::Strong : Options::Opponents::Classic, seed);
+  for (int seat = 2; seat <= kPlayers; ++seat) {
+    game.setPlayer(seat, std::move(seats[static_cast<std::size_t>(seat - 2)]));
+  }
 }
 
 }  // namespace korvo

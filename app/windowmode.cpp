@@ -145,12 +145,19 @@ int runWindow(int& argc, char** argv, const Options& options,
       std::cerr << "korvo: " << *resumed.refused << " A fresh game starts." << std::endl;
     }
   }
+  // A resumed game goes on against the players it was played against, unless the command line
+  // names others.
+  if (options.opponentsGiven) {
+    keeper.setOpponents(options.opponentsName());
+  } else if (resumed.resumed) {
+    seatSaved(game, keeper.opponents(), seed);
+  }
   if (scripted) {
     // A script is drawn in the desktop's language, whatever a player chose in the window.
     installLanguage(QString());
     Form1 form(game);
     StatisticsKeeper statistics(gameDir);
-    if (const auto told = statistics.open()) std::cerr << "korvo: " << *told << std::endl;
+    if (const auto told = statistics.open()) std::cerr << "korvo: " << told->text() << std::endl;
     form.setClickSink([&] {
       if (const auto warning = statistics.record(game.settled())) {
         std::cerr << "korvo: " << *warning << std::endl;
@@ -166,13 +173,15 @@ int runWindow(int& argc, char** argv, const Options& options,
   installChosenLanguage(settings);
   MainWindow window(game, QStringLiteral(KORVO_VERSION), settings);
   window.setStrongSeed(seed);
-  // The command line's choice holds for this run; the remembered one is left as it is.
-  if (options.opponentsGiven) {
-    window.setOpponents(options.opponents == Options::Opponents::Strong
-                            ? MainWindow::Opponents::Strong
-                            : MainWindow::Opponents::Classic,
+  // The command line's choice, or a resumed game's, holds for this run; the remembered one is
+  // left as it is.
+  const bool strong = options.opponentsGiven ? options.opponents == Options::Opponents::Strong
+                                             : keeper.opponents() == "strong";
+  if (options.opponentsGiven || resumed.resumed) {
+    window.setOpponents(strong ? MainWindow::Opponents::Strong : MainWindow::Opponents::Classic,
                         false);
   }
+  window.setOpponentsSink([&keeper](const std::string& name) { keeper.setOpponents(name); });
   // A scripted random source that runs dry ends the program, as in headless mode.
   window.table().setExhaustedSink([](const QString& message) {
     printLine(message);
@@ -180,7 +189,9 @@ int runWindow(int& argc, char** argv, const Options& options,
   });
   window.table().setPlayedSink([&keeper] { keeper.save(); });
   if (resumed.resumed) window.tellResumed();
-  if (resumed.refused) window.tellRefused(QString::fromUtf8(kSavedGameBackup));
+  if (resumed.refused) {
+    window.tellRefused(QString::fromUtf8(kSavedGameBackup), resumed.setAside);
+  }
   FirstPaintReport::installIfAsked(&window);
   window.show();
   return app.exec();

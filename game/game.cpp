@@ -63,7 +63,7 @@ void Game::restore(const GameState& state, const Table& table, bool totalsPendin
 
 ClickResult Game::click(Control c) {
   ClickResult result;
-  pendingMessage_.reset();
+  pendingFault_.reset();
   pendingNotice_.reset();
   pendingUncounted_ = 0;
   turnsThisClick_ = 0;
@@ -92,7 +92,11 @@ ClickResult Game::click(Control c) {
       default:
         break;  // no handler: the click changes nothing
     }
-    result.error = pendingMessage_;
+    if (pendingFault_) {
+      result.error = std::string(pendingFault_->what()) + kWinCountsKept;
+      result.fileError = pendingFault_;
+      result.winCountsKept = true;
+    }
     result.notice = pendingNotice_;
     result.uncountedWinner = pendingUncounted_;
   } catch (const FileError& e) {
@@ -100,8 +104,9 @@ ClickResult Game::click(Control c) {
     st_.dealt = 0;
     st_.turnphase = kTakePhase;
     result.error = e.what();
+    result.fileError = e;
   }
-  pendingMessage_.reset();
+  pendingFault_.reset();
   pendingNotice_.reset();
   pendingUncounted_ = 0;
   stats_.longestClick = std::max(stats_.longestClick, turnsThisClick_);
@@ -111,9 +116,7 @@ ClickResult Game::click(Control c) {
 void Game::countTurn() {
   ++stats_.turns;
   if (++turnsThisClick_ > kMaxTurnsPerClick) {
-    throw FileError(cardFile(), 0,
-                    "the computer players have played " + std::to_string(kMaxTurnsPerClick) +
-                        " turns without ending the round; this deck cannot end a round");
+    throw FileError(cardFile(), 0, FileFault::EndlessDeck, {std::to_string(kMaxTurnsPerClick)});
   }
 }
 

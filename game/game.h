@@ -19,12 +19,13 @@
 
 #include "game/move.h"
 #include "game/random.h"
+#include "game/safefile.h"
 #include "game/state.h"
 #include "game/table.h"
 
 namespace korvo {
 
-// Counts of what the game has played, for soak runs and measurements.
+// Counts of what the game has played, for tests and measurements.
 struct PlayStats {
   uint64_t turns = 0;         // computer turns and player 1's discards
   uint64_t rounds = 0;        // deals
@@ -40,10 +41,18 @@ inline constexpr uint64_t kMaxTurnsPerClick = 100000;
 // The most wins the tally (totals.txt) counts for a player; a win beyond it is not added.
 inline constexpr int16_t kMaxWins = 32767;
 
+// What follows the fault of win counts that could not be saved at the end of a game.
+inline constexpr const char* kWinCountsKept =
+    " The win counts are kept and will be saved at the next deal.";
+
 struct ClickResult {
   // A fault that stopped the click's action, or a win count that could not be saved; the
   // text the window shows in a message box.
   std::optional<std::string> error;
+  // The same as a record, for a front end that words it in another language: the file fault,
+  // and whether it is a win count that could not be saved and is kept for the next deal.
+  std::optional<FileError> fileError;
+  bool winCountsKept = false;
   // Something worth telling the player that is no fault, such as a win the tally cannot count.
   std::optional<std::string> notice;
   // The notice as a record, for a front end that words it in another language: the player
@@ -196,7 +205,7 @@ class Game {
   bool recording_ = false;
   std::vector<TableFrame> frames_;
   std::vector<RoundSettled> settled_;
-  std::optional<std::string> pendingMessage_;
+  std::optional<FileError> pendingFault_;  // win counts that could not be saved
   std::optional<std::string> pendingNotice_;
   int pendingUncounted_ = 0;
 };

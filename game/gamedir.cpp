@@ -41,7 +41,7 @@ void initGameFiles(const fs::path& dir) {
   std::error_code ec;
   fs::create_directories(dir, ec);
   if (ec || !fs::is_directory(dir)) {
-    throw FileError(dir, 0, "cannot be made a game directory: " + ec.message());
+    throw FileError::system(dir, FileFault::GameDirNotMade, ec.value());
   }
   if (!fs::exists(dir / kCardFile)) writeCardFile(dir / kCardFile, standardDeck());
   if (!fs::exists(dir / kTotalsFile)) writeTotalsFile(dir / kTotalsFile, Wins{0, 0, 0, 0});

@@ -40,21 +40,20 @@ class LineReader {
   bool next(std::string& line) {
     line.clear();
     if (in_.peek() == std::char_traits<char>::eof()) {
-      if (in_.bad()) throw FileError(file_, number_ + 1, "cannot be read");
+      if (in_.bad()) throw FileError(file_, number_ + 1, FileFault::LineUnreadable);
       return false;
     }
     ++number_;
     int c = get();
     while (c != std::char_traits<char>::eof() && c != '\n' && c != '\r') {
       if (line.size() >= kMaxLine) {
-        throw FileError(file_, number_,
-                        "is longer than " + std::to_string(kMaxLine) + " characters");
+        throw FileError(file_, number_, FileFault::LineTooLong, {std::to_string(kMaxLine)});
       }
       line.push_back(static_cast<char>(c));
       c = get();
     }
     if (c == '\r' && in_.peek() == '\n') get();
-    if (in_.bad()) throw FileError(file_, number_, "cannot be read");
+    if (in_.bad()) throw FileError(file_, number_, FileFault::LineUnreadable);
     return true;
   }
 
@@ -63,7 +62,7 @@ class LineReader {
  private:
   int get() {
     if (read_ == kMaxRead && in_.peek() != std::char_traits<char>::eof()) {
-      throw FileError(file_, number_, "goes on for over 1 MB; a game file is far smaller");
+      throw FileError(file_, number_, FileFault::FileTooLong);
     }
     ++read_;
     return in_.get();
@@ -101,14 +100,14 @@ std::vector<Field> splitFields(const std::string& line, const fs::path& file, in
     if (pos < line.size() && line[pos] == '"') {
       const auto close = line.find('"', pos + 1);
       if (close == std::string::npos) {
-        throw FileError(file, lineNo, "a text in double quotes has no closing quote");
+        throw FileError(file, lineNo, FileFault::UnclosedQuote);
       }
       field.text = line.substr(pos + 1, close - pos - 1);
       field.quoted = true;
       pos = close + 1;
       while (pos < line.size() && isBlank(line[pos])) ++pos;
       if (pos < line.size() && line[pos] != ',') {
-        throw FileError(file, lineNo, "unexpected characters after a closing quote");
+        throw FileError(file, lineNo, FileFault::TextAfterQuote);
       }
     } else {
       const auto comma = line.find(',', pos);
@@ -117,7 +116,7 @@ std::vector<Field> splitFields(const std::string& line, const fs::path& file, in
       while (last > pos && isBlank(line[last - 1])) --last;
       field.text = line.substr(pos, last - pos);
       if (field.text.find('"') != std::string::npos) {
-        throw FileError(file, lineNo, "a double quote in the middle of a field");
+        throw FileError(file, lineNo, FileFault::QuoteInField);
       }
       pos = end;
     }
@@ -168,15 +167,13 @@ std::string shown(const std::string& text) {
   return out;
 }
 
-int16_t integerField(const Field& field, const char* what, const fs::path& file, int lineNo) {
+// A whole number of a record; `notNumber` and `outOfRange` name the field in the fault.
+int16_t integerField(const Field& field, FileFault notNumber, FileFault outOfRange,
+                     const fs::path& file, int lineNo) {
   const auto n = field.quoted ? std::nullopt : parseInteger(field.text);
-  if (!n) {
-    throw FileError(file, lineNo,
-                    std::string(what) + " \"" + shown(field.text) + "\" is not a whole number");
-  }
+  if (!n) throw FileError(file, lineNo, notNumber, {shown(field.text)});
   if (*n < std::numeric_limits<int16_t>::min() || *n > std::numeric_limits<int16_t>::max()) {
-    throw FileError(file, lineNo,
-                    std::string(what) + " " + field.text + " is outside -32768..32767");
+    throw FileError(file, lineNo, outOfRange, {field.text});
   }
   return static_cast<int16_t>(*n);
 }
@@ -197,26 +194,23 @@ Deck readCardFile(std::istream& in, const fs::path& file) {
     if (isBlankLine(line)) continue;
     const auto fields = splitFields(line, file, reader.number());
     if (fields.size() != 3) {
-      throw FileError(file, reader.number(),
-                      "has " + std::to_string(fields.size()) +
-                          " fields; a card needs 3: suit, value, picture file");
+      throw FileError(file, reader.number(), FileFault::CardFieldCount,
+                      {std::to_string(fields.size())});
     }
     Card& card = deck[static_cast<std::size_t>(count)];
     if (fields[0].text.size() > kMaxText || fields[2].text.size() > kMaxText) {
-      throw FileError(
-          file, reader.number(),
-          "a suit or picture name is longer than " + std::to_string(kMaxText) + " characters");
+      throw FileError(file, reader.number(), FileFault::CardTextTooLong,
+                      {std::to_string(kMaxText)});
     }
     card.suit = fields[0].text;
-    card.value = integerField(fields[1], "the value", file, reader.number());
+    card.value = integerField(fields[1], FileFault::ValueNotNumber, FileFault::ValueOutOfRange,
+                              file, reader.number());
     card.picture = fields[2].text;
     ++count;
   }
   if (count < kDeckSize) {
-    if (count == 0) throw FileError(file, 0, "holds no cards; a deck needs 52");
-    throw FileError(
-        file, reader.number() + 1,
-        "missing: the file holds only " + std::to_string(count) + " cards; a deck needs 52");
+    if (count == 0) throw FileError(file, 0, FileFault::NoCards);
+    throw FileError(file, reader.number() + 1, FileFault::CardsMissing, {std::to_string(count)});
   }
   return deck;
 }
@@ -233,17 +227,17 @@ Wins readTotalsFile(std::istream& in, const fs::path& file) {
     if (isBlankLine(line)) continue;
     const auto fields = splitFields(line, file, reader.number());
     if (fields.size() != kPlayers) {
-      throw FileError(
-          file, reader.number(),
-          "holds " + std::to_string(fields.size()) + " numbers; it needs the 4 win counts");
+      throw FileError(file, reader.number(), FileFault::WinCountCount,
+                      {std::to_string(fields.size())});
     }
     Wins wins{};
     for (std::size_t k = 0; k < wins.size(); ++k) {
-      wins[k] = integerField(fields[k], "the win count", file, reader.number());
+      wins[k] = integerField(fields[k], FileFault::WinCountNotNumber, FileFault::WinCountOutOfRange,
+                             file, reader.number());
     }
     return wins;
   }
-  throw FileError(file, 0, "is empty; it needs the 4 win counts");
+  throw FileError(file, 0, FileFault::NoWinCounts);
 }
 
 std::string formatCardRecord(const Card& card) {

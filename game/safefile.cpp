@@ -37,11 +37,19 @@ std::string temporaryPrefix(const fs::path& file) {
 
 }  // namespace
 
-FileError::FileError(fs::path file, int line, const std::string& fault)
-    : std::runtime_error(describe(file, line, fault)),
+FileError::FileError(fs::path file, int line, FileFault code, std::vector<std::string> values)
+    : std::runtime_error(describe(file, line, fillFault(faultPattern(code), values))),
       file_(std::move(file)),
       line_(line),
-      fault_(fault) {}
+      code_(code),
+      values_(std::move(values)),
+      fault_(fillFault(faultPattern(code_), values_)) {}
+
+FileError FileError::system(fs::path file, FileFault code, int errorNumber) {
+  FileError error(std::move(file), 0, code, {std::strerror(errorNumber)});
+  error.systemError_ = errorNumber;
+  return error;
+}
 
 OpenedFile openRegularFile(const fs::path& file) {
   const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
@@ -60,11 +68,11 @@ OpenedFile openRegularFile(const fs::path& file) {
 std::string readWholeFile(const fs::path& file, std::size_t bound) {
   const OpenedFile opened = openRegularFile(file);
   if (opened.error != 0) {
-    throw FileError(file, 0, std::string("cannot be opened: ") + std::strerror(opened.error));
+    throw FileError::system(file, FileFault::CannotOpen, opened.error);
   }
-  if (opened.directory) throw FileError(file, 0, "is a directory, not a file");
+  if (opened.directory) throw FileError(file, 0, FileFault::IsDirectory);
   if (opened.fd < 0) {
-    throw FileError(file, 0, "is not a regular file (a named pipe or a device); it is not read");
+    throw FileError(file, 0, FileFault::NotRegularFile);
   }
   std::string contents;
   char buf[65536];
@@ -75,12 +83,26 @@ std::string readWholeFile(const fs::path& file, std::size_t bound) {
       if (errno == EINTR) continue;
       const int err = errno;
       ::close(opened.fd);
-      throw FileError(file, 0, std::string("cannot be read: ") + std::strerror(err));
+      throw FileError::system(file, FileFault::CannotRead, err);
     }
     contents.append(buf, static_cast<std::size_t>(n));
   }
   ::close(opened.fd);
   return contents;
+}
+
+std::optional<std::string> readWholeFileIfPresent(const fs::path& file, std::size_t bound) {
+  std::error_code ec;
+  if (!fs::exists(fs::symlink_status(file, ec))) return std::nullopt;
+  return readWholeFile(file, bound);
+}
+
+std::error_code setAside(const fs::path& file, const fs::path& backup) {
+  std::error_code ec;
+  fs::rename(file, backup, ec);
+  std::error_code removed;
+  if (ec && fs::remove(backup, removed)) fs::rename(file, backup, ec);
+  return ec;
 }
 
 void removeStaleTemporaries(const fs::path& file) {
@@ -112,13 +134,12 @@ void replaceFileAtomically(const fs::path& file, const std::string& contents, Fl
   }
   if (fd < 0) {
     const int err = errno;
-    throw FileError(file, 0, std::string("cannot be written: ") + std::strerror(err));
+    throw FileError::system(file, FileFault::CannotWrite, err);
   }
-  const auto fail = [&](const char* what) {
+  const auto fail = [&](FileFault step) {
     const int err = errno;
     ::unlink(temp.c_str());
-    throw FileError(file, 0,
-                    std::string("cannot be written (") + what + "): " + std::strerror(err));
+    throw FileError::system(file, step, err);
   };
   const char* data = contents.data();
   std::size_t left = contents.size();
@@ -127,7 +148,7 @@ void replaceFileAtomically(const fs::path& file, const std::string& contents, Fl
     if (n < 0) {
       if (errno == EINTR) continue;
       ::close(fd);
-      fail("write");
+      fail(FileFault::WriteFailed);
     }
     data += n;
     left -= static_cast<std::size_t>(n);
@@ -136,10 +157,10 @@ void replaceFileAtomically(const fs::path& file, const std::string& contents, Fl
   // file or the whole new one, never an empty one.
   if ((flush == Flush::Data ? ::fdatasync(fd) : ::fsync(fd)) != 0) {
     ::close(fd);
-    fail("flush");
+    fail(FileFault::FlushFailed);
   }
-  if (::close(fd) != 0) fail("close");
-  if (::rename(temp.c_str(), file.c_str()) != 0) fail("rename");
+  if (::close(fd) != 0) fail(FileFault::CloseFailed);
+  if (::rename(temp.c_str(), file.c_str()) != 0) fail(FileFault::RenameFailed);
   if (flush == Flush::Data) return;
   // Make the rename itself durable.
   const int dirFd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);

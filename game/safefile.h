@@ -6,22 +6,39 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <optional>
 #include <stdexcept>
 #include <string>
+#include <system_error>
+#include <vector>
+
+#include "game/filefault.h"
 
 namespace korvo {
 
-// A fault in one of the game's files: which file, which line (0 when none applies) and what.
+// A fault in one of the game's files: which file, which line (0 when none applies) and what,
+// as a code with its values and as the English sentence they make.
 class FileError : public std::runtime_error {
  public:
-  FileError(std::filesystem::path file, int line, const std::string& fault);
+  FileError(std::filesystem::path file, int line, FileFault code,
+            std::vector<std::string> values = {});
+  // A fault whose last value is the system's text of the error `errorNumber` (an errno).
+  static FileError system(std::filesystem::path file, FileFault code, int errorNumber);
   const std::filesystem::path& file() const { return file_; }
   int line() const { return line_; }
+  FileFault code() const { return code_; }
+  const std::vector<std::string>& values() const { return values_; }
+  // The errno whose text is the last value, or 0.
+  int systemError() const { return systemError_; }
+  // The sentence of the code in English: "cannot be opened: No such file or directory".
   const std::string& fault() const { return fault_; }
 
  private:
   std::filesystem::path file_;
   int line_;
+  FileFault code_;
+  std::vector<std::string> values_;
+  int systemError_ = 0;
   std::string fault_;
 };
 
@@ -41,6 +58,16 @@ OpenedFile openRegularFile(const std::filesystem::path& file);
 // the rest is never read. Throws FileError when the file is missing, unreadable or no
 // regular file.
 std::string readWholeFile(const std::filesystem::path& file, std::size_t bound);
+
+// As readWholeFile, but a file that does not exist at all (not even as a dangling link) is no
+// fault: nullopt, found without an exception or the system's wording, as on a first run.
+std::optional<std::string> readWholeFileIfPresent(const std::filesystem::path& file,
+                                                  std::size_t bound);
+
+// Renames an unusable file to `backup` beside it, so that the player can still look at it and it
+// is never read again; an older backup is replaced, even one of another kind (a file under a
+// directory's name). The error of the last try; none when the file is set aside.
+std::error_code setAside(const std::filesystem::path& file, const std::filesystem::path& backup);
 
 // How much of a replacement reaches the disk before replaceFileAtomically returns.
 enum class Flush {

@@ -163,6 +163,11 @@ std::vector<std::string> controlNames() {
 
 // What the seats saw of the discard pile since the deal: [how, player, picture, suit, value].
 constexpr const char* kSightings[] = {"turned up", "thrown", "taken back"};
+// The players' messages by their kinds, in the order of Message::Kind.
+constexpr const char* kMessageKinds[] = {
+    "your turn",      "took pile", "took discard", "knock", "show cards",  "korvo",
+    "everybody pays", "pays",      "pays double",  "out",   "out at deal", "wins the game"};
+static_assert(std::size(kMessageKinds) == static_cast<std::size_t>(Message::Kind::WinsTheGame) + 1);
 
 void readSeen(const Json& j, std::vector<Sighting>& seen) {
   // A round's turns are far fewer; the bound of the file's size bounds this too.
@@ -250,6 +255,10 @@ void checkPosition(GameState st, const Table& table, const std::optional<Deck>& 
   const auto twice = std::adjacent_find(in.begin(), in.end());
   if (!deck) {
     if (twice != in.end()) throw Fault{"the card " + cardName(*twice) + " is in play twice"};
+    if (in.size() != static_cast<std::size_t>(kDeckSize)) {
+      throw Fault{"a round is under way with " + std::to_string(in.size()) +
+                  " cards in play, not " + std::to_string(kDeckSize)};
+    }
     return;
   }
   std::vector<CardId> want;
@@ -270,25 +279,78 @@ void checkPosition(GameState st, const Table& table, const std::optional<Deck>& 
               " of the deck file is missing from the play"};
 }
 
+// The records of the four message boxes' texts (read before), each none or kind, player and
+// the card thrown, so that a resumed window words them in the player's language again.
+void readMessages(const Json& j, Table& table) {
+  if (!j.is_array() || j.size() != kPlayers) throw Fault{"messages is not a list of four"};
+  for (int k = 1; k <= kPlayers; ++k) {
+    const Json& e = j[static_cast<std::size_t>(k - 1)];
+    if (e.is_null()) continue;
+    const std::string name = "messages(" + std::to_string(k) + ")";
+    if (!e.is_array() || e.size() != 3 || !e[0].is_string()) {
+      throw Fault{name + " is not kind, player, card thrown"};
+    }
+    const auto kind =
+        std::find(std::begin(kMessageKinds), std::end(kMessageKinds), e[0].get<std::string>());
+    if (kind == std::end(kMessageKinds)) throw Fault{name + " is no message"};
+    Message message{static_cast<Message::Kind>(kind - std::begin(kMessageKinds))};
+    readScalar(e[1], name, message.player, 1, kPlayers);
+    if (!e[2].is_null()) {
+      if (!e[2].is_array() || e[2].size() != 3)
+        throw Fault{name + " has no card picture, suit, value"};
+      Card card;
+      readScalar(e[2][0], name, card.picture, 0, 0);
+      readScalar(e[2][1], name, card.suit, 0, 0);
+      readScalar(e[2][2], name, card.value, kMinCard, kMaxCard);
+      message.thrown = std::move(card);
+    }
+    const Control box = textBox(k);
+    table.say(box, table[box], std::move(message));
+  }
+}
+
+// A member's value as a message shows it: a number or a short text as written, an array or an
+// object by its kind alone, so that neither a deeply nested value (printing it would recurse
+// once per level) nor a long one goes into the message whole.
+std::string shown(const Json& value) {
+  if (value.is_structured()) return std::string("an ") + value.type_name();
+  std::string text = value.dump();
+  constexpr std::size_t kMaxShown = 40;
+  if (text.size() <= kMaxShown) return text;
+  std::size_t cut = kMaxShown;
+  while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
+  return text.substr(0, cut) + "...";
+}
+
 SavedGame parse(const std::string& text, const std::optional<Deck>& deck) {
+  // A saved game nests four levels deep. A value nested far deeper is refused while it is read,
+  // before it is built: copying or printing one recurses once per level, and a file of a
+  // megabyte of brackets would overflow the stack.
+  constexpr int kMaxNesting = 16;
   Json j;
   try {
-    j = Json::parse(text);
+    j = Json::parse(text, [](int depth, Json::parse_event_t, Json&) {
+      if (depth > kMaxNesting) {
+        throw Fault{"is not a saved game of Korvo (nested more than " +
+                    std::to_string(kMaxNesting) + " levels deep)"};
+      }
+      return true;
+    });
   } catch (const Json::parse_error& e) {
     throw Fault{"is not JSON (byte " + std::to_string(e.byte) + ")"};
   }
   if (!j.is_object() || !j.contains("version")) throw Fault{"is not a saved game of Korvo"};
   if (j["version"] != kSavedGameVersion) {
-    throw Fault{"is of version " + j["version"].dump() + "; this Korvo reads version " +
+    throw Fault{"is of version " + shown(j["version"]) + "; this Korvo reads version " +
                 std::to_string(kSavedGameVersion)};
   }
-  expectMembers(
-      j, "the saved game",
-      {"version", "opponents", "random", "totals_pending", "state", "controls", "cardfile"});
+  expectMembers(j, "the saved game",
+                {"version", "opponents", "random", "totals_pending", "state", "controls",
+                 "messages", "cardfile"});
   SavedGame saved;
   const Json& opponents = j["opponents"];
   if (opponents != "classic" && opponents != "strong") {
-    throw Fault{"opponents " + opponents.dump() + " is neither \"classic\" nor \"strong\""};
+    throw Fault{"opponents " + shown(opponents) + " is neither \"classic\" nor \"strong\""};
   }
   saved.opponents = opponents.get<std::string>();
   const Json& random = j["random"];
@@ -317,6 +379,7 @@ SavedGame parse(const std::string& text, const std::optional<Deck>& deck) {
     readScalar(controls[std::string(controlName(c))], std::string(controlName(c)), shown, 0, 0);
     saved.table.setText(c, std::move(shown));
   }
+  readMessages(j["messages"], saved.table);
   const Json& cardfile = j["cardfile"];
   if (!cardfile.is_array() || (!cardfile.empty() && cardfile.size() != kDeckSize)) {
     throw Fault{"cardfile is not a list of 52 cards"};
@@ -370,6 +433,18 @@ std::string formatSavedGame(const SavedGame& saved, const fs::path& file) {
     const auto c = static_cast<Control>(i);
     controls[std::string(controlName(c))] = saved.table[c];
   }
+  auto messages = Json::array();
+  for (int k = 1; k <= kPlayers; ++k) {
+    const std::optional<Message>& m = saved.table.message(textBox(k));
+    if (!m) {
+      messages.push_back(nullptr);
+      continue;
+    }
+    Json thrown = nullptr;
+    if (m->thrown) thrown = Json::array({m->thrown->picture, m->thrown->suit, m->thrown->value});
+    messages.push_back(
+        Json::array({kMessageKinds[static_cast<std::size_t>(m->kind)], m->player, thrown}));
+  }
   Json j;
   j["version"] = kSavedGameVersion;
   j["opponents"] = saved.opponents;
@@ -377,6 +452,7 @@ std::string formatSavedGame(const SavedGame& saved, const fs::path& file) {
   j["totals_pending"] = saved.totalsPending;
   j["state"] = std::move(state);
   j["controls"] = std::move(controls);
+  j["messages"] = std::move(messages);
   auto deck = Json::array();
   if (saved.cardfile) {
     for (const Card& card : *saved.cardfile) deck.push_back({card.suit, card.value, card.picture});
@@ -385,7 +461,7 @@ std::string formatSavedGame(const SavedGame& saved, const fs::path& file) {
   try {
     return j.dump() + "\n";
   } catch (const Json::type_error&) {
-    throw FileError(file, 0, "cannot be written: a text of the deck file is not UTF-8");
+    throw FileError(file, 0, FileFault::TextNotUtf8);
   }
 }
 
@@ -394,10 +470,10 @@ SavedGame parseSavedGame(const std::string& text, const std::optional<Deck>& dec
   try {
     return parse(text, deck);
   } catch (const Fault& fault) {
-    throw FileError(file, 0, fault.what);
+    throw FileError(file, 0, FileFault::SavedGameContent, {fault.what});
   } catch (const Json::exception& e) {
     // A member of another type than the reader expects, caught by the library.
-    throw FileError(file, 0, std::string("is not a saved game: ") + e.what());
+    throw FileError(file, 0, FileFault::NotSavedGame, {e.what()});
   }
 }
 
@@ -415,20 +491,23 @@ std::optional<Deck> readDeckIfAny(const fs::path& file) {
 
 GameKeeper::GameKeeper(Game& game, Random& random, std::string opponents, Warn warn, Writes writes)
     : game_(game), random_(random), opponents_(std::move(opponents)), warn_(std::move(warn)) {
-  if (writes == Writes::Background) writer_ = std::thread([this] { writeLoop(); });
   cardfile_ = readDeckIfAny(game_.dir() / kCardFile);
   cardfileRounds_ = game_.stats().rounds;
   last_ = savedGameOf(game_, random_, opponents_, cardfile_);
+  // Started last, so that nothing above can throw with a thread running.
+  if (writes == Writes::Background) writer_ = std::thread([this] { writeLoop(); });
 }
 
 GameKeeper::Resumed GameKeeper::resume() {
   const fs::path path = file();
   Resumed result;
-  std::string text;
   try {
-    text = readWholeFile(path, kMaxSavedGameBytes);
+    // No saved game is the usual start, not a fault.
+    const std::optional<std::string> read = readWholeFileIfPresent(path, kMaxSavedGameBytes);
+    if (!read) return result;
+    const std::string& text = *read;
     if (text.size() > kMaxSavedGameBytes) {
-      throw FileError(path, 0, "is larger than any saved game (over 1 MB)");
+      throw FileError(path, 0, FileFault::SavedGameTooLarge);
     }
     SavedGame saved = parseSavedGame(text, cardfile_, path);
     // The same cards in another order: a deal rewrote the deck and the run ended before the
@@ -452,21 +531,22 @@ GameKeeper::Resumed GameKeeper::resume() {
     result.resumed = true;
   } catch (const FileError& e) {
     std::error_code ec;
-    if (!fs::exists(fs::symlink_status(path, ec))) return result;  // no saved game: a fresh one
-    // Set aside, so that the player can still look at it, and never read again. An older
-    // backup of another kind (a file under a directory's name) is removed first.
-    const fs::path backup = game_.dir() / kSavedGameBackup;
-    fs::rename(path, backup, ec);
-    if (ec && fs::remove(backup, ec)) fs::rename(path, backup, ec);
+    if (!fs::exists(fs::symlink_status(path, ec))) return result;  // removed while being read
+    const std::error_code kept = setAside(path, game_.dir() / kSavedGameBackup);
+    result.setAside = !kept;
+    // What could not be set aside is not overwritten either: it stays for the player to look at.
+    blocked_ = !result.setAside;
     result.refused =
-        std::string(e.what()) + (ec ? " It could not be set aside either: " + ec.message() + "."
-                                    : " It is kept as " + std::string(kSavedGameBackup) + ".");
+        std::string(e.what()) + (kept ? " It could not be set aside either (" + kept.message() +
+                                            "); the game of this run is not saved."
+                                      : " It is kept as " + std::string(kSavedGameBackup) + ".");
   }
   removeStaleTemporaries(path);
   return result;
 }
 
 void GameKeeper::save() {
+  if (blocked_) return;
   if (game_.stats().rounds != cardfileRounds_) {
     cardfile_ = readDeckIfAny(game_.dir() / kCardFile);
     cardfileRounds_ = game_.stats().rounds;
@@ -484,6 +564,11 @@ void GameKeeper::save() {
     waiting_ = last_;
   }
   wake_.notify_one();
+}
+
+void GameKeeper::setOpponents(std::string name) {
+  opponents_ = std::move(name);
+  save();
 }
 
 void GameKeeper::write(const SavedGame& saved) {

@@ -66,7 +66,8 @@ SavedGame parseSavedGame(const std::string& text, const std::optional<Deck>& dec
 // Keeps one game's savedgame.json: resumes it at start and writes it after each click.
 class GameKeeper {
  public:
-  // Receives the one warning of a run whose saved game cannot be written.
+  // Receives the one warning of a run whose saved game cannot be written; with background
+  // writes it is called on the keeper's own thread.
   using Warn = std::function<void(const std::string&)>;
 
   // Where the write of a click happens. Inline: before save() returns, so that a line printed
@@ -85,8 +86,10 @@ class GameKeeper {
 
   struct Resumed {
     bool resumed = false;  // the game stands where the saved game left it
-    // Why a saved game was refused and set aside as savedgame.json.bak.
+    // Why a saved game was refused, and whether it was set aside as savedgame.json.bak; one
+    // that could not be set aside is never overwritten, and the run's game is not saved.
     std::optional<std::string> refused;
+    bool setAside = false;
   };
   // Reads savedgame.json, if there is one, into the game and the random source; a file that
   // cannot be used is renamed savedgame.json.bak (replacing an older one) and the game stays
@@ -99,6 +102,9 @@ class GameKeeper {
 
   // The opponents the saved game was played against (after resume), else the caller's.
   const std::string& opponents() const { return opponents_; }
+  // The opponents seated from now on ("classic" or "strong"): kept at once, so that a game
+  // resumed later goes on against them.
+  void setOpponents(std::string name);
   std::filesystem::path file() const { return game_.dir() / kSavedGameFile; }
   // How many times the file was written (each write one flush), for measurements.
   uint64_t writes() const { return writes_; }
@@ -117,6 +123,7 @@ class GameKeeper {
   void write(const SavedGame& saved);
   void writeLoop();
   std::atomic<bool> warned_ = false;
+  bool blocked_ = false;  // a refused saved game that could not be set aside: never overwritten
   std::atomic<uint64_t> writes_ = 0;
   // The background writer: the newest text not yet written, and whether the keeper closes.
   std::mutex mutex_;

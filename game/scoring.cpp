@@ -116,8 +116,7 @@ void Game::keepscore() {
     try {
       saveTotals();
     } catch (const FileError& e) {
-      pendingMessage_ =
-          std::string(e.what()) + " The win counts are kept and will be saved at the next deal.";
+      pendingFault_ = e;
     }
   }
 

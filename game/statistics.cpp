@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <iomanip>
 #include <sstream>
 
@@ -32,17 +33,18 @@ constexpr Member kMembers[] = {
     {"korvos", &PlayerCounts::korvos},
 };
 
-int64_t countOf(const nlohmann::json& object, const char* member, const std::string& where) {
+// A count of player `who` (his number).
+int64_t countOf(const nlohmann::json& object, const char* member, const std::string& who) {
   const auto it = object.find(member);
-  if (it == object.end()) throw StatisticsError(where + " has no \"" + member + "\"");
+  if (it == object.end()) throw StatisticsError(FileFault::PlayerCountMissing, {who, member});
   // Whole numbers only: 3.0 or "3" is not what the writer writes.
   if (!it->is_number_integer()) {
-    throw StatisticsError(where + ": \"" + member + "\" is not a whole number");
+    throw StatisticsError(FileFault::PlayerCountNotNumber, {who, member});
   }
   if (it->is_number_unsigned() ? it->get<uint64_t>() > uint64_t(kMaxCount)
                                : (it->get<int64_t>() < 0 || it->get<int64_t>() > kMaxCount)) {
-    throw StatisticsError(where + ": \"" + member + "\" is " + it->dump() +
-                          ", not a count from 0 to " + std::to_string(kMaxCount));
+    throw StatisticsError(FileFault::PlayerCountOutOfRange,
+                          {who, member, it->dump(), std::to_string(kMaxCount)});
   }
   return it->get<int64_t>();
 }
@@ -58,21 +60,23 @@ bool validSince(const std::string& text) {
 enum class Found { Missing, Usable, Unusable };
 
 // Reads the statistics file of a directory: missing, usable (into `out`) or unusable (`fault`).
-Found load(const fs::path& file, Statistics& out, std::string& fault) {
+Found load(const fs::path& file, Statistics& out, std::optional<FileError>& fault) {
   try {
-    const std::string text = readWholeFile(file, kMaxFileSize);
+    const std::optional<std::string> read = readWholeFileIfPresent(file, kMaxFileSize);
+    if (!read) return Found::Missing;  // a first run has no statistics yet
+    const std::string& text = *read;
     if (text.size() > kMaxFileSize) {
-      fault = "is larger than " + std::to_string(kMaxFileSize) + " bytes";
+      fault = FileError(file, 0, FileFault::StatisticsTooLarge, {std::to_string(kMaxFileSize)});
       return Found::Unusable;
     }
     out = parseStatistics(text);
     return Found::Usable;
   } catch (const FileError& e) {
     std::error_code ec;
-    if (!fs::exists(fs::symlink_status(file, ec))) return Found::Missing;
-    fault = e.fault();
+    if (!fs::exists(fs::symlink_status(file, ec))) return Found::Missing;  // removed meanwhile
+    fault = e;
   } catch (const StatisticsError& e) {
-    fault = e.what();
+    fault = FileError(file, 0, e.code(), e.values());
   }
   return Found::Unusable;
 }
@@ -150,59 +154,59 @@ Statistics parseStatistics(const std::string& text) {
   try {
     doc = nlohmann::json::parse(text);
   } catch (const nlohmann::json::exception& e) {
-    throw StatisticsError(std::string("is not JSON (") + e.what() + ")");
+    throw StatisticsError(FileFault::StatisticsNotJson, {e.what()});
   }
-  if (!doc.is_object()) throw StatisticsError("is not a JSON object");
+  if (!doc.is_object()) throw StatisticsError(FileFault::StatisticsNotObject);
   const auto version = doc.find("version");
   if (version == doc.end() || !version->is_number_integer()) {
-    throw StatisticsError("has no version number");
+    throw StatisticsError(FileFault::StatisticsNoVersion);
   }
   if (*version != kStatisticsVersion) {
-    throw StatisticsError("is of version " + version->dump() + ", not " +
-                          std::to_string(kStatisticsVersion));
+    throw StatisticsError(FileFault::StatisticsVersion,
+                          {version->dump(), std::to_string(kStatisticsVersion)});
   }
   Statistics s;
   const auto since = doc.find("since");
   if (since == doc.end() || !since->is_string() || !validSince(since->get<std::string>())) {
-    throw StatisticsError("has no \"since\" date of the form 2026-12-06T22:31:14Z");
+    throw StatisticsError(FileFault::StatisticsNoSince);
   }
   s.since = since->get<std::string>();
   const auto players = doc.find("players");
   if (players == doc.end() || !players->is_array() || players->size() != kPlayers) {
-    throw StatisticsError("does not list the four players");
+    throw StatisticsError(FileFault::StatisticsNoPlayers);
   }
   for (int k = 1; k <= kPlayers; ++k) {
     const nlohmann::json& player = (*players)[static_cast<std::size_t>(k - 1)];
-    const std::string where = "player " + std::to_string(k);
-    if (!player.is_object()) throw StatisticsError(where + " is not a JSON object");
+    const std::string who = std::to_string(k);
+    if (!player.is_object()) throw StatisticsError(FileFault::PlayerNotObject, {who});
     const auto name = player.find("name");
     if (name == player.end() || *name != std::string(shortName(k))) {
-      throw StatisticsError(where + " is not named " + std::string(shortName(k)));
+      throw StatisticsError(FileFault::PlayerNotNamed, {who, std::string(shortName(k))});
     }
     PlayerCounts& p = s.players[static_cast<std::size_t>(k - 1)];
-    for (const Member& m : kMembers) p.*m.count = countOf(player, m.name, where);
+    for (const Member& m : kMembers) p.*m.count = countOf(player, m.name, who);
     if (k == 1) {
-      s.streak = countOf(player, "streak", where);
-      s.bestStreak = countOf(player, "best_streak", where);
+      s.streak = countOf(player, "streak", who);
+      s.bestStreak = countOf(player, "best_streak", who);
     }
     // Each count is part of the one before it: a knock is made in a round played, and so on.
     if (p.gamesWon > p.gamesPlayed || p.roundsLost > p.roundsPlayed ||
         p.knocks + p.korvos > p.roundsPlayed || p.doubleKnocks > p.knocks) {
-      throw StatisticsError(where + "'s counts contradict one another");
+      throw StatisticsError(FileFault::PlayerCountsContradict, {who});
     }
   }
   int64_t won = 0;
   for (const PlayerCounts& p : s.players) {
     won += p.gamesWon;
     if (p.gamesPlayed != s.players[0].gamesPlayed) {
-      throw StatisticsError("the players have not played the same number of games");
+      throw StatisticsError(FileFault::GamesPlayedDiffer);
     }
   }
   if (won != s.players[0].gamesPlayed) {
-    throw StatisticsError("the games won do not add up to the games played");
+    throw StatisticsError(FileFault::GamesWonDoNotAddUp);
   }
   if (s.streak > s.bestStreak || s.bestStreak > s.players[0].gamesWon) {
-    throw StatisticsError("player 1's runs of games won contradict his games won");
+    throw StatisticsError(FileFault::RunsContradictGamesWon);
   }
   return s;
 }
@@ -245,13 +249,13 @@ std::string statisticsTable(const Statistics& s) {
 
 StatisticsRead readStatistics(const fs::path& dir) {
   StatisticsRead read;
-  std::string fault;
+  std::optional<FileError> fault;
   switch (load(dir / kStatisticsFile, read.statistics, fault)) {
     case Found::Usable:
       read.found = true;
       break;
     case Found::Unusable:
-      read.fault = fault;
+      read.fault = fault->fault();
       [[fallthrough]];
     case Found::Missing:
       read.statistics = freshStatistics(std::time(nullptr));
@@ -263,8 +267,17 @@ StatisticsRead readStatistics(const fs::path& dir) {
 StatisticsKeeper::StatisticsKeeper(fs::path dir)
     : file_(dir / kStatisticsFile), stats_(freshStatistics(std::time(nullptr))) {}
 
-std::optional<std::string> StatisticsKeeper::open() {
-  std::string fault;
+std::string StatisticsRefused::text() const {
+  if (renameError != 0) {
+    return fault.file().string() + ": " + fault.fault() + ", and it cannot be renamed " + backup +
+           " (" + std::strerror(renameError) + "); the statistics of this run are not saved.";
+  }
+  return fault.file().string() + ": " + fault.fault() + "; it is kept as " + backup +
+         " and the statistics start afresh.";
+}
+
+std::optional<StatisticsRefused> StatisticsKeeper::open() {
+  std::optional<FileError> fault;
   Statistics read;
   if (load(file_, read, fault) != Found::Unusable) {
     if (!read.since.empty()) stats_ = read;
@@ -272,26 +285,24 @@ std::optional<std::string> StatisticsKeeper::open() {
   }
   stats_ = freshStatistics(std::time(nullptr));
   const fs::path backup = fs::path(file_).replace_filename(kStatisticsBackup);
-  std::error_code ec;
-  fs::rename(file_, backup, ec);
-  if (ec) {
+  StatisticsRefused refused{*fault, backup.filename().string()};
+  if (const std::error_code ec = setAside(file_, backup)) {
     // Not overwritten either: whatever it holds stays for the player to look at.
     warned_ = true;
     blocked_ = true;
-    return file_.string() + ": " + fault + ", and it cannot be renamed " +
-           backup.filename().string() + " (" + ec.message() +
-           "); the statistics of this run are not saved.";
+    refused.renameError = ec.value();
   }
-  return file_.string() + ": " + fault + "; it is kept as " + backup.filename().string() +
-         " and the statistics start afresh.";
+  return refused;
 }
 
-std::optional<std::string> StatisticsKeeper::write() {
+std::optional<FileError> StatisticsKeeper::write() {
   if (blocked_) return std::nullopt;
   try {
-    replaceFileAtomically(file_, statisticsJson(stats_, true).dump(2) + "\n");
+    // The data is flushed before the rename, so a power cut leaves the old counts or the new
+    // ones; the directory is not flushed, so that no click waits for a second flush.
+    replaceFileAtomically(file_, statisticsJson(stats_, true).dump(2) + "\n", Flush::Data);
   } catch (const FileError& e) {
-    return std::string(e.what());
+    return e;
   }
   return std::nullopt;
 }
@@ -302,10 +313,10 @@ std::optional<std::string> StatisticsKeeper::record(const std::vector<RoundSettl
   const auto fault = write();
   if (!fault || warned_) return std::nullopt;
   warned_ = true;
-  return *fault + " The statistics of this run are counted but not saved.";
+  return std::string(fault->what()) + " The statistics of this run are counted but not saved.";
 }
 
-std::optional<std::string> StatisticsKeeper::reset() {
+std::optional<FileError> StatisticsKeeper::reset() {
   stats_ = freshStatistics(std::time(nullptr));
   blocked_ = false;  // the player chose to start afresh: what was there may be replaced
   return write();

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "game/game.h"
+#include "game/safefile.h"
 
 namespace korvo {
 
@@ -57,9 +58,19 @@ inline constexpr int kWinRateGames = 5;
 std::optional<int> winRatePercent(const PlayerCounts& p);
 
 // A statistics file that cannot be used, and why.
+// What is wrong inside a statistics file, as a code with its values and in English.
 class StatisticsError : public std::runtime_error {
  public:
-  using std::runtime_error::runtime_error;
+  explicit StatisticsError(FileFault code, std::vector<std::string> values = {})
+      : std::runtime_error(fillFault(faultPattern(code), values)),
+        code_(code),
+        values_(std::move(values)) {}
+  FileFault code() const { return code_; }
+  const std::vector<std::string>& values() const { return values_; }
+
+ private:
+  FileFault code_;
+  std::vector<std::string> values_;
 };
 
 // A moment as the file writes it: "2026-12-06T22:31:14Z".
@@ -84,6 +95,14 @@ struct StatisticsRead {
 };
 StatisticsRead readStatistics(const std::filesystem::path& dir);
 
+// A statistics file that could not be used, set aside (or not) for the player to look at.
+struct StatisticsRefused {
+  FileError fault;           // what is wrong with it
+  std::string backup;        // the name it is kept under
+  int renameError = 0;       // the errno that kept it from being set aside, or 0
+  std::string text() const;  // the message in English
+};
+
 // The statistics of one run: read once, counted after every click, written when a click
 // settled a round. Messages come back as text for the front end to show; none is ever a
 // fault of the game.
@@ -92,20 +111,20 @@ class StatisticsKeeper {
   explicit StatisticsKeeper(std::filesystem::path dir);
 
   // Reads the file. One that cannot be used is renamed statistics.json.bak and the counting
-  // starts afresh; the returned message tells the player so.
-  std::optional<std::string> open();
+  // starts afresh; what comes back tells the player so.
+  std::optional<StatisticsRefused> open();
   // Counts the rounds a click settled and writes the file once if there were any. Returns a
   // warning the first time in this run that the file cannot be written.
   std::optional<std::string> record(const std::vector<RoundSettled>& settled);
   // Starts the counting afresh from now and writes the file; returns the fault if the write
   // failed (the counting is still afresh in memory).
-  std::optional<std::string> reset();
+  std::optional<FileError> reset();
 
   const Statistics& statistics() const { return stats_; }
   const std::filesystem::path& file() const { return file_; }
 
  private:
-  std::optional<std::string> write();
+  std::optional<FileError> write();
 
   std::filesystem::path file_;
   Statistics stats_;

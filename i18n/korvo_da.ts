@@ -13,6 +13,301 @@
     </message>
 </context>
 <context>
+    <name>korvo::FaultWords</name>
+    <message>
+        <source>%1, line %2: %3</source>
+        <comment>a file, a line of it, and what is wrong there</comment>
+        <translation>%1, linje %2: %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a file and what is wrong with it</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Filen eller mappen findes ikke</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Adgang nægtet</translation>
+    </message>
+    <message>
+        <source>Operation not permitted</source>
+        <translation>Handlingen er ikke tilladt</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>Der er ikke mere plads på enheden</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>Diskkvoten er overskredet</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Filsystemet er skrivebeskyttet</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>Er ikke en mappe</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>I/O-fejl</translation>
+    </message>
+    <message>
+        <source> The win counts are kept and will be saved at the next deal.</source>
+        <comment>follows the fault of the tally file, after its full stop</comment>
+        <translation> Antallet af sejre bevares og gemmes, næste gang der gives.</translation>
+    </message>
+    <message>
+        <source>%1, and it cannot be renamed %2 (%3); the statistics of this run are not saved.</source>
+        <comment>%1 is what is wrong with the statistics file, %3 the system&apos;s reason</comment>
+        <translation>%1, og den kan ikke omdøbes til %2 (%3); statistikken for denne gang gemmes ikke.</translation>
+    </message>
+    <message>
+        <source>%1; it is kept as %2 and the statistics start afresh.</source>
+        <comment>%1 is what is wrong with the statistics file</comment>
+        <translation>%1; den gemmes som %2, og statistikken begynder forfra.</translation>
+    </message>
+    <message>
+        <source>cannot be opened: %1</source>
+        <comment>a file; %1 is the system&apos;s reason</comment>
+        <translation>kan ikke åbnes: %1</translation>
+    </message>
+    <message>
+        <source>is a directory, not a file</source>
+        <translation>er en mappe, ikke en fil</translation>
+    </message>
+    <message>
+        <source>is not a regular file (a named pipe or a device); it is not read</source>
+        <translation>er ikke en almindelig fil (en navngiven pipe eller en enhed); den læses ikke</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <comment>a file; %1 is the system&apos;s reason</comment>
+        <translation>kan ikke læses: %1</translation>
+    </message>
+    <message>
+        <source>cannot be written: %1</source>
+        <comment>a file; %1 is the system&apos;s reason</comment>
+        <translation>kan ikke skrives: %1</translation>
+    </message>
+    <message>
+        <source>cannot be written (write): %1</source>
+        <comment>writing the new file&apos;s data failed; %1 is the system&apos;s reason</comment>
+        <translation>kan ikke skrives (ved skrivning): %1</translation>
+    </message>
+    <message>
+        <source>cannot be written (flush): %1</source>
+        <comment>flushing the new file to the disk failed; %1 is the system&apos;s reason</comment>
+        <translation>kan ikke skrives (ved overførsel til disken): %1</translation>
+    </message>
+    <message>
+        <source>cannot be written (close): %1</source>
+        <comment>closing the new file failed; %1 is the system&apos;s reason</comment>
+        <translation>kan ikke skrives (ved lukning): %1</translation>
+    </message>
+    <message>
+        <source>cannot be written (rename): %1</source>
+        <comment>putting the new file in the old one&apos;s place failed; %1 is the reason</comment>
+        <translation>kan ikke skrives (ved omdøbning): %1</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <comment>a line of a file</comment>
+        <translation>kan ikke læses</translation>
+    </message>
+    <message>
+        <source>is longer than %1 characters</source>
+        <comment>a line of a file</comment>
+        <translation>er længere end %1 tegn</translation>
+    </message>
+    <message>
+        <source>goes on for over 1 MB; a game file is far smaller</source>
+        <comment>a file</comment>
+        <translation>fylder over 1 MB; en spilfil er langt mindre</translation>
+    </message>
+    <message>
+        <source>a text in double quotes has no closing quote</source>
+        <translation>en tekst i dobbelte anførselstegn mangler det afsluttende anførselstegn</translation>
+    </message>
+    <message>
+        <source>unexpected characters after a closing quote</source>
+        <translation>uventede tegn efter et afsluttende anførselstegn</translation>
+    </message>
+    <message>
+        <source>a double quote in the middle of a field</source>
+        <translation>et dobbelt anførselstegn midt i et felt</translation>
+    </message>
+    <message>
+        <source>the value &quot;%1&quot; is not a whole number</source>
+        <comment>of a card in the deck file</comment>
+        <translation>værdien &quot;%1&quot; er ikke et helt tal</translation>
+    </message>
+    <message>
+        <source>the value %1 is outside -32768..32767</source>
+        <comment>of a card in the deck file</comment>
+        <translation>værdien %1 ligger uden for -32768..32767</translation>
+    </message>
+    <message>
+        <source>the win count &quot;%1&quot; is not a whole number</source>
+        <translation>antallet af sejre &quot;%1&quot; er ikke et helt tal</translation>
+    </message>
+    <message>
+        <source>the win count %1 is outside -32768..32767</source>
+        <translation>antallet af sejre %1 ligger uden for -32768..32767</translation>
+    </message>
+    <message numerus="yes">
+        <source>has %n fields; a card needs 3: suit, value, picture file</source>
+        <comment>a line of the deck file</comment>
+        <translation>
+            <numerusform>har %n felt; et kort skal have 3: kulør, værdi, billedfil</numerusform>
+            <numerusform>har %n felter; et kort skal have 3: kulør, værdi, billedfil</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>a suit or picture name is longer than %1 characters</source>
+        <translation>en kulør eller et billednavn er længere end %1 tegn</translation>
+    </message>
+    <message>
+        <source>holds no cards; a deck needs 52</source>
+        <comment>the deck file</comment>
+        <translation>indeholder ingen kort; et kortspil skal have 52</translation>
+    </message>
+    <message numerus="yes">
+        <source>missing: the file holds only %n cards; a deck needs 52</source>
+        <comment>a line of the deck file</comment>
+        <translation>
+            <numerusform>mangler: filen indeholder kun %n kort; et kortspil skal have 52</numerusform>
+            <numerusform>mangler: filen indeholder kun %n kort; et kortspil skal have 52</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>holds %n numbers; it needs the 4 win counts</source>
+        <comment>a line of the tally file</comment>
+        <translation>
+            <numerusform>indeholder %n tal; den skal have de 4 spilleres antal sejre</numerusform>
+            <numerusform>indeholder %n tal; den skal have de 4 spilleres antal sejre</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>is empty; it needs the 4 win counts</source>
+        <comment>the tally file</comment>
+        <translation>er tom; den skal have de 4 spilleres antal sejre</translation>
+    </message>
+    <message>
+        <source>the computer players have played %1 turns without ending the round; this deck cannot end a round</source>
+        <translation>computerspillerne har spillet %1 træk uden at afslutte runden; med dette kortspil slutter ingen runde</translation>
+    </message>
+    <message>
+        <source>cannot be made a game directory: %1</source>
+        <comment>%1 is the system&apos;s reason</comment>
+        <translation>kan ikke oprettes som spilmappe: %1</translation>
+    </message>
+    <message>
+        <source>cannot be made: %1</source>
+        <comment>a folder; %1 is the system&apos;s reason</comment>
+        <translation>kan ikke oprettes: %1</translation>
+    </message>
+    <message>
+        <source>cannot be written: the picture could not be encoded as JPEG</source>
+        <translation>kan ikke skrives: billedet kunne ikke kodes som JPEG</translation>
+    </message>
+    <message>
+        <source>cannot be written: a text of the deck file is not UTF-8</source>
+        <comment>the saved game</comment>
+        <translation>kan ikke skrives: en tekst i kortfilen er ikke UTF-8</translation>
+    </message>
+    <message>
+        <source>is larger than any saved game (over 1 MB)</source>
+        <translation>er større end noget gemt spil (over 1 MB)</translation>
+    </message>
+    <message>
+        <source>is not a saved game: %1</source>
+        <comment>%1 is the JSON reader&apos;s reason, in English</comment>
+        <translation>er ikke et gemt spil: %1</translation>
+    </message>
+    <message>
+        <source>is larger than %1 bytes</source>
+        <comment>the statistics file</comment>
+        <translation>er større end %1 byte</translation>
+    </message>
+    <message>
+        <source>is not JSON (%1)</source>
+        <comment>the statistics file; %1 is the JSON reader&apos;s reason</comment>
+        <translation>er ikke JSON (%1)</translation>
+    </message>
+    <message>
+        <source>is not a JSON object</source>
+        <comment>the statistics file</comment>
+        <translation>er ikke et JSON-objekt</translation>
+    </message>
+    <message>
+        <source>has no version number</source>
+        <comment>the statistics file</comment>
+        <translation>har intet versionsnummer</translation>
+    </message>
+    <message>
+        <source>is of version %1, not %2</source>
+        <comment>the statistics file</comment>
+        <translation>har version %1, ikke %2</translation>
+    </message>
+    <message>
+        <source>has no &quot;since&quot; date of the form 2026-12-06T22:31:14Z</source>
+        <comment>the statistics file; &quot;since&quot; is the name of a member of the file</comment>
+        <translation>har ingen &quot;since&quot;-dato på formen 2026-12-06T22:31:14Z</translation>
+    </message>
+    <message>
+        <source>does not list the four players</source>
+        <comment>the statistics file</comment>
+        <translation>oplister ikke de fire spillere</translation>
+    </message>
+    <message>
+        <source>player %1 is not a JSON object</source>
+        <comment>%1 is the player&apos;s number</comment>
+        <translation>spiller %1 er ikke et JSON-objekt</translation>
+    </message>
+    <message>
+        <source>player %1 is not named %2</source>
+        <comment>%1 is the player&apos;s number, %2 his name</comment>
+        <translation>spiller %1 hedder ikke %2</translation>
+    </message>
+    <message>
+        <source>player %1 has no &quot;%2&quot;</source>
+        <comment>%1 is the player&apos;s number, %2 the name of a member of the statistics file</comment>
+        <translation>spiller %1 har intet &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>player %1: &quot;%2&quot; is not a whole number</source>
+        <comment>%1 is the player&apos;s number, %2 the name of a member of the statistics file</comment>
+        <translation>spiller %1: &quot;%2&quot; er ikke et helt tal</translation>
+    </message>
+    <message>
+        <source>player %1: &quot;%2&quot; is %3, not a count from 0 to %4</source>
+        <comment>%1 is the player&apos;s number, %2 the name of a member of the statistics file</comment>
+        <translation>spiller %1: &quot;%2&quot; er %3, ikke et antal fra 0 til %4</translation>
+    </message>
+    <message>
+        <source>player %1&apos;s counts contradict one another</source>
+        <comment>%1 is the player&apos;s number</comment>
+        <translation>spiller %1&apos;s tal modsiger hinanden</translation>
+    </message>
+    <message>
+        <source>the players have not played the same number of games</source>
+        <translation>spillerne har ikke spillet lige mange spil</translation>
+    </message>
+    <message>
+        <source>the games won do not add up to the games played</source>
+        <translation>de vundne spil giver ikke tilsammen de spillede spil</translation>
+    </message>
+    <message>
+        <source>player 1&apos;s runs of games won contradict his games won</source>
+        <translation>spiller 1&apos;s sejrsstimer modsiger hans vundne spil</translation>
+    </message>
+</context>
+<context>
     <name>korvo::Form1</name>
     <message>
         <source>Your messages</source>
@@ -371,6 +666,10 @@ Whose message, then the message: &quot;Oma: Knock!&quot;.</extracomment>
     <message>
         <source>The computer players are Classic, the rules&apos; own players with their fixed tables and a knock at a random threshold, or Strong, players that try every move on many deals of the cards they cannot see and choose the one that best keeps their honor; neither ever looks at a hidden card. Choose them under View &gt; Opponents. Game &gt; Hint (H) asks the Strong player what it would do in your seat.</source>
         <translation>Computerspillerne er Klassisk, reglernes egne spillere med deres faste tabeller og et bank over en tilfældig tærskel, eller Stærk, spillere, der prøver hvert træk på mange fordelinger af de kort, de ikke kan se, og vælger det, der bedst bevarer deres ære; ingen af dem kigger nogensinde på et skjult kort. Vælg dem under Vis &gt; Modstandere. Spil &gt; Råd (H) spørger den stærke spiller, hvad den ville gøre i din stol.</translation>
+    </message>
+    <message>
+        <source>The saved game could not be used and is left as it is; a new game starts, and this one is not saved.</source>
+        <translation>Det gemte spil kunne ikke bruges og bliver, som det er; et nyt spil begynder og bliver ikke gemt.</translation>
     </message>
 </context>
 <context>

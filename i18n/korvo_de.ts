@@ -13,6 +13,301 @@
     </message>
 </context>
 <context>
+    <name>korvo::FaultWords</name>
+    <message>
+        <source>%1, line %2: %3</source>
+        <comment>a file, a line of it, and what is wrong there</comment>
+        <translation>%1, Zeile %2: %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a file and what is wrong with it</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Datei oder Verzeichnis nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Keine Berechtigung</translation>
+    </message>
+    <message>
+        <source>Operation not permitted</source>
+        <translation>Die Operation ist nicht erlaubt</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>Auf dem Gerät ist kein Speicherplatz mehr frei</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>Das Speicherkontingent ist erschöpft</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Das Dateisystem ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>Ist kein Verzeichnis</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Ein-/Ausgabefehler</translation>
+    </message>
+    <message>
+        <source> The win counts are kept and will be saved at the next deal.</source>
+        <comment>follows the fault of the tally file, after its full stop</comment>
+        <translation> Die Siegzahlen bleiben erhalten und werden beim nächsten Geben gespeichert.</translation>
+    </message>
+    <message>
+        <source>%1, and it cannot be renamed %2 (%3); the statistics of this run are not saved.</source>
+        <comment>%1 is what is wrong with the statistics file, %3 the system&apos;s reason</comment>
+        <translation>%1, und sie kann nicht in %2 umbenannt werden (%3); die Statistik dieser Sitzung wird nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>%1; it is kept as %2 and the statistics start afresh.</source>
+        <comment>%1 is what is wrong with the statistics file</comment>
+        <translation>%1; sie wird als %2 aufbewahrt, und die Statistik beginnt von vorn.</translation>
+    </message>
+    <message>
+        <source>cannot be opened: %1</source>
+        <comment>a file; %1 is the system&apos;s reason</comment>
+        <translation>kann nicht geöffnet werden: %1</translation>
+    </message>
+    <message>
+        <source>is a directory, not a file</source>
+        <translation>ist ein Verzeichnis, keine Datei</translation>
+    </message>
+    <message>
+        <source>is not a regular file (a named pipe or a device); it is not read</source>
+        <translation>ist keine gewöhnliche Datei (eine benannte Pipe oder ein Gerät); sie wird nicht gelesen</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <comment>a file; %1 is the system&apos;s reason</comment>
+        <translation>kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>cannot be written: %1</source>
+        <comment>a file; %1 is the system&apos;s reason</comment>
+        <translation>kann nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>cannot be written (write): %1</source>
+        <comment>writing the new file&apos;s data failed; %1 is the system&apos;s reason</comment>
+        <translation>kann nicht geschrieben werden (beim Schreiben): %1</translation>
+    </message>
+    <message>
+        <source>cannot be written (flush): %1</source>
+        <comment>flushing the new file to the disk failed; %1 is the system&apos;s reason</comment>
+        <translation>kann nicht geschrieben werden (beim Sichern auf den Datenträger): %1</translation>
+    </message>
+    <message>
+        <source>cannot be written (close): %1</source>
+        <comment>closing the new file failed; %1 is the system&apos;s reason</comment>
+        <translation>kann nicht geschrieben werden (beim Schließen): %1</translation>
+    </message>
+    <message>
+        <source>cannot be written (rename): %1</source>
+        <comment>putting the new file in the old one&apos;s place failed; %1 is the reason</comment>
+        <translation>kann nicht geschrieben werden (beim Umbenennen): %1</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <comment>a line of a file</comment>
+        <translation>kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>is longer than %1 characters</source>
+        <comment>a line of a file</comment>
+        <translation>ist länger als %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>goes on for over 1 MB; a game file is far smaller</source>
+        <comment>a file</comment>
+        <translation>ist über 1 MB lang; eine Spieldatei ist weit kleiner</translation>
+    </message>
+    <message>
+        <source>a text in double quotes has no closing quote</source>
+        <translation>einem Text in doppelten Anführungszeichen fehlt das schließende Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>unexpected characters after a closing quote</source>
+        <translation>unerwartete Zeichen nach einem schließenden Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>a double quote in the middle of a field</source>
+        <translation>ein doppeltes Anführungszeichen mitten in einem Feld</translation>
+    </message>
+    <message>
+        <source>the value &quot;%1&quot; is not a whole number</source>
+        <comment>of a card in the deck file</comment>
+        <translation>der Wert „%1“ ist keine ganze Zahl</translation>
+    </message>
+    <message>
+        <source>the value %1 is outside -32768..32767</source>
+        <comment>of a card in the deck file</comment>
+        <translation>der Wert %1 liegt außerhalb von -32768..32767</translation>
+    </message>
+    <message>
+        <source>the win count &quot;%1&quot; is not a whole number</source>
+        <translation>die Siegzahl „%1“ ist keine ganze Zahl</translation>
+    </message>
+    <message>
+        <source>the win count %1 is outside -32768..32767</source>
+        <translation>die Siegzahl %1 liegt außerhalb von -32768..32767</translation>
+    </message>
+    <message numerus="yes">
+        <source>has %n fields; a card needs 3: suit, value, picture file</source>
+        <comment>a line of the deck file</comment>
+        <translation>
+            <numerusform>hat %n Feld; eine Karte braucht 3: Farbe, Wert, Bilddatei</numerusform>
+            <numerusform>hat %n Felder; eine Karte braucht 3: Farbe, Wert, Bilddatei</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>a suit or picture name is longer than %1 characters</source>
+        <translation>eine Farbe oder ein Bildname ist länger als %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>holds no cards; a deck needs 52</source>
+        <comment>the deck file</comment>
+        <translation>enthält keine Karten; ein Kartenspiel braucht 52</translation>
+    </message>
+    <message numerus="yes">
+        <source>missing: the file holds only %n cards; a deck needs 52</source>
+        <comment>a line of the deck file</comment>
+        <translation>
+            <numerusform>fehlt: die Datei enthält nur %n Karte; ein Kartenspiel braucht 52</numerusform>
+            <numerusform>fehlt: die Datei enthält nur %n Karten; ein Kartenspiel braucht 52</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>holds %n numbers; it needs the 4 win counts</source>
+        <comment>a line of the tally file</comment>
+        <translation>
+            <numerusform>enthält %n Zahl; sie braucht die 4 Siegzahlen</numerusform>
+            <numerusform>enthält %n Zahlen; sie braucht die 4 Siegzahlen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>is empty; it needs the 4 win counts</source>
+        <comment>the tally file</comment>
+        <translation>ist leer; sie braucht die 4 Siegzahlen</translation>
+    </message>
+    <message>
+        <source>the computer players have played %1 turns without ending the round; this deck cannot end a round</source>
+        <translation>die Computerspieler haben %1 Züge gespielt, ohne die Runde zu beenden; mit diesem Kartenspiel endet keine Runde</translation>
+    </message>
+    <message>
+        <source>cannot be made a game directory: %1</source>
+        <comment>%1 is the system&apos;s reason</comment>
+        <translation>kann nicht als Spielverzeichnis angelegt werden: %1</translation>
+    </message>
+    <message>
+        <source>cannot be made: %1</source>
+        <comment>a folder; %1 is the system&apos;s reason</comment>
+        <translation>kann nicht angelegt werden: %1</translation>
+    </message>
+    <message>
+        <source>cannot be written: the picture could not be encoded as JPEG</source>
+        <translation>kann nicht geschrieben werden: das Bild ließ sich nicht als JPEG kodieren</translation>
+    </message>
+    <message>
+        <source>cannot be written: a text of the deck file is not UTF-8</source>
+        <comment>the saved game</comment>
+        <translation>kann nicht geschrieben werden: ein Text der Kartendatei ist kein UTF-8</translation>
+    </message>
+    <message>
+        <source>is larger than any saved game (over 1 MB)</source>
+        <translation>ist größer als jedes gespeicherte Spiel (über 1 MB)</translation>
+    </message>
+    <message>
+        <source>is not a saved game: %1</source>
+        <comment>%1 is the JSON reader&apos;s reason, in English</comment>
+        <translation>ist kein gespeichertes Spiel: %1</translation>
+    </message>
+    <message>
+        <source>is larger than %1 bytes</source>
+        <comment>the statistics file</comment>
+        <translation>ist größer als %1 Byte</translation>
+    </message>
+    <message>
+        <source>is not JSON (%1)</source>
+        <comment>the statistics file; %1 is the JSON reader&apos;s reason</comment>
+        <translation>ist kein JSON (%1)</translation>
+    </message>
+    <message>
+        <source>is not a JSON object</source>
+        <comment>the statistics file</comment>
+        <translation>ist kein JSON-Objekt</translation>
+    </message>
+    <message>
+        <source>has no version number</source>
+        <comment>the statistics file</comment>
+        <translation>hat keine Versionsnummer</translation>
+    </message>
+    <message>
+        <source>is of version %1, not %2</source>
+        <comment>the statistics file</comment>
+        <translation>hat die Version %1, nicht %2</translation>
+    </message>
+    <message>
+        <source>has no &quot;since&quot; date of the form 2026-12-06T22:31:14Z</source>
+        <comment>the statistics file; &quot;since&quot; is the name of a member of the file</comment>
+        <translation>hat kein „since“-Datum der Form 2026-12-06T22:31:14Z</translation>
+    </message>
+    <message>
+        <source>does not list the four players</source>
+        <comment>the statistics file</comment>
+        <translation>führt die vier Spieler nicht auf</translation>
+    </message>
+    <message>
+        <source>player %1 is not a JSON object</source>
+        <comment>%1 is the player&apos;s number</comment>
+        <translation>Spieler %1 ist kein JSON-Objekt</translation>
+    </message>
+    <message>
+        <source>player %1 is not named %2</source>
+        <comment>%1 is the player&apos;s number, %2 his name</comment>
+        <translation>Spieler %1 heißt nicht %2</translation>
+    </message>
+    <message>
+        <source>player %1 has no &quot;%2&quot;</source>
+        <comment>%1 is the player&apos;s number, %2 the name of a member of the statistics file</comment>
+        <translation>Spieler %1 hat kein „%2“</translation>
+    </message>
+    <message>
+        <source>player %1: &quot;%2&quot; is not a whole number</source>
+        <comment>%1 is the player&apos;s number, %2 the name of a member of the statistics file</comment>
+        <translation>Spieler %1: „%2“ ist keine ganze Zahl</translation>
+    </message>
+    <message>
+        <source>player %1: &quot;%2&quot; is %3, not a count from 0 to %4</source>
+        <comment>%1 is the player&apos;s number, %2 the name of a member of the statistics file</comment>
+        <translation>Spieler %1: „%2“ ist %3, keine Anzahl von 0 bis %4</translation>
+    </message>
+    <message>
+        <source>player %1&apos;s counts contradict one another</source>
+        <comment>%1 is the player&apos;s number</comment>
+        <translation>die Zahlen von Spieler %1 widersprechen einander</translation>
+    </message>
+    <message>
+        <source>the players have not played the same number of games</source>
+        <translation>die Spieler haben nicht gleich viele Spiele gespielt</translation>
+    </message>
+    <message>
+        <source>the games won do not add up to the games played</source>
+        <translation>die gewonnenen Spiele ergeben zusammen nicht die gespielten Spiele</translation>
+    </message>
+    <message>
+        <source>player 1&apos;s runs of games won contradict his games won</source>
+        <translation>die Siegesserien von Spieler 1 widersprechen seinen gewonnenen Spielen</translation>
+    </message>
+</context>
+<context>
     <name>korvo::Form1</name>
     <message>
         <source>Your messages</source>
@@ -371,6 +666,10 @@ Whose message, then the message: &quot;Oma: Knock!&quot;.</extracomment>
     <message>
         <source>The computer players are Classic, the rules&apos; own players with their fixed tables and a knock at a random threshold, or Strong, players that try every move on many deals of the cards they cannot see and choose the one that best keeps their honor; neither ever looks at a hidden card. Choose them under View &gt; Opponents. Game &gt; Hint (H) asks the Strong player what it would do in your seat.</source>
         <translation>Die Computerspieler sind Klassisch, die Spieler der Regeln mit ihren festen Tabellen und einem Klopfen ab einer zufälligen Schwelle, oder Stark, Spieler, die jeden Zug an vielen Verteilungen der Karten ausprobieren, die sie nicht sehen, und den wählen, der ihre Ehre am besten bewahrt; keiner schaut je in eine verdeckte Karte. Wähle sie unter Ansicht &gt; Gegner. Spiel &gt; Hinweis (H) fragt den starken Spieler, was er an deiner Stelle täte.</translation>
+    </message>
+    <message>
+        <source>The saved game could not be used and is left as it is; a new game starts, and this one is not saved.</source>
+        <translation>Das gespeicherte Spiel konnte nicht verwendet werden und bleibt, wie es ist; ein neues Spiel beginnt und wird nicht gespeichert.</translation>
     </message>
 </context>
 <context>

@@ -13,6 +13,301 @@
     </message>
 </context>
 <context>
+    <name>korvo::FaultWords</name>
+    <message>
+        <source>%1, line %2: %3</source>
+        <comment>a file, a line of it, and what is wrong there</comment>
+        <translation>%1, regel %2: %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a file and what is wrong with it</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Bestand of map bestaat niet</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Toegang geweigerd</translation>
+    </message>
+    <message>
+        <source>Operation not permitted</source>
+        <translation>Bewerking is niet toegestaan</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>Geen ruimte meer over op het apparaat</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>Schijfquotum is overschreden</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Het bestandssysteem is alleen-lezen</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>Is geen map</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Invoer-/uitvoerfout</translation>
+    </message>
+    <message>
+        <source> The win counts are kept and will be saved at the next deal.</source>
+        <comment>follows the fault of the tally file, after its full stop</comment>
+        <translation> De overwinningen blijven bewaard en worden bij het volgende delen opgeslagen.</translation>
+    </message>
+    <message>
+        <source>%1, and it cannot be renamed %2 (%3); the statistics of this run are not saved.</source>
+        <comment>%1 is what is wrong with the statistics file, %3 the system&apos;s reason</comment>
+        <translation>%1, en het kan niet worden hernoemd naar %2 (%3); de statistieken van deze sessie worden niet opgeslagen.</translation>
+    </message>
+    <message>
+        <source>%1; it is kept as %2 and the statistics start afresh.</source>
+        <comment>%1 is what is wrong with the statistics file</comment>
+        <translation>%1; het wordt bewaard als %2 en de statistieken beginnen opnieuw.</translation>
+    </message>
+    <message>
+        <source>cannot be opened: %1</source>
+        <comment>a file; %1 is the system&apos;s reason</comment>
+        <translation>kan niet worden geopend: %1</translation>
+    </message>
+    <message>
+        <source>is a directory, not a file</source>
+        <translation>is een map, geen bestand</translation>
+    </message>
+    <message>
+        <source>is not a regular file (a named pipe or a device); it is not read</source>
+        <translation>is geen gewoon bestand (een named pipe of een apparaat); het wordt niet gelezen</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <comment>a file; %1 is the system&apos;s reason</comment>
+        <translation>kan niet worden gelezen: %1</translation>
+    </message>
+    <message>
+        <source>cannot be written: %1</source>
+        <comment>a file; %1 is the system&apos;s reason</comment>
+        <translation>kan niet worden geschreven: %1</translation>
+    </message>
+    <message>
+        <source>cannot be written (write): %1</source>
+        <comment>writing the new file&apos;s data failed; %1 is the system&apos;s reason</comment>
+        <translation>kan niet worden geschreven (bij het schrijven): %1</translation>
+    </message>
+    <message>
+        <source>cannot be written (flush): %1</source>
+        <comment>flushing the new file to the disk failed; %1 is the system&apos;s reason</comment>
+        <translation>kan niet worden geschreven (bij het wegschrijven naar de schijf): %1</translation>
+    </message>
+    <message>
+        <source>cannot be written (close): %1</source>
+        <comment>closing the new file failed; %1 is the system&apos;s reason</comment>
+        <translation>kan niet worden geschreven (bij het sluiten): %1</translation>
+    </message>
+    <message>
+        <source>cannot be written (rename): %1</source>
+        <comment>putting the new file in the old one&apos;s place failed; %1 is the reason</comment>
+        <translation>kan niet worden geschreven (bij het hernoemen): %1</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <comment>a line of a file</comment>
+        <translation>kan niet worden gelezen</translation>
+    </message>
+    <message>
+        <source>is longer than %1 characters</source>
+        <comment>a line of a file</comment>
+        <translation>is langer dan %1 tekens</translation>
+    </message>
+    <message>
+        <source>goes on for over 1 MB; a game file is far smaller</source>
+        <comment>a file</comment>
+        <translation>is langer dan 1 MB; een spelbestand is veel kleiner</translation>
+    </message>
+    <message>
+        <source>a text in double quotes has no closing quote</source>
+        <translation>een tekst tussen dubbele aanhalingstekens heeft geen sluitend aanhalingsteken</translation>
+    </message>
+    <message>
+        <source>unexpected characters after a closing quote</source>
+        <translation>onverwachte tekens na een sluitend aanhalingsteken</translation>
+    </message>
+    <message>
+        <source>a double quote in the middle of a field</source>
+        <translation>een dubbel aanhalingsteken midden in een veld</translation>
+    </message>
+    <message>
+        <source>the value &quot;%1&quot; is not a whole number</source>
+        <comment>of a card in the deck file</comment>
+        <translation>de waarde &quot;%1&quot; is geen geheel getal</translation>
+    </message>
+    <message>
+        <source>the value %1 is outside -32768..32767</source>
+        <comment>of a card in the deck file</comment>
+        <translation>de waarde %1 ligt buiten -32768..32767</translation>
+    </message>
+    <message>
+        <source>the win count &quot;%1&quot; is not a whole number</source>
+        <translation>het aantal overwinningen &quot;%1&quot; is geen geheel getal</translation>
+    </message>
+    <message>
+        <source>the win count %1 is outside -32768..32767</source>
+        <translation>het aantal overwinningen %1 ligt buiten -32768..32767</translation>
+    </message>
+    <message numerus="yes">
+        <source>has %n fields; a card needs 3: suit, value, picture file</source>
+        <comment>a line of the deck file</comment>
+        <translation>
+            <numerusform>heeft %n veld; een kaart heeft er 3 nodig: kleur, waarde, afbeeldingsbestand</numerusform>
+            <numerusform>heeft %n velden; een kaart heeft er 3 nodig: kleur, waarde, afbeeldingsbestand</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>a suit or picture name is longer than %1 characters</source>
+        <translation>een kleur of afbeeldingsnaam is langer dan %1 tekens</translation>
+    </message>
+    <message>
+        <source>holds no cards; a deck needs 52</source>
+        <comment>the deck file</comment>
+        <translation>bevat geen kaarten; een kaartspel heeft er 52 nodig</translation>
+    </message>
+    <message numerus="yes">
+        <source>missing: the file holds only %n cards; a deck needs 52</source>
+        <comment>a line of the deck file</comment>
+        <translation>
+            <numerusform>ontbreekt: het bestand bevat maar %n kaart; een kaartspel heeft er 52 nodig</numerusform>
+            <numerusform>ontbreekt: het bestand bevat maar %n kaarten; een kaartspel heeft er 52 nodig</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>holds %n numbers; it needs the 4 win counts</source>
+        <comment>a line of the tally file</comment>
+        <translation>
+            <numerusform>bevat %n getal; nodig zijn de overwinningen van alle 4 spelers</numerusform>
+            <numerusform>bevat %n getallen; nodig zijn de overwinningen van alle 4 spelers</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>is empty; it needs the 4 win counts</source>
+        <comment>the tally file</comment>
+        <translation>is leeg; nodig zijn de overwinningen van alle 4 spelers</translation>
+    </message>
+    <message>
+        <source>the computer players have played %1 turns without ending the round; this deck cannot end a round</source>
+        <translation>de computerspelers hebben %1 beurten gespeeld zonder de ronde te beëindigen; met dit kaartspel eindigt geen enkele ronde</translation>
+    </message>
+    <message>
+        <source>cannot be made a game directory: %1</source>
+        <comment>%1 is the system&apos;s reason</comment>
+        <translation>kan niet als spelmap worden aangemaakt: %1</translation>
+    </message>
+    <message>
+        <source>cannot be made: %1</source>
+        <comment>a folder; %1 is the system&apos;s reason</comment>
+        <translation>kan niet worden aangemaakt: %1</translation>
+    </message>
+    <message>
+        <source>cannot be written: the picture could not be encoded as JPEG</source>
+        <translation>kan niet worden geschreven: de afbeelding kon niet als JPEG worden gecodeerd</translation>
+    </message>
+    <message>
+        <source>cannot be written: a text of the deck file is not UTF-8</source>
+        <comment>the saved game</comment>
+        <translation>kan niet worden geschreven: een tekst uit het kaartenbestand is geen UTF-8</translation>
+    </message>
+    <message>
+        <source>is larger than any saved game (over 1 MB)</source>
+        <translation>is groter dan welk opgeslagen spel ook (meer dan 1 MB)</translation>
+    </message>
+    <message>
+        <source>is not a saved game: %1</source>
+        <comment>%1 is the JSON reader&apos;s reason, in English</comment>
+        <translation>is geen opgeslagen spel: %1</translation>
+    </message>
+    <message>
+        <source>is larger than %1 bytes</source>
+        <comment>the statistics file</comment>
+        <translation>is groter dan %1 bytes</translation>
+    </message>
+    <message>
+        <source>is not JSON (%1)</source>
+        <comment>the statistics file; %1 is the JSON reader&apos;s reason</comment>
+        <translation>is geen JSON (%1)</translation>
+    </message>
+    <message>
+        <source>is not a JSON object</source>
+        <comment>the statistics file</comment>
+        <translation>is geen JSON-object</translation>
+    </message>
+    <message>
+        <source>has no version number</source>
+        <comment>the statistics file</comment>
+        <translation>heeft geen versienummer</translation>
+    </message>
+    <message>
+        <source>is of version %1, not %2</source>
+        <comment>the statistics file</comment>
+        <translation>heeft versie %1, niet %2</translation>
+    </message>
+    <message>
+        <source>has no &quot;since&quot; date of the form 2026-12-06T22:31:14Z</source>
+        <comment>the statistics file; &quot;since&quot; is the name of a member of the file</comment>
+        <translation>heeft geen &quot;since&quot;-datum van de vorm 2026-12-06T22:31:14Z</translation>
+    </message>
+    <message>
+        <source>does not list the four players</source>
+        <comment>the statistics file</comment>
+        <translation>noemt niet de vier spelers</translation>
+    </message>
+    <message>
+        <source>player %1 is not a JSON object</source>
+        <comment>%1 is the player&apos;s number</comment>
+        <translation>speler %1 is geen JSON-object</translation>
+    </message>
+    <message>
+        <source>player %1 is not named %2</source>
+        <comment>%1 is the player&apos;s number, %2 his name</comment>
+        <translation>speler %1 heet niet %2</translation>
+    </message>
+    <message>
+        <source>player %1 has no &quot;%2&quot;</source>
+        <comment>%1 is the player&apos;s number, %2 the name of a member of the statistics file</comment>
+        <translation>speler %1 heeft geen &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>player %1: &quot;%2&quot; is not a whole number</source>
+        <comment>%1 is the player&apos;s number, %2 the name of a member of the statistics file</comment>
+        <translation>speler %1: &quot;%2&quot; is geen geheel getal</translation>
+    </message>
+    <message>
+        <source>player %1: &quot;%2&quot; is %3, not a count from 0 to %4</source>
+        <comment>%1 is the player&apos;s number, %2 the name of a member of the statistics file</comment>
+        <translation>speler %1: &quot;%2&quot; is %3, geen aantal van 0 tot %4</translation>
+    </message>
+    <message>
+        <source>player %1&apos;s counts contradict one another</source>
+        <comment>%1 is the player&apos;s number</comment>
+        <translation>de aantallen van speler %1 spreken elkaar tegen</translation>
+    </message>
+    <message>
+        <source>the players have not played the same number of games</source>
+        <translation>de spelers hebben niet even veel spellen gespeeld</translation>
+    </message>
+    <message>
+        <source>the games won do not add up to the games played</source>
+        <translation>de gewonnen spellen tellen niet op tot de gespeelde spellen</translation>
+    </message>
+    <message>
+        <source>player 1&apos;s runs of games won contradict his games won</source>
+        <translation>de reeksen overwinningen van speler 1 spreken zijn gewonnen spellen tegen</translation>
+    </message>
+</context>
+<context>
     <name>korvo::Form1</name>
     <message>
         <source>Your messages</source>
@@ -371,6 +666,10 @@ Whose message, then the message: &quot;Oma: Knock!&quot;.</extracomment>
     <message>
         <source>The computer players are Classic, the rules&apos; own players with their fixed tables and a knock at a random threshold, or Strong, players that try every move on many deals of the cards they cannot see and choose the one that best keeps their honor; neither ever looks at a hidden card. Choose them under View &gt; Opponents. Game &gt; Hint (H) asks the Strong player what it would do in your seat.</source>
         <translation>De computerspelers zijn Klassiek, de spelers van de regels met hun vaste tabellen en een klop boven een willekeurige drempel, of Sterk, spelers die elke zet uitproberen op veel verdelingen van de kaarten die ze niet zien en de zet kiezen die hun eer het best bewaart; geen van beide kijkt ooit naar een gesloten kaart. Kies ze onder Beeld &gt; Tegenstanders. Spel &gt; Hint (H) vraagt de sterke speler wat hij in jouw plaats zou doen.</translation>
+    </message>
+    <message>
+        <source>The saved game could not be used and is left as it is; a new game starts, and this one is not saved.</source>
+        <translation>Het opgeslagen spel kon niet worden gebruikt en blijft zoals het is; er begint een nieuw spel, dat niet wordt opgeslagen.</translation>
     </message>
 </context>
 <context>

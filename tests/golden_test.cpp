@@ -117,7 +117,8 @@ TEST(GoldenGames, AllThirtyTwoAreThere) {
 }
 
 // The notice the transcripts do not show: in the game wins-at-limit, a winner whose count is at
-// its limit is told that the win was not counted (that the count stays, the transcript shows).
+// its limit is told once that the win was not counted (that the count stays, the transcript
+// shows).
 TEST(Golden, AWinCountAtItsLimitStaysThereAndThePlayerIsTold) {
   const fs::path game = fs::path(KORVO_GOLDEN_DIR) / "wins-at-limit";
   testing::TempDir dir;
@@ -131,6 +132,8 @@ TEST(Golden, AWinCountAtItsLimitStaysThereAndThePlayerIsTold) {
   }
   ASSERT_TRUE(notice) << "no win at the limit";
   EXPECT_THAT(*notice, ::testing::HasSubstr("has won 32767"));
+  const ClickResult next = korvo.click(Control::Picture5);  // told once, not at the next click
+  EXPECT_FALSE(next.notice || next.uncountedWinner != 0);
 }
 
 }  // namespace

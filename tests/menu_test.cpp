@@ -1,20 +1,21 @@
 // The window a player opens: the menu's commands are the buttons' clicks, the keys reach
 // them from anywhere on the table, F1 opens the rules, the table under the menu bar is the
 // table that script mode draws, the computer turns of a click are shown one at a time, and
-// View > Bigger, Smaller and Actual Size, or a resized window, scale the whole table.
+// View > Bigger, Smaller and Actual Size, or a resized window, scale the whole table; the
+// opponents, the hint and the statistics window.
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QDialog>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMenuBar>
-#include <QTest>
+#include <QPushButton>
+#include <QTableWidget>
 #include <QTextBrowser>
 
 #include "tests/window_support.h"
 #include "window/art.h"
-#include "window/mainwindow.h"
-#include "window/speech.h"
+#include "window/statistics.h"
 
 namespace korvo {
 namespace {
@@ -51,10 +52,9 @@ std::vector<QWidget*> tabOrder(Form1& form) {
 // table and once by the menu's keys with the focus in a read-only text box, leave the same
 // game after every step, refused steps included, and the table under the menu bar is the
 // script-mode table pixel for pixel. At a pace, the computer turns of a click come one at a
-// time on a timer, in the order played, and end where the click left the table; a click on
-// the table or a Deal or Knock key during a replay only finishes it. F1 opens the rules,
-// the zoom keeps every control's proportions and the tab order, Ctrl+Q closes the window, and
-// the pace and size chosen are the next window's.
+// time on a timer, in the order played, and end where the click left the table. F1 opens the
+// rules, the zoom keeps every control's proportions and the tab order, Ctrl+Q closes the
+// window, and the pace and size chosen are the next window's.
 TEST(MainWindowTest, MenuKeysReplaysZoomAndRulesOnOneGame) {
   Played byButton, byKey;
   Form1 form(byButton.game);
@@ -92,33 +92,22 @@ TEST(MainWindowTest, MenuKeysReplaysZoomAndRulesOnOneGame) {
       EXPECT_TRUE(samePixels(window.grab().toImage().copy(under), form.grab().toImage()));
     }
 
+    // At a pace, a throw the computers answer shows its first frame at once and the rest on the
+    // timer, as recorded. (A click during a replay, by the mouse or a key, only hurries it:
+    // Motion.ClickEndsItOnTheTableAndTheNewsComesOnce.)
     window.paceAction(MainWindow::Pace::Relaxed)->trigger();
     table.setPace(20ms);
     std::vector<std::vector<QString>> seen, recorded;
     QObject::connect(&table, &Form1::frameShown, [&] { seen.push_back(showing(table)); });
-    for (int way = 0; way < 4; ++way) {  // to its end on the timer, a click, Knock, Deal
-      SCOPED_TRACE(way);
-      seen.clear();
-      if (byKey.game.state().dealt == 0) window.dealAction()->trigger();  // the round is over
-      if (!table.replaying()) {
-        table.clickControl(Control::Picture14);  // after a replay a click is a move again
-        ASSERT_EQ(byKey.game.state().turnphase, kDiscardPhase);
-        table.clickControl(Control::Picture4);  // a throw the computers answer
-      }
-      ASSERT_TRUE(table.replaying());
-      EXPECT_EQ(seen.size(), 1u) << "the first frame shows at once, the rest on the timer";
-      const GameState played = byKey.game.state();
-      if (way == 0) {
-        ASSERT_TRUE(QTest::qWaitFor([&] { return !table.replaying(); }, 5000));
-        for (const TableFrame& frame : byKey.game.frames()) recorded.push_back(named(frame.table));
-        EXPECT_EQ(seen, recorded) << "the frames recorded, in the order played";
-      }
-      if (way == 1) table.clickControl(Control::Picture14);
-      if (way > 1) QTest::keyClick(&window, way == 2 ? Qt::Key_K : Qt::Key_D, Qt::ControlModifier);
-      EXPECT_FALSE(table.replaying());
-      EXPECT_EQ(byKey.game.state(), played);
-      EXPECT_EQ(showing(table), named(byKey.game.table()));
-    }
+    table.clickControl(Control::Picture14);
+    ASSERT_EQ(byKey.game.state().turnphase, kDiscardPhase);
+    table.clickControl(Control::Picture4);
+    ASSERT_TRUE(table.replaying());
+    EXPECT_EQ(seen.size(), 1u);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !table.replaying(); }, 5000));
+    for (const TableFrame& frame : byKey.game.frames()) recorded.push_back(named(frame.table));
+    EXPECT_EQ(seen, recorded);
+    EXPECT_EQ(showing(table), named(byKey.game.table()));
 
     // View > Bigger, Smaller and Actual Size scale every place, font and picture alike.
     std::vector<double> points;
@@ -214,21 +203,17 @@ TEST(Wayland, TheWindowPlaysZoomsAndDrawsTheTwinsAtItsScale) {
 // A resumed game is said once on the table and to a screen reader, never in a player's message
 // line, and the word goes at the next click.
 TEST(MainWindowTest, AResumedGameIsSaidOnceUntilTheNextClick) {
-  Played played;
-  MainWindow window(played.game, QStringLiteral("1.2.3"), played.settings);
-  window.show();
-  std::vector<QString> heard;
-  setSpeechObserver([&heard](const SpokenChange& change) { heard.push_back(change.text); });
-  window.tellResumed();
-  setSpeechObserver({});
-  const QString notice = window.table().notice();
+  Opened p;
+  Listening listening;
+  p.window.tellResumed();
+  const QString notice = p.window.table().notice();
   EXPECT_TRUE(notice.contains(QStringLiteral("where you left it"))) << notice.toStdString();
-  EXPECT_EQ(std::count(heard.begin(), heard.end(), notice), 1);
+  EXPECT_EQ(std::ranges::count(listening.heard, notice, &SpokenChange::text), 1);
   for (int k = 1; k <= kPlayers; ++k) {
-    EXPECT_NE(window.table().control(textBox(k))->property("text").toString(), notice);
+    EXPECT_NE(p.window.table().control(textBox(k))->property("text").toString(), notice);
   }
-  window.table().clickControl(Control::Command1);
-  EXPECT_EQ(window.table().notice(), QString());
+  p.window.table().clickControl(Control::Command1);
+  EXPECT_EQ(p.window.table().notice(), QString());
 }
 
 // View > Opponents: Classic unless the settings name Strong (an unknown name counts as
@@ -237,7 +222,7 @@ TEST(MainWindowTest, AResumedGameIsSaidOnceUntilTheNextClick) {
 // place that takes the click and tells the words to the focused control's news, never to a
 // text box; it changes neither the game nor the random count, and the next click clears it.
 TEST(MainWindowTest, OpponentsAndHint) {
-  Played p;
+  Opened p;
   for (const char* stored : {"strong", "bogus", ""}) {
     p.settings.setValue(QStringLiteral("opponents"), QString::fromUtf8(stored));
     MainWindow window(p.game, QStringLiteral("test"), p.settings);
@@ -247,27 +232,19 @@ TEST(MainWindowTest, OpponentsAndHint) {
     EXPECT_TRUE(window.opponentsAction(want)->isChecked());
   }
 
-  MainWindow window(p.game, QStringLiteral("test"), p.settings);
-  window.show();
-  window.activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-  window.paceAction(MainWindow::Pace::Off)->trigger();
+  MainWindow& window = p.window;
   window.opponentsAction(MainWindow::Opponents::Strong)->trigger();
   EXPECT_EQ(p.settings.value(QStringLiteral("opponents")).toString(), QStringLiteral("strong"));
   window.setOpponents(MainWindow::Opponents::Classic, false);
   EXPECT_EQ(p.settings.value(QStringLiteral("opponents")).toString(), QStringLiteral("strong"));
 
-  std::vector<QString> heard;
-  const auto previous = setSpeechObserver([&](const SpokenChange& change) {
-    if (change.event == QAccessible::DescriptionChanged && !change.text.isEmpty()) {
-      heard.push_back(change.text);
-    }
-  });
+  Listening listening;
   Form1& form = window.table();
   form.control(Control::Text1)->setFocus();
   window.hintAction()->trigger();
-  ASSERT_FALSE(heard.empty());
-  EXPECT_TRUE(heard.back().contains(QStringLiteral("deal"))) << heard.back().toStdString();
+  ASSERT_FALSE(listening.news().empty());
+  EXPECT_TRUE(listening.news().back().contains(QStringLiteral("deal")))
+      << listening.news().back().toStdString();
   EXPECT_FALSE(form.marked());
 
   window.dealAction()->trigger();
@@ -276,10 +253,10 @@ TEST(MainWindowTest, OpponentsAndHint) {
     const GameState before = p.game.state();
     const std::vector<QString> shown = showing(form);
     const uint64_t drawn = p.random.drawn();
-    heard.clear();
+    listening.heard.clear();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_H);
     ASSERT_TRUE(form.marked());
-    ASSERT_FALSE(heard.empty());
+    ASSERT_FALSE(listening.news().empty());
     EXPECT_EQ(p.game.state(), before);
     EXPECT_EQ(showing(form), shown);
     EXPECT_EQ(p.random.drawn(), drawn);
@@ -287,7 +264,72 @@ TEST(MainWindowTest, OpponentsAndHint) {
     form.finishReplay();
     EXPECT_FALSE(form.marked());
   }
-  setSpeechObserver(previous);
+}
+
+// Game > Statistics: Ctrl+T opens it over the counts of the game directory, a played round
+// shows in it at once, a screen reader hears each cell with its row and column, and the reset
+// asks first, says what it keeps, and keeps it.
+TEST(StatisticsWindowTest, ShowsCountsSpeaksCellsAndResetsOnlyTheStatistics) {
+  Statistics before = freshStatistics(0);
+  for (auto& player : before.players) player = {4, 1, 20, 8, 3, 1, 1};
+  before.streak = before.bestStreak = 1;
+  std::string totals;
+  Opened p([&](Played& at) {
+    testing::writeFile(at.dir / kStatisticsFile, statisticsJson(before, true).dump());
+    totals = testing::readFile(at.dir / kTotalsFile);
+  });
+  MainWindow& window = p.window;
+  QTest::keyClick(&window, Qt::Key_T, Qt::ControlModifier);
+  StatisticsWindow* shown = window.statisticsWindow();
+  ASSERT_TRUE(shown && shown->isVisible());
+  QTableWidget* table = shown->table();
+  ASSERT_TRUE(table->rowCount() == 4 && table->columnCount() == StatisticsWindow::ColumnCount);
+  const auto text = [&](int row, int column) { return table->item(row, column)->text(); };
+  // Four games: no rate yet, and the tooltip says why; runs only for Pell; numbers right.
+  EXPECT_EQ(text(0, StatisticsWindow::WinRate), QStringLiteral("–"));
+  EXPECT_TRUE(table->item(0, StatisticsWindow::WinRate)->toolTip().contains(QStringLiteral("5")));
+  EXPECT_EQ(text(0, StatisticsWindow::BestStreak) + text(1, StatisticsWindow::BestStreak),
+            QStringLiteral("1"));
+  EXPECT_EQ(table->item(0, StatisticsWindow::Knocks)->textAlignment(),
+            int(Qt::AlignRight | Qt::AlignVCenter));
+  EXPECT_TRUE(shown->sinceLabel()->text().contains(QStringLiteral("1970")));
+
+  // A cell says its row and its column.
+  QAccessibleInterface* cells = QAccessible::queryAccessibleInterface(table);
+  ASSERT_TRUE(cells && cells->tableInterface());
+  QAccessibleTableCellInterface* cell =
+      cells->tableInterface()->cellAt(0, StatisticsWindow::Rounds)->tableCellInterface();
+  ASSERT_TRUE(cell && cell->rowHeaderCells().size() == 1);
+  EXPECT_EQ(cell->rowHeaderCells()[0]->text(QAccessible::Name), QStringLiteral("Pell"));
+  EXPECT_EQ(cell->columnHeaderCells()[0]->text(QAccessible::Name), QStringLiteral("Rounds"));
+
+  // A round played by the keys shows at once; a fifth game brings the rate.
+  QTest::keyClick(&window, Qt::Key_D, Qt::ControlModifier);
+  QTest::keyClick(&window, Qt::Key_K, Qt::ControlModifier);
+  ASSERT_EQ(p.game.state().dealt, 0) << "the knock ended the round";
+  EXPECT_EQ(text(0, StatisticsWindow::Rounds), QStringLiteral("21"));
+  EXPECT_EQ(text(0, StatisticsWindow::Knocks), QStringLiteral("4"));
+  RoundSettled won;
+  won.winner = 1;
+  window.statistics().record({won});
+  shown->refresh();
+  EXPECT_EQ(text(0, StatisticsWindow::WinRate), QStringLiteral("40%"));
+  EXPECT_EQ(text(0, StatisticsWindow::Streak), QStringLiteral("2"));
+
+  // The reset asks, says what stays, and does nothing when the player says no.
+  bool answer = false;
+  shown->confirm = [&](const QString& question) {
+    return question == shown->resetQuestion() && answer;
+  };
+  EXPECT_TRUE(StatisticsWindow::resetQuestion().contains(QStringLiteral("totals.txt) are kept")));
+  shown->resetButton()->click();
+  EXPECT_EQ(text(0, StatisticsWindow::Rounds), QStringLiteral("21"));
+  answer = true;
+  shown->resetButton()->click();
+  EXPECT_EQ(text(0, StatisticsWindow::Rounds) + text(0, StatisticsWindow::Streak), "00");
+  const Statistics saved = parseStatistics(testing::readFile(p.dir / kStatisticsFile));
+  EXPECT_TRUE(saved.players == Statistics{}.players && saved.since > before.since);
+  EXPECT_EQ(testing::readFile(p.dir / kTotalsFile), totals);
 }
 
 }  // namespace

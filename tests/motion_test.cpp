@@ -6,12 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractAnimation>
-#include <QTest>
 #include <QTimer>
 
 #include "game/gamedir.h"
 #include "tests/window_support.h"
-#include "window/speech.h"
 
 namespace korvo {
 namespace {

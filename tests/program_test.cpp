@@ -132,10 +132,6 @@ TEST(Faults, KilledAtRandomMomentsTheFilesStayWhole) {
             << " games counted over 200 kills, " << lag << " lost with their killed clicks\n";
 }
 
-// --init makes the deck and keeps win counts that are there already; without XDG_RUNTIME_DIR,
-// it, a script and a headless run print nothing on standard error. A killed run's temporary
-// file carries its process id: a later run with the same id (a sandbox may start every run at
-// the same id) must still deal, and clears the leftover away.
 // The headless output is the program's protocol: a game with a wrong name in it prints the same
 // bytes, on both outputs, whatever the language of the desktop.
 TEST(Program, HeadlessOutputIsTheSameInEveryLanguage) {
@@ -153,6 +149,17 @@ TEST(Program, HeadlessOutputIsTheSameInEveryLanguage) {
   for (std::size_t i = 1; i < outputs.size(); ++i) EXPECT_EQ(outputs[i], outputs[0]) << i;
 }
 
+// Without --seed the system seeds the game: two runs deal two different games.
+TEST(Program, RunsWithoutASeedDealDifferently) {
+  testing::GameDir a, b;
+  EXPECT_NE(testing::run({"--headless", "--dir", a.path().string()}, "Command1\n").out,
+            testing::run({"--headless", "--dir", b.path().string()}, "Command1\n").out);
+}
+
+// --init makes the deck and a tally of no wins, and keeps win counts that are there already;
+// without XDG_RUNTIME_DIR, it, a script and a headless run print nothing on standard error. A
+// killed run's temporary file carries its process id: a later run with the same id (a sandbox may
+// start every run at the same id) must still deal, and clears the leftover away.
 TEST(Program, InitKeepsFilesAndRunsStayQuietOverAStaleTemporary) {
   testing::TempDir dir;
   testing::writeFile(dir / kTotalsFile, "5,6,7,8\r\n");
@@ -186,6 +193,9 @@ TEST(Program, InitKeepsFilesAndRunsStayQuietOverAStaleTemporary) {
     }
   }
   EXPECT_EQ(testing::readFile(dir / kTotalsFile), "5,6,7,8\r\n");
+  testing::TempDir fresh;  // a new tally starts at no wins
+  EXPECT_EQ(testing::run({"--init", fresh.path().string()}).status, 0);
+  EXPECT_EQ(testing::readFile(fresh / kTotalsFile), "0,0,0,0\r\n");
 }
 
 }  // namespace

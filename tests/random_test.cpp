@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+#include <string>
+
+#include "tests/test_support.h"
+
 namespace korvo {
 namespace {
 
@@ -19,6 +24,22 @@ TEST(Random, NumbersOfARandomFile) {
   };
   for (const auto& c : cases) {
     EXPECT_EQ(ScriptedRandom::parseNumber(c.text).has_value(), c.ok) << c.text;
+  }
+}
+
+// A line that is no number is quoted in the message, cut to its first 40 characters, with the
+// file and the line it stands on.
+TEST(Random, ALineThatIsNoNumberIsNamedAndQuotedShort) {
+  testing::TempDir dir;
+  const std::string longLine = std::string(40, 'x') + "tail";
+  testing::writeFile(dir / "numbers.txt", "0.5\n\n" + longLine + "\n");
+  try {
+    ScriptedRandom::readFile(dir / "numbers.txt");
+    ADD_FAILURE() << "taken";
+  } catch (const std::invalid_argument& e) {
+    EXPECT_EQ(std::string(e.what()), (dir / "numbers.txt").string() + ", line 3: \"" +
+                                         std::string(40, 'x') +
+                                         "\" is not a number from 0 up to (not including) 1");
   }
 }
 

@@ -2,6 +2,7 @@
 // and frames in the order the turns were played.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 #include "game/game.h"
@@ -14,8 +15,32 @@ namespace {
 
 using Kind = TableFrame::Kind;
 
+// While anyone is in, the pot and the players' honor make 16 points; while a round is under
+// way, every card of the deck is once in play: in the hands of the players still in (player 1's
+// fourth place while he must throw), on the discard pile and on the draw pile (the card just
+// taken lies at deckpos too: it is counted once, from the hand).
+void expectHonorAndCardsAccountedFor(const GameState& st) {
+  int honor = st.pot;
+  for (int k = 1; k <= kPlayers; ++k) honor += st.honor[k];
+  const auto in = [](int16_t h) { return h >= 1; };
+  EXPECT_TRUE(honor == 16 || std::none_of(st.honor.begin() + 1, st.honor.end(), in)) << honor;
+  if (st.dealt != 1) return;
+  const bool holding = st.turnphase == kDiscardPhase;
+  std::vector<Card> play;
+  for (int k = 1; k <= kPlayers; ++k) {
+    for (int place = 1; place <= (k == 1 && holding ? 4 : 3) && in(st.honor[k]); ++place)
+      play.push_back(st.card(k, place));
+  }
+  for (int pos = std::max<int>(st.discardbase, 1); pos <= kDeckSize; ++pos) {
+    if (!holding || pos != st.deckpos) play.push_back(st.deckCard(pos));
+  }
+  const Deck deck = standardDeck();
+  EXPECT_TRUE(std::is_permutation(play.begin(), play.end(), deck.begin(), deck.end()));
+}
+
 // Random clicks on two games of one seed, one recording frames: they must stay identical in
-// state, table and random numbers, while the recorded frames follow the turns.
+// state, table and random numbers, while the recorded frames follow the turns; and the honor
+// points and the cards stay accounted for.
 TEST(Replay, RecordingFramesChangesNothingAndFollowsTheTurns) {
   constexpr Control kClicks[] = {Control::Command1,  Control::Command2, Control::Picture14,
                                  Control::Picture15, Control::Picture1, Control::Picture2,
@@ -39,6 +64,7 @@ TEST(Replay, RecordingFramesChangesNothingAndFollowsTheTurns) {
       ASSERT_EQ(plain.table(), recorded.table());
       ASSERT_EQ(plain.random().drawn(), recorded.random().drawn());
       ASSERT_TRUE(plain.frames().empty());
+      expectHonorAndCardsAccountedFor(recorded.state());
       const auto& frames = recorded.frames();
       if (frames.empty()) continue;
       if (frames.front().kind == Kind::Start) {

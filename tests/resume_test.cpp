@@ -1,6 +1,7 @@
-// A game split over several runs with --resume, as real processes: the lines of one run, click
-// for click; runs killed with SIGKILL at random moments resume the game from just before or
-// just after the click in flight; a window ended by SIGTERM comes back with the same table.
+// A game split over several runs with --resume, as real processes: runs killed with SIGKILL at
+// random moments print the lines of one run, click for click, and resume the game from just
+// before or just after the click in flight; a window ended by SIGTERM comes back with the same
+// table. (A game over a file of numbers resumes at its next number: savedgame_test.)
 #include <gmock/gmock.h>
 #include <signal.h>
 #include <unistd.h>
@@ -60,44 +61,23 @@ std::vector<std::string> run(std::vector<std::string> args, const fs::path& dir,
   return linesOf(ran.out);
 }
 
-// A game of random clicks over a file of numbers, cut at random points into several --resume
-// runs, prints exactly the lines of the same game in one run without --resume, across rounds
-// and games. (Seeded games split over runs: the kills below.)
-TEST(Resume, AGameSplitOverRunsPrintsTheLinesOfOneRun) {
-  testing::TempDir scratch;
-  std::mt19937 rng(23);
-  std::string numbers;
-  for (int i = 0; i < 60000; ++i) {
-    numbers += std::to_string(std::uniform_real_distribution<float>(0, 1)(rng)) + "\n";
-  }
-  testing::writeFile(scratch / "numbers.txt", numbers);
-  const std::vector<std::string> source = {"--random-file", (scratch / "numbers.txt").string()};
-  const std::vector<std::string> clicks = randomClicks(900, 3);
-  std::mt19937 cuts(29);
-  testing::TempDir whole(fastBase());
+// A game against Strong players goes on against them when a later run resumes it without
+// naming the opponents, and prints what one run against them prints.
+TEST(Resume, AResumedGameGoesOnAgainstTheOpponentsItWasPlayedAgainst) {
+  const std::vector<std::string> clicks = randomClicks(120, 5);
+  testing::TempDir whole(fastBase()), split(fastBase());
   initGameFiles(whole.path());
-  const std::vector<std::string> one = run(source, whole.path(), joined(clicks, 0, clicks.size()));
-  ASSERT_EQ(one.size(), clicks.size());
-  const auto wins = nlohmann::json::parse(one.back())["state"]["wins"];
-  EXPECT_GT(wins[0].get<int>() + wins[1].get<int>() + wins[2].get<int>() + wins[3].get<int>(), 0)
-      << "no game was won";
-  for (int trial = 0; trial < 3; ++trial) {
-    testing::TempDir split(fastBase());
-    initGameFiles(split.path());
-    std::vector<std::string> parts, resumedArgs = source;
-    resumedArgs.push_back("--resume");
-    for (std::size_t from = 0; from < clicks.size();) {
-      const std::size_t to = from + std::uniform_int_distribution<std::size_t>(1, 250)(cuts);
-      for (auto& line : run(resumedArgs, split.path(), joined(clicks, from, to))) {
-        parts.push_back(std::move(line));
-      }
-      from = to;
-    }
-    ASSERT_EQ(parts.size(), one.size());
-    for (std::size_t i = 0; i < one.size(); ++i) {
-      ASSERT_EQ(parts[i], one[i]) << "trial " << trial << ", click " << i + 1;
-    }
+  initGameFiles(split.path());
+  const std::vector<std::string> one =
+      run({"--seed", "5", "--opponents", "strong"}, whole.path(), joined(clicks, 0, 120));
+  std::vector<std::string> parts = run({"--seed", "5", "--opponents", "strong", "--resume"},
+                                       split.path(), joined(clicks, 0, 40));
+  for (auto& line : run({"--seed", "5", "--resume"}, split.path(), joined(clicks, 40, 120))) {
+    parts.push_back(std::move(line));
   }
+  EXPECT_EQ(parts, one);
+  EXPECT_NE(one, run({"--seed", "5"}, split.path(), joined(clicks, 0, 120)))
+      << "the Strong players played as the Classic ones would";
 }
 
 // What a line says of the game, without the click's name and message.

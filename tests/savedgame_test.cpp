@@ -61,6 +61,11 @@ TEST(SavedGame, APositionNoPlayCanReachIsRefusedAndNamed) {
   };
   const BadSave rows[] = {
       {"another version", [](Json& j) { j["version"] = 2; }, "is of version 2"},
+      {"a version that is a list",
+       [](Json& j) {
+         j["version"] = Json::array({1, 2});
+       },
+       "is of version an array;"},
       {"a member missing", [](Json& j) { j.erase("controls"); }, "no member \"controls\""},
       {"a state member missing", [](Json& j) { j["state"].erase("pot"); }, "no member \"pot\""},
       {"an extra member", [](Json& j) { j["state"]["cheat"] = 1; }, "\"cheat\" that no saved"},
@@ -70,6 +75,7 @@ TEST(SavedGame, APositionNoPlayCanReachIsRefusedAndNamed) {
       {"deckpos past the deck", [](Json& j) { j["state"]["deckpos"] = 53; }, "deckpos is 53"},
       {"dealt 2", [](Json& j) { j["state"]["dealt"] = 2; }, "dealt is 2, outside 0..1"},
       {"a win count below 0", [](Json& j) { j["state"]["wins"][1] = -1; }, "wins(2) is -1"},
+      {"honor above 4", [](Json& j) { j["state"]["honor"][0] = 5; }, "is 5, outside -1..4"},
       {"an unknown status", [](Json& j) { j["state"]["knocked"][2] = "X"; }, "knocked(3) \"X\""},
       {"unknown opponents", [](Json& j) { j["opponents"] = "cheats"; }, "neither \"classic\""},
       {"a negative count of numbers", [](Json& j) { j["random"]["drawn"] = -1; }, "not a count"},
@@ -91,6 +97,11 @@ TEST(SavedGame, APositionNoPlayCanReachIsRefusedAndNamed) {
        "Pell can make no move"},
       {"a card in hand while no round is under way", [](Json& j) { j["state"]["dealt"] = 0; },
        "turnphase is 1 while no round"},
+      {"an unknown message",
+       [](Json& j) {
+         j["messages"][1] = Json::array({"sings", 2, nullptr});
+       },
+       "messages(2) is no message"},
   };
   // The good text itself reads back as the same game.
   ASSERT_NO_THROW(parseSavedGame(good.dump(), deck, dir / kSavedGameFile));
@@ -104,6 +115,66 @@ TEST(SavedGame, APositionNoPlayCanReachIsRefusedAndNamed) {
     } catch (const FileError& e) {
       EXPECT_THAT(e.what(), HasSubstr(row.named));
       EXPECT_EQ(e.file(), dir / kSavedGameFile);
+    }
+  }
+}
+
+// A game over a file of numbers resumes at the number it had reached (a seeded one resumes its
+// generator: the runs of resume_test).
+TEST(SavedGame, AGameOverAFileOfNumbersResumesAtItsNextNumber) {
+  testing::GameDir dir;
+  std::vector<float> numbers(2000);
+  for (std::size_t i = 0; i < numbers.size(); ++i) numbers[i] = float(i * 7919 % 1000) / 1000;
+  ScriptedRandom played(numbers), resumed(numbers);
+  Game game(dir.path(), played, classicSeats());
+  GameKeeper keeper = keeperOf(game, played);
+  for (Control c : {Command1, Picture14, Picture1, Picture15}) game.click(c);
+  keeper.save();
+  Game again(dir.path(), resumed, classicSeats());
+  ASSERT_TRUE(keeperOf(again, resumed).resume().resumed);
+  EXPECT_EQ(resumed.remaining(), played.remaining());
+  EXPECT_EQ(again.state(), game.state());
+}
+
+// What a saved game keeps reads back as the same game, the records of the players' messages
+// included, from which a resumed window words them in the player's language.
+TEST(SavedGame, ReadsBackAsTheGameItKeeps) {
+  testing::GameDir dir;
+  SeededRandom random(8);
+  Game game(dir.path(), random, classicSeats());
+  game.click(Command1);
+  game.click(Picture14);
+  const SavedGame saved = savedGameOf(game, random, "strong", readCardFile(dir / kCardFile));
+  ASSERT_TRUE(saved.table.message(Text2).has_value());
+  EXPECT_EQ(
+      parseSavedGame(formatSavedGame(saved, dir.path()), saved.cardfile, dir / kSavedGameFile),
+      saved);
+}
+
+// Refusals that need more than a changed member: a value nested far too deep (refused while it
+// is read, never built) and, without a deck file to compare with, a
+// round with cards missing from the play.
+TEST(SavedGame, AHostileValueOrAShortPlayWithoutTheDeckFileIsRefused) {
+  testing::GameDir dir;
+  const Json good = savedMidRound(dir.path());
+  const std::size_t depth = 200000;
+  std::string deep = good.dump();
+  const std::string version = "\"version\":1";
+  deep.replace(deep.find(version), version.size(),
+               "\"version\":" + std::string(depth, '[') + std::string(depth, ']'));
+  Json shortPlay = good;
+  shortPlay["state"]["discardbase"] = 52;
+  shortPlay["state"]["deckpos"] = 52;
+  const std::pair<std::string, const char*> rows[] = {
+      {deep, "nested more than 16 levels deep"},
+      {shortPlay.dump(), "cards in play, not 52"},
+  };
+  for (const auto& [text, named] : rows) {
+    try {
+      parseSavedGame(text, std::nullopt, dir / kSavedGameFile);
+      ADD_FAILURE() << "taken: " << named;
+    } catch (const FileError& e) {
+      EXPECT_THAT(e.what(), HasSubstr(named));
     }
   }
 }
@@ -143,6 +214,26 @@ TEST(SavedGame, AFileThatIsNoSavedGameIsSetAsideAndAFreshGameStarts) {
     keeper.reset();
     EXPECT_TRUE(fs::is_regular_file(dir / kSavedGameFile));
   }
+}
+
+// A saved game that can be neither used nor set aside (a directory full of things holds the
+// backup's name) is left exactly as it is: the player is told, and the run's game is not saved
+// over it.
+TEST(SavedGame, ARefusedFileThatCannotBeSetAsideIsNeverOverwritten) {
+  testing::GameDir dir;
+  testing::writeFile(dir / kSavedGameFile, "not a saved game");
+  fs::create_directory(dir / kSavedGameBackup);
+  testing::writeFile(dir / kSavedGameBackup / "kept", "something");
+  SeededRandom random(1);
+  Game game(dir.path(), random, classicSeats());
+  GameKeeper keeper = keeperOf(game, random);
+  const GameKeeper::Resumed resumed = keeper.resume();
+  ASSERT_TRUE(resumed.refused);
+  EXPECT_FALSE(resumed.setAside);
+  EXPECT_THAT(*resumed.refused, HasSubstr("could not be set aside"));
+  game.click(Command1);
+  keeper.save();
+  EXPECT_EQ(testing::readFile(dir / kSavedGameFile), "not a saved game");
 }
 
 // A saved game that cannot be written: one warning in a run however many clicks fail, the

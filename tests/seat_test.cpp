@@ -3,8 +3,11 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
+#include <vector>
 
 #include "game/game.h"
+#include "game/move.h"
 #include "players/classic.h"
 #include "tests/test_support.h"
 
@@ -64,6 +67,49 @@ TEST(SeatView, HoldsNothingTheSeatCannotSee) {
         EXPECT_NE(view, other.viewOf(seat, SeatView::Phase::Turn));
       }
     }
+  }
+}
+
+// Whether the card in hand came from the discard pile, as every seat saw it taken back.
+TEST(SeatView, TellsWhetherTheCardInHandCameFromTheDiscardPile) {
+  for (const auto& [pile, fromDiscard] : {std::pair{kDrawPile, false}, {kDiscardPile, true}}) {
+    testing::GameDir dir;
+    SeededRandom random(5);
+    Game game(dir.path(), random, classicSeats());
+    game.click(kDealButton);
+    game.click(pile);
+    EXPECT_EQ(game.viewOf(1, SeatView::Phase::Throw).takenFromDiscard, fromDiscard);
+  }
+}
+
+// The moves a turn offers: 31 only with 31 in hand while nobody else has knocked, and never to
+// player 1 (the rules show its 31 themselves); a knock only while nobody else has knocked.
+TEST(SeatView, ATurnOffers31AndTheKnockOnlyWhenTheRulesAllowThem) {
+  const Hand thirtyOne = {Card{"AH.JPG", "H", 11}, Card{"KH.JPG", "H", 10},
+                          Card{"QH.JPG", "H", 10}};
+  const Hand thirty = {Card{"AH.JPG", "H", 11}, Card{"KH.JPG", "H", 10}, Card{"9H.JPG", "H", 9}};
+  using K = Move::Kind;
+  struct Row {
+    int seat;
+    Hand hand;
+    bool someoneKnocked;
+    std::vector<K> offered;
+  };
+  const Row rows[] = {
+      {2, thirtyOne, false, {K::Korvo, K::Knock, K::TakePile, K::TakeDiscard}},
+      {2, thirty, false, {K::Knock, K::TakePile, K::TakeDiscard}},
+      {2, thirtyOne, true, {K::TakePile, K::TakeDiscard}},
+      {1, thirtyOne, false, {K::Knock, K::TakePile, K::TakeDiscard}},
+  };
+  for (const Row& row : rows) {
+    SeatView view;
+    view.seat = row.seat;
+    view.hand = row.hand;
+    view.discardPile = {Card{"2C.JPG", "C", 2}};
+    if (row.someoneKnocked) view.players[3].call = SeatStatus::Call::Knocked;
+    std::vector<K> offered;
+    for (const Move& move : legalMoves(view)) offered.push_back(move.kind);
+    EXPECT_EQ(offered, row.offered) << "seat " << row.seat;
   }
 }
 

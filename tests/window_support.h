@@ -4,9 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QImage>
 #include <QSettings>
+#include <QTest>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -17,7 +20,9 @@
 #include "window/form1.h"
 #include "window/initdir.h"
 #include "window/language.h"
+#include "window/mainwindow.h"
 #include "window/picturebox.h"
+#include "window/speech.h"
 
 namespace korvo {
 
@@ -47,6 +52,38 @@ struct Played {
   Game game{dir.path(), random, classicSeats()};
   QSettings settings{QString::fromStdString((dir / "settings.conf").string()),
                      QSettings::IniFormat};
+};
+
+// The window a player opens over a played game, without the computer turns' replay, shown
+// and active (the keyboard needs it).
+// `first` readies the directory and the settings before the window opens.
+struct Opened : Played {
+  explicit Opened(const std::function<void(Played&)>& first = {})
+      : ready_((first ? first(*this) : void(), true)) {
+    window.paceAction(MainWindow::Pace::Off)->trigger();
+    window.show();
+    window.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+  }
+  bool ready_;
+  MainWindow window{game, QStringLiteral("1.2.3"), settings};
+};
+
+// What a screen reader hears while the object lives.
+struct Listening {
+  Listening() {
+    setSpeechObserver([this](const SpokenChange& change) { heard.push_back(change); });
+  }
+  ~Listening() { setSpeechObserver({}); }
+  // The news told: the descriptions given, in order.
+  std::vector<QString> news() const {
+    std::vector<QString> told;
+    for (const SpokenChange& c : heard) {
+      if (c.event == QAccessible::DescriptionChanged && !c.text.isEmpty()) told.push_back(c.text);
+    }
+    return told;
+  }
+  std::vector<SpokenChange> heard;
 };
 
 inline const auto kControls = [] {

@@ -3,16 +3,13 @@
 // a message box, the picture cache's bounds, and the pictures `korvo --init` draws.
 #include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <QAccessible>
 #include <QFile>
 #include <QImageWriter>
-#include <QTest>
 #include <chrono>
-#include <csignal>
 #include <functional>
 #include <future>
 #include <set>
@@ -23,9 +20,7 @@
 #include "tests/window_support.h"
 #include "window/art.h"
 #include "window/initdir.h"
-#include "window/mainwindow.h"
 #include "window/picturecache.h"
-#include "window/speech.h"
 
 namespace korvo {
 namespace {
@@ -42,12 +37,10 @@ class WindowTest : public ::testing::Test {
  protected:
   WindowTest() {
     form_.setErrorSink([this](const QString& message) { errors_.push_back(message); });
-    setSpeechObserver([this](const SpokenChange& change) { heard_.push_back(change); });
     form_.show();  // the keyboard focus needs the window shown and active
     form_.activateWindow();
     QCoreApplication::processEvents();
   }
-  ~WindowTest() override { setSpeechObserver({}); }
   QWidget* widget(Control c) { return form_.control(c); }
 
   // A click as a person makes it, on the control given the focus: the mouse, or Space. A
@@ -102,7 +95,8 @@ class WindowTest : public ::testing::Test {
   Game& game_ = played_.game;
   Form1 form_{game_};
   std::vector<QString> errors_;
-  std::vector<SpokenChange> heard_;
+  Listening listening_;
+  std::vector<SpokenChange>& heard_ = listening_.heard;
   std::set<QString> decoded_;  // every picture shown so far
 };
 
@@ -263,18 +257,14 @@ TEST(Init, WritesEveryPictureAndItsTwinUnderItsNameAndKeepsThePlayersOwn) {
   testing::writeFile(dir / "AS.JPG", "the player's own ace of spades");
   testing::writeFile(dir / kCardFile, "kept");
   testing::writeFile(dir / kTotalsFile, "0,0,0,0\r\n");
-  rlimit old{};
-  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
-  std::signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails instead of ending the test
-  const rlimit tiny{64, old.rlim_max};
-  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tiny), 0);
   try {
+    const testing::FileSizeLimit full(64);
+    ASSERT_TRUE(full.ok);
     initGameDir(dir.path());
     ADD_FAILURE() << "no error";
   } catch (const FileError& e) {
     EXPECT_EQ(e.file().parent_path(), dir.path());
   }
-  ::setrlimit(RLIMIT_FSIZE, &old);
   EXPECT_EQ(entries(dir.path()), (std::set<std::string>{"AS.JPG", "cardfile.txt", "totals.txt"}));
   EXPECT_THROW(initGameDir(dir / "cardfile.txt" / "game"), FileError) << "not a directory";
 

@@ -262,7 +262,12 @@ void drawBanknote(QPainter& painter, double width, double height) {
   painter.setBrush(QColor(245, 238, 205));
   painter.drawEllipse(oval);
   painter.setPen(QColor(20, 80, 30));
-  QFont font = boldSans(8);
+  // In the face of the table's buttons: the window draws these notes at every start, and a face
+  // of their own would be one more font file read into memory for three small digits.
+  QFont font(QStringLiteral("Liberation Sans"));
+  font.setStyleHint(QFont::SansSerif);
+  font.setBold(true);
+  font.setPixelSize(8);
   painter.setFont(font);
   painter.save();
   painter.translate(oval.center());

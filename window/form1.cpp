@@ -16,6 +16,7 @@
 #include "game/gamedir.h"
 #include "game/spoken.h"
 #include "window/art.h"
+#include "window/faultwords.h"
 #include "window/messagewords.h"
 #include "window/picturebox.h"
 #include "window/speech.h"
@@ -295,7 +296,12 @@ void Form1::onClicked(Control c) {
 
 void Form1::report(const ClickResult& result) {
   // Faults go to the error sink, never into a text box.
-  if (result.error) errorSink_(QString::fromStdString(*result.error));
+  if (result.fileError) {
+    errorSink_(result.winCountsKept ? FaultWords::winCountsKept(*result.fileError)
+                                    : FaultWords::text(*result.fileError));
+  } else if (result.error) {
+    errorSink_(QString::fromStdString(*result.error));
+  }
   if (result.uncountedWinner != 0) {
     const std::string_view name = shortName(result.uncountedWinner);
     errorSink_(tr("%1 has won %2 games, as many as the tally can count; this win is not added.")

@@ -66,7 +66,7 @@ void writeJpeg(const fs::path& file, const QImage& image) {
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
   if (image.isNull() || !image.save(&buffer, "JPG", kJpegQuality) || bytes.isEmpty()) {
-    throw FileError(file, 0, "cannot be written: the picture could not be encoded as JPEG");
+    throw FileError(file, 0, FileFault::PictureNotEncoded);
   }
   replaceFileAtomically(file, bytes.toStdString());
 }
@@ -168,7 +168,7 @@ void drawMissing(const fs::path& dir, bool standard, bool fourColour) {
     if (file.parent_path() != dir) {
       std::error_code ec;
       fs::create_directory(file.parent_path(), ec);
-      if (ec) throw FileError(file.parent_path(), 0, "cannot be made: " + ec.message());
+      if (ec) throw FileError::system(file.parent_path(), FileFault::FolderNotMade, ec.value());
     }
     writeJpeg(file, picture.draw(1));
   }

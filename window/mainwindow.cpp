@@ -19,6 +19,7 @@
 #include "players/classic.h"
 #include "players/strong.h"
 #include "window/art.h"
+#include "window/faultwords.h"
 #include "window/initdir.h"
 #include "window/language.h"
 #include "window/rules.h"
@@ -130,7 +131,11 @@ MainWindow::MainWindow(Game& game, const QString& version, QSettings& settings, 
     }
   }
   resize(TableView::designed(zoom) + QSize(0, menuBar()->sizeHint().height()));
-  view_->zoomed = [this](double z) { settings_.setValue(QString::fromUtf8(kSizeKey), z); };
+  // Stored only when it changes: a start at the remembered size writes no settings file.
+  view_->zoomed = [this](double z) {
+    const QString key = QString::fromUtf8(kSizeKey);
+    if (settings_.value(key).toDouble() != z) settings_.setValue(key, z);
+  };
 
   form_->setClickSink([this, &game] {
     if (const auto warning = keeper_.record(game.settled())) {
@@ -140,7 +145,7 @@ MainWindow::MainWindow(Game& game, const QString& version, QSettings& settings, 
   });
   if (const auto told = keeper_.open()) {
     // Told once the window is up, above it.
-    QTimer::singleShot(0, this, [this, text = QString::fromStdString(*told)] {
+    QTimer::singleShot(0, this, [this, text = FaultWords::statisticsRefused(*told)] {
       QMessageBox::information(this, tr("Korvo Statistics"),
                                tr("The statistics file could not be used.\n\n%1").arg(text));
     });
@@ -151,9 +156,12 @@ void MainWindow::tellResumed() {
   form_->showNotice(tr("Welcome back: the game goes on where you left it."));
 }
 
-void MainWindow::tellRefused(const QString& backup) {
+void MainWindow::tellRefused(const QString& backup, bool setAside) {
   form_->showNotice(
-      tr("The saved game could not be used; it is kept as %1 and a new game starts.").arg(backup));
+      setAside ? tr("The saved game could not be used; it is kept as %1 and a new game starts.")
+                     .arg(backup)
+               : tr("The saved game could not be used and is left as it is; a new game starts, "
+                    "and this one is not saved."));
 }
 
 void MainWindow::zoomTo(double zoom) {
@@ -353,7 +361,7 @@ void MainWindow::setFourColour(bool on) {
     } catch (const FileError& e) {
       QMessageBox::warning(
           this, QStringLiteral("Korvo"),
-          tr("The four-colour faces could not be drawn: %1").arg(QString::fromUtf8(e.what())));
+          tr("The four-colour faces could not be drawn: %1").arg(FaultWords::text(e)));
     }
   }
   form_->setFourColour(on);
@@ -373,6 +381,12 @@ void MainWindow::setOpponents(Opponents kind, bool remember) {
     settings_.setValue(QString::fromUtf8(kOpponentsKey),
                        QString::fromUtf8(kOpponentsNames[static_cast<std::size_t>(kind)]));
   }
+  if (opponentsSink_) opponentsSink_(kOpponentsNames[static_cast<std::size_t>(kind)]);
+}
+
+void MainWindow::setOpponentsSink(std::function<void(const std::string&)> sink) {
+  opponentsSink_ = std::move(sink);
+  if (opponentsSink_) opponentsSink_(kOpponentsNames[static_cast<std::size_t>(opponents_)]);
 }
 
 void MainWindow::setStrongSeed(uint64_t seed) {

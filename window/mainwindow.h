@@ -9,6 +9,8 @@
 #include <array>
 #include <chrono>
 #include <filesystem>
+#include <functional>
+#include <string>
 #include <vector>
 
 #include "game/game.h"
@@ -65,7 +67,7 @@ class MainWindow : public QMainWindow {
   // Says once, on the table and to a screen reader, that the game goes on where it was left;
   // or that a saved game could not be used, was kept as `backup` and a new game starts.
   void tellResumed();
-  void tellRefused(const QString& backup);
+  void tellRefused(const QString& backup, bool setAside = true);
 
   // View > Opponents: the rules' own players (Classic) or the Strong ones.
   enum class Opponents { Classic, Strong };
@@ -73,6 +75,9 @@ class MainWindow : public QMainWindow {
     return opponentsActions_[static_cast<std::size_t>(kind)];
   }
   Opponents opponents() const { return opponents_; }
+  // Told the opponents' name ("classic" or "strong") at once and at every change, so that the
+  // saved game names the players it is played against.
+  void setOpponentsSink(std::function<void(const std::string&)> sink);
   // Hands seats 2 to 4 to players of `kind` from their next decision on; `remember` keeps the
   // choice in the settings (a choice of the command line holds for one run only).
   void setOpponents(Opponents kind, bool remember = true);
@@ -125,6 +130,7 @@ class MainWindow : public QMainWindow {
   QMenu* opponentsMenu_ = nullptr;
   std::array<QAction*, 2> opponentsActions_{};
   Opponents opponents_ = Opponents::Classic;
+  std::function<void(const std::string&)> opponentsSink_;
   uint64_t strongSeed_ = 0;
   Game& game_;
   QMenu* viewMenu_ = nullptr;

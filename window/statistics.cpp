@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
@@ -9,6 +10,9 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include "window/faultwords.h"
+#include "window/language.h"
 
 namespace korvo {
 
@@ -39,14 +43,12 @@ QString StatisticsWindow::resetQuestion() {
 StatisticsWindow::StatisticsWindow(StatisticsKeeper& keeper, QWidget* parent)
     : QDialog(parent), keeper_(keeper) {
   setObjectName(QStringLiteral("Statistics"));
-  setWindowTitle(tr("Korvo Statistics"));
 
   since_ = new QLabel(this);
   since_->setObjectName(QStringLiteral("StatisticsSince"));
 
   table_ = new QTableWidget(kPlayers, ColumnCount, this);
   table_->setObjectName(QStringLiteral("StatisticsTable"));
-  table_->setAccessibleName(tr("Statistics of the four players"));
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->setSelectionMode(QAbstractItemView::SingleSelection);
   table_->setSelectionBehavior(QAbstractItemView::SelectItems);
@@ -54,25 +56,6 @@ StatisticsWindow::StatisticsWindow(StatisticsKeeper& keeper, QWidget* parent)
   table_->setTabKeyNavigation(false);
   since_->setBuddy(table_);
 
-  // Each heading with the longer words a tooltip and a screen reader give.
-  const std::pair<QString, QString> heads[ColumnCount] = {
-      {tr("Games"), tr("Games played to the end")},
-      {tr("Won"), tr("Games won")},
-      {tr("Win rate"), tr("Share of games won")},
-      {tr("Rounds"), tr("Rounds played")},
-      {tr("Lost honor"), tr("Rounds that cost honor points")},
-      {tr("Knocks"), tr("Knocks")},
-      {tr("Paid double"), tr("Knocks that cost the knocker double")},
-      {tr("31s"), tr("31s shown")},
-      {tr("Run"), tr("Current run of games won")},
-      {tr("Best run"), tr("Best run of games won")},
-  };
-  for (int c = 0; c < ColumnCount; ++c) {
-    auto* head = new QTableWidgetItem(heads[c].first);
-    head->setToolTip(heads[c].second);
-    head->setData(Qt::AccessibleDescriptionRole, heads[c].second);
-    table_->setHorizontalHeaderItem(c, head);
-  }
   for (int k = 1; k <= kPlayers; ++k) {
     table_->setVerticalHeaderItem(k - 1, new QTableWidgetItem(playerName(k)));
   }
@@ -83,7 +66,7 @@ StatisticsWindow::StatisticsWindow(StatisticsKeeper& keeper, QWidget* parent)
   table_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-  reset_ = buttons->addButton(tr("&Reset Statistics…"), QDialogButtonBox::ResetRole);
+  reset_ = buttons->addButton(QString(), QDialogButtonBox::ResetRole);
   reset_->setObjectName(QStringLiteral("ResetStatistics"));
   connect(reset_, &QPushButton::clicked, this, &StatisticsWindow::askReset);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
@@ -104,12 +87,47 @@ StatisticsWindow::StatisticsWindow(StatisticsKeeper& keeper, QWidget* parent)
   };
   warn = [this](const QString& text) { QMessageBox::warning(this, tr("Reset Statistics"), text); };
 
+  retranslate();
+}
+
+void StatisticsWindow::retranslate() {
+  setWindowTitle(tr("Korvo Statistics"));
+  table_->setAccessibleName(tr("Statistics of the four players"));
+  // Each heading with the longer words a tooltip and a screen reader give.
+  const std::pair<QString, QString> heads[ColumnCount] = {
+      {tr("Games"), tr("Games played to the end")},
+      {tr("Won"), tr("Games won")},
+      {tr("Win rate"), tr("Share of games won")},
+      {tr("Rounds"), tr("Rounds played")},
+      {tr("Lost honor"), tr("Rounds that cost honor points")},
+      {tr("Knocks"), tr("Knocks")},
+      {tr("Paid double"), tr("Knocks that cost the knocker double")},
+      {tr("31s"), tr("31s shown")},
+      {tr("Run"), tr("Current run of games won")},
+      {tr("Best run"), tr("Best run of games won")},
+  };
+  for (int c = 0; c < ColumnCount; ++c) {
+    auto* head = new QTableWidgetItem(heads[c].first);
+    head->setToolTip(heads[c].second);
+    head->setData(Qt::AccessibleDescriptionRole, heads[c].second);
+    table_->setHorizontalHeaderItem(c, head);
+  }
+  reset_->setText(tr("&Reset Statistics…"));
   refresh();
+}
+
+void StatisticsWindow::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) retranslate();
+  QDialog::changeEvent(event);
 }
 
 void StatisticsWindow::refresh() {
   const Statistics& s = keeper_.statistics();
-  const QLocale locale;
+  // Dates and numbers as the chosen language writes them; the desktop's own locale (its region
+  // too) where the window speaks the desktop's language.
+  const QString language = installedLanguage();
+  const QLocale locale =
+      language.isEmpty() || language == desktopLanguage() ? QLocale() : QLocale(language);
   const QDateTime since = QDateTime::fromString(QString::fromStdString(s.since), Qt::ISODate);
   since_->setText(
       tr("Counted since %1").arg(locale.toString(since.toLocalTime().date(), QLocale::LongFormat)));
@@ -157,7 +175,7 @@ void StatisticsWindow::askReset() {
   if (!confirm(resetQuestion())) return;
   if (const auto fault = keeper_.reset()) {
     warn(tr("The statistics start afresh but could not be saved:\n%1")
-             .arg(QString::fromStdString(*fault)));
+             .arg(FaultWords::text(*fault)));
   }
   refresh();
 }

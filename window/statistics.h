@@ -49,8 +49,13 @@ class StatisticsWindow : public QDialog {
   // The question the reset asks.
   static QString resetQuestion();
 
+ protected:
+  // A change of language words the window anew, as one opened in it.
+  void changeEvent(QEvent* event) override;
+
  private:
   void askReset();
+  void retranslate();
 
   StatisticsKeeper& keeper_;
   QTableWidget* table_;
