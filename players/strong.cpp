@@ -342,15 +342,18 @@ Move StrongPlayer::choose(const SeatView& view, uint64_t drawn) const {
   // The best candidate, if it beats the usual move by more than chance would on these deals.
   // Knocking or not is weighed with a smaller margin: the rounds that follow the two part at
   // once, so the same deals pair them less closely, and the usual threshold is only a guess.
-  // Late in a long round not knocking where the usual move knocks needs the full margin
-  // again, so that a table of Strong players still knocks and its rounds end.
-  const bool late = k.turns[static_cast<std::size_t>(view.seat)] >= settings_.patience;
+  // Late in a long round (after its own `patience` turns, or with the draw pile nearly
+  // gone, since turning the discard pile over hides how long the round has run) the usual
+  // knock stands, so that a table of Strong players still knocks and its rounds end.
+  const bool late = k.turns[static_cast<std::size_t>(view.seat)] >= settings_.patience ||
+                    view.drawPile < kDeckSize / 4;
+  if (late && candidates[base].move.kind == K::Knock) return candidates[base].move;
   const double n = settings_.deals;
   const Candidate* best = &candidates[base];
   for (const Candidate& c : candidates) {
     const double mean = c.sum / n;
     const double error = std::sqrt(std::max(c.squares / n - mean * mean, 0.0) / n);
-    const bool knock = c.move.kind == K::Knock || (candidates[base].move.kind == K::Knock && !late);
+    const bool knock = c.move.kind == K::Knock || candidates[base].move.kind == K::Knock;
     const double margin = knock ? settings_.knockMargin : settings_.margin;
     if (mean > margin * error && c.sum > best->sum) best = &c;
   }

@@ -24,7 +24,7 @@ namespace korvo {
 struct StrongSettings {
   int deals = 256;          // sampled deals of the unseen cards per decision
   float margin = 2.5;       // standard errors by which a move must beat its usual one
-  float knockMargin = 0.5;  // the same between knocking and taking a card
+  float knockMargin = 1.5;  // the same between knocking and taking a card
   int patience = 8;         // own turns in a round after which its usual knock needs `margin`
   int maxTurns = 120;       // a round played forward further than this counts as it stands
   float knockAbove = 25;    // in the rounds played forward, its own knock: best total above this
