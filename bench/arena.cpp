@@ -2,7 +2,8 @@
 // (rotating over the four seats from game to game) against three of the rules' players, and
 // the same games' seeds played by four of the rules' players for the baseline.
 //
-//   arena --games N --seed S [--jobs J] [--rows] [--deals D --knock-above K --margin-tenths M]
+//   arena --games N --seed S [--jobs J] [--rows]
+//         [--deals D --knock-above K --margin-tenths M --knock-margin-tenths M]
 //
 // Player 1's seat is played through its clicks, by the Strong player or by the rules' player
 // with Oma's boldness. Every game has its own seed (S + game number), so the figures do not
@@ -84,7 +85,7 @@ int playGame(uint64_t seed, int strongSeat, const StrongSettings& settings,
 
 constexpr const char* kUsage =
     "usage: arena --games N --seed S [--jobs J] [--rows] [--deals D] [--knock-above K] "
-    "[--margin-tenths M]\n";
+    "[--margin-tenths M] [--knock-margin-tenths M]\n";
 
 std::optional<uint64_t> number(const char* text) {
   uint64_t n = 0;
@@ -131,6 +132,8 @@ int main(int argc, char** argv) {
       settings.knockAbove = static_cast<float>(*value);
     } else if (arg == "--margin-tenths" && value) {
       settings.margin = static_cast<float>(*value) / 10;
+    } else if (arg == "--knock-margin-tenths" && value) {
+      settings.knockMargin = static_cast<float>(*value) / 10;
     } else {
       std::fputs(kUsage, stderr);
       return 2;

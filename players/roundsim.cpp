@@ -28,15 +28,18 @@ RoundSim::RoundSim(const SimCards& cards, Random& chance,
                    const std::array<SimSeat, kPlayers + 1>& seats)
     : cards_(cards), chance_(chance), seats_(seats) {}
 
-Value RoundSim::total(int seat) const {
-  const auto& h = st.hand[static_cast<std::size_t>(seat)];
-  const int s1 = cards_.suit(h[0]), s2 = cards_.suit(h[1]), s3 = cards_.suit(h[2]);
-  const Value v1 = cards_.value(h[0]), v2 = cards_.value(h[1]), v3 = cards_.value(h[2]);
+Value simTotal(const SimCards& cards, const std::array<SimCard, 3>& h) {
+  const int s1 = cards.suit(h[0]), s2 = cards.suit(h[1]), s3 = cards.suit(h[2]);
+  const Value v1 = cards.value(h[0]), v2 = cards.value(h[1]), v3 = cards.value(h[2]);
   if (s1 == s2 && s2 == s3) return v1 + v2 + v3;
   if (s1 == s2) return std::max(v1 + v2, v3);
   if (s2 == s3) return std::max(v2 + v3, v1);
   if (s1 == s3) return std::max(v1 + v3, v2);
   return std::max({v1, v2, v3});
+}
+
+Value RoundSim::total(int seat) const {
+  return simTotal(cards_, st.hand[static_cast<std::size_t>(seat)]);
 }
 
 bool RoundSim::othersUnknocked(int seat) const {

@@ -37,6 +37,9 @@ class SimCards {
   std::vector<std::string> suitNames_;
 };
 
+// The best suit total of three cards.
+Value simTotal(const SimCards& cards, const std::array<SimCard, 3>& hand);
+
 // How a seat decides in a simulation.
 struct SimSeat {
   // The rules' knock threshold floor(r x m) + a; with m = 0 no number is drawn and the seat

@@ -92,7 +92,34 @@ struct Knowledge {
   std::array<SimCard, 3> hand{};
   std::optional<SimCard> taken;
   std::vector<SimCard> pile;  // the discard pile, bottom to top
+  // How many turns each other player has had this round, as far as the piles tell.
+  std::array<int, kPlayers + 1> turns{};
 };
+
+// The turns each other player has had since the deal. Every draw from the pile and every take
+// of the discard is a turn, and so is a knock; play began with the highest seat still in and
+// goes down, so the seats before this one in the order have had one turn more than those after.
+std::array<int, kPlayers + 1> turnsSoFar(const SeatView& v) {
+  std::vector<int> order;  // the seats still in, in the order they play
+  for (int p = kPlayers; p >= 1; --p) {
+    if (v.players[static_cast<std::size_t>(p)].honor >= 1) order.push_back(p);
+  }
+  const int n = static_cast<int>(order.size());
+  int done = (kDeckSize - v.drawPile) - (3 * n + 1);
+  // The card taken in this turn is not a turn done.
+  if (v.phase != SeatView::Phase::Turn) --done;
+  for (const Sighting& s : v.seen) {
+    if (s.kind == Sighting::Kind::TakenBack) ++done;
+  }
+  for (const SeatStatus& p : v.players) {
+    if (p.call == SeatStatus::Call::Knocked) ++done;
+  }
+  const int mine = static_cast<int>(std::find(order.begin(), order.end(), v.seat) - order.begin());
+  const int passes = std::max((done - mine + n / 2) / std::max(n, 1), 0);
+  std::array<int, kPlayers + 1> turns{};
+  for (int i = 0; i < n; ++i) turns[static_cast<std::size_t>(order[i])] = passes + (i < mine);
+  return turns;
+}
 
 Knowledge knowledgeOf(const SeatView& v) {
   Knowledge k;
@@ -142,6 +169,7 @@ Knowledge knowledgeOf(const SeatView& v) {
   for (std::size_t i = 0; i < left.size(); ++i) {
     if (left[i] > 0) k.unseen.push_back(static_cast<SimCard>(i));
   }
+  k.turns = turnsSoFar(v);
   return k;
 }
 
@@ -170,7 +198,21 @@ SimState sampleDeal(const SeatView& v, const Knowledge& k, OwnRandom& rng) {
     } else if (v.players[s].honor >= 1) {
       std::size_t i = 0;
       for (const SimCard c : k.known[s]) st.hand[s][i++] = c;
+      const std::size_t fixed = i;
       for (; i < 3; ++i) st.hand[s][i] = nextCard();
+      // A hand that has been played for some turns is better than a fresh one: it has kept
+      // the good cards it drew. Its turns are played again by the rules' table for a drawn
+      // card, on cards drawn from the unseen ones (a card it lets go goes back among them);
+      // the cards known to be in the hand stay.
+      auto& h = st.hand[s];
+      for (int t = 0; t < k.turns[s] && next < pool.size(); ++t) {
+        const std::size_t r =
+            next + static_cast<std::size_t>(rng.below(static_cast<int>(pool.size() - next)));
+        const Hand hand = {k.cards.card(h[0]), k.cards.card(h[1]), k.cards.card(h[2])};
+        const int place = placeForDrawn(hand, simTotal(k.cards, h), k.cards.card(pool[r]));
+        if (place == 4 || static_cast<std::size_t>(place - 1) < fixed) continue;
+        std::swap(h[static_cast<std::size_t>(place - 1)], pool[r]);
+      }
     }
   }
   const int drawPile = std::clamp(v.drawPile, 0, kDeckSize - 1);
@@ -298,12 +340,22 @@ Move StrongPlayer::choose(const SeatView& view, uint64_t drawn) const {
   }
 
   // The best candidate, if it beats the usual move by more than chance would on these deals.
+  // Knocking or not is weighed with a smaller margin: the rounds that follow the two part at
+  // once, so the same deals pair them less closely, and the usual threshold is only a guess.
+  // Late in a long round (after its own `patience` turns, or with the draw pile nearly
+  // gone, since turning the discard pile over hides how long the round has run) the usual
+  // knock stands, so that a table of Strong players still knocks and its rounds end.
+  const bool late = k.turns[static_cast<std::size_t>(view.seat)] >= settings_.patience ||
+                    view.drawPile < kDeckSize / 4;
+  if (late && candidates[base].move.kind == K::Knock) return candidates[base].move;
   const double n = settings_.deals;
   const Candidate* best = &candidates[base];
   for (const Candidate& c : candidates) {
     const double mean = c.sum / n;
     const double error = std::sqrt(std::max(c.squares / n - mean * mean, 0.0) / n);
-    if (mean > settings_.margin * error && c.sum > best->sum) best = &c;
+    const bool knock = c.move.kind == K::Knock || candidates[base].move.kind == K::Knock;
+    const double margin = knock ? settings_.knockMargin : settings_.margin;
+    if (mean > margin * error && c.sum > best->sum) best = &c;
   }
   return best->move;
 }

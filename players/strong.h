@@ -1,7 +1,8 @@
 // A computer player that looks ahead without cheating. At each decision it deals the cards its
 // seat cannot see at random, consistent with what it has seen (the other hands and the draw
 // pile come from the cards that are not in its hand, not on the discard pile and not known to
-// be in another hand because that player took them from the discard pile), plays every
+// be in another hand because that player took them from the discard pile; a hand that has
+// been played for some turns is built up by the rules' table over as many draws), plays every
 // candidate move forward to the end of the round many times on those deals (everybody else
 // played by the rules' own player), and chooses the move whose rounds leave it best placed to
 // win the game: honor points kept against the others', a win of the game counting whole.
@@ -21,11 +22,13 @@
 namespace korvo {
 
 struct StrongSettings {
-  int deals = 256;        // sampled deals of the unseen cards per decision
-  float margin = 3.5;     // standard errors by which a move must beat its usual one
-  int maxTurns = 120;     // a round played forward further than this counts as it stands
-  float knockAbove = 25;  // in the rounds played forward, its own knock: best total above this
-  float guessedM = 6;     // player 1 played forward as the rules' player with this row
+  int deals = 256;          // sampled deals of the unseen cards per decision
+  float margin = 2.5;       // standard errors by which a move must beat its usual one
+  float knockMargin = 1.5;  // the same between knocking and taking a card
+  int patience = 8;         // own turns in a round after which its usual knock needs `margin`
+  int maxTurns = 120;       // a round played forward further than this counts as it stands
+  float knockAbove = 25;    // in the rounds played forward, its own knock: best total above this
+  float guessedM = 6;       // player 1 played forward as the rules' player with this row
   float guessedA = 19;
 };
 
