@@ -262,10 +262,11 @@ void RoundSim::playDealtRound() {
     playRotation(kPlayers, kDeckSize * 1000);
     return;
   }
-  // Player 1 is out: the others play the rest of the game.
+  // Player 1 is out: the others play the rest of the game, unless a round never ends (the count
+  // of turns runs on across its rounds, so the bound holds for the whole game).
   while (st.honor[2] >= 1 || st.honor[3] >= 1 || st.honor[4] >= 1) {
     if (!st.dealt) deal();
-    playRotation(kPlayers, kDeckSize * 1000);
+    if (!playRotation(kPlayers, kDeckSize * 1000)) return;
   }
 }
 
