@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -85,31 +86,27 @@ TEST(SeatView, TellsWhetherTheCardInHandCameFromTheDiscardPile) {
 // The moves a turn offers: 31 only with 31 in hand while nobody else has knocked, and never to
 // player 1 (the rules show its 31 themselves); a knock only while nobody else has knocked.
 TEST(SeatView, ATurnOffers31AndTheKnockOnlyWhenTheRulesAllowThem) {
-  const Hand thirtyOne = {Card{"AH.JPG", "H", 11}, Card{"KH.JPG", "H", 10},
-                          Card{"QH.JPG", "H", 10}};
-  const Hand thirty = {Card{"AH.JPG", "H", 11}, Card{"KH.JPG", "H", 10}, Card{"9H.JPG", "H", 9}};
   using K = Move::Kind;
-  struct Row {
-    int seat;
-    Hand hand;
-    bool someoneKnocked;
-    std::vector<K> offered;
+  const std::vector<K> take = {K::TakePile, K::TakeDiscard};
+  const auto with = [&](std::vector<K> first) {
+    first.insert(first.end(), take.begin(), take.end());
+    return first;
   };
-  const Row rows[] = {
-      {2, thirtyOne, false, {K::Korvo, K::Knock, K::TakePile, K::TakeDiscard}},
-      {2, thirty, false, {K::Knock, K::TakePile, K::TakeDiscard}},
-      {2, thirtyOne, true, {K::TakePile, K::TakeDiscard}},
-      {1, thirtyOne, false, {K::Knock, K::TakePile, K::TakeDiscard}},
-  };
-  for (const Row& row : rows) {
+  // The seat, its third card beside A♥ K♥ (31 or 30), whether another has knocked, the offer.
+  const std::tuple<int, Value, bool, std::vector<K>> rows[] = {
+      {2, 10, false, with({K::Korvo, K::Knock})},
+      {2, 9, false, with({K::Knock})},
+      {2, 10, true, take},
+      {1, 10, false, with({K::Knock})}};
+  for (const auto& [seat, third, knocked, offered] : rows) {
     SeatView view;
-    view.seat = row.seat;
-    view.hand = row.hand;
-    view.discardPile = {Card{"2C.JPG", "C", 2}};
-    if (row.someoneKnocked) view.players[3].call = SeatStatus::Call::Knocked;
-    std::vector<K> offered;
-    for (const Move& move : legalMoves(view)) offered.push_back(move.kind);
-    EXPECT_EQ(offered, row.offered) << "seat " << row.seat;
+    view.seat = seat;
+    view.hand = {Card{"AH.JPG", "H", 11}, Card{"KH.JPG", "H", 10}, Card{"3H.JPG", "H", third}};
+    view.discardPile = {view.hand[0]};
+    if (knocked) view.players[3].call = SeatStatus::Call::Knocked;
+    std::vector<K> kinds;
+    for (const Move& move : legalMoves(view)) kinds.push_back(move.kind);
+    EXPECT_EQ(kinds, offered) << "seat " << seat << ", " << third;
   }
 }
 
