@@ -8,7 +8,6 @@
 
 #include "game/game.h"
 #include "game/gamedir.h"
-#include "game/recordfile.h"
 #include "game/savedgame.h"
 #include "players/classic.h"
 #include "tests/test_support.h"

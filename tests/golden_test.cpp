@@ -16,7 +16,6 @@
 #include <optional>
 #include <regex>
 #include <sstream>
-#include <vector>
 
 #include "game/game.h"
 #include "players/classic.h"

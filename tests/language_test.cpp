@@ -1,9 +1,6 @@
 // The window in each of its languages: the desktop's language picks the translation, a deal
 // and a discard show and say the game in the player's words, a change of language reaches every
 // text at once, and every text fits its control at every size.
-#include "window/language.h"
-
-#include <gtest/gtest.h>
 
 #include <QAbstractButton>
 #include <QDialogButtonBox>
@@ -17,7 +14,6 @@
 #include <QTextBrowser>
 #include <QTimer>
 #include <cerrno>
-#include <functional>
 #include <random>
 #include <set>
 

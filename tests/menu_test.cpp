@@ -3,7 +3,6 @@
 // table that script mode draws, the computer turns of a click are shown one at a time, and
 // View > Bigger, Smaller and Actual Size, or a resized window, scale the whole table; the
 // opponents, the hint and the statistics window.
-#include <gtest/gtest.h>
 
 #include <QDialog>
 #include <QGuiApplication>

@@ -3,8 +3,6 @@
 // once when its cards have arrived, and nothing runs once they have.
 #include "window/motion.h"
 
-#include <gtest/gtest.h>
-
 #include <QAbstractAnimation>
 #include <QTimer>
 

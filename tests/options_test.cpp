@@ -3,8 +3,6 @@
 #include <gmock/gmock.h>
 
 #include <regex>
-#include <string>
-#include <vector>
 
 #include "game/gamedir.h"
 #include "tests/test_support.h"

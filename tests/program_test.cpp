@@ -1,24 +1,16 @@
 // The built program as real processes: one Korvo per game directory, kills at random moments
 // that must leave whole files, --init over existing files, a stale temporary file, and
 // standard error that carries only Korvo's own lines.
-#include <fcntl.h>
 #include <gmock/gmock.h>
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <random>
-#include <string>
 #include <thread>
-#include <tuple>
-#include <vector>
 
 #include "game/gamedir.h"
-#include "game/recordfile.h"
 #include "game/statistics.h"
 #include "tests/process.h"
 #include "tests/test_support.h"

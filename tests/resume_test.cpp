@@ -3,18 +3,13 @@
 // before or just after the click in flight; a window ended by SIGTERM comes back with the same
 // table. (A game over a file of numbers resumes at its next number: savedgame_test.)
 #include <gmock/gmock.h>
-#include <signal.h>
-#include <unistd.h>
 
 #include <chrono>
-#include <cstdlib>
 #include <iostream>
 #include <nlohmann/json.hpp>
 #include <random>
 #include <sstream>
-#include <string>
 #include <thread>
-#include <vector>
 
 #include "game/gamedir.h"
 #include "game/savedgame.h"

@@ -5,7 +5,6 @@
 #include <stdexcept>
 #include <tuple>
 #include <utility>
-#include <vector>
 
 #include "game/game.h"
 #include "game/move.h"

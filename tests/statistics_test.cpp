@@ -5,7 +5,6 @@
 
 #include <gmock/gmock.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <random>
 #include <sstream>

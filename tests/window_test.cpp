@@ -2,7 +2,6 @@
 // by mouse and keyboard, what each control shows and says to a screen reader, file faults in
 // a message box, the picture cache's bounds, and the pictures `korvo --init` draws.
 #include <fcntl.h>
-#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -10,16 +9,13 @@
 #include <QFile>
 #include <QImageWriter>
 #include <chrono>
-#include <functional>
 #include <future>
 #include <set>
-#include <vector>
 
 #include "game/gamedir.h"
 #include "game/spoken.h"
 #include "tests/window_support.h"
 #include "window/art.h"
-#include "window/initdir.h"
 #include "window/picturecache.h"
 
 namespace korvo {
