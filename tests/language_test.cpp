@@ -54,14 +54,11 @@ std::vector<Message> everyMessage(int player) {
 }
 
 TEST(Language, TheDesktopsListPicksTheFirstLanguageWithATranslation) {
-  const std::pair<const char*, const char*> lists[] = {{"de-AT de-Latn-AT", "de"},
-                                                       {"de_CH", "de"},
-                                                       {"fr fr-FR nl da", "nl"},
-                                                       {"da-DK", "da"},
-                                                       {"C", "en"},
-                                                       {"fr-FR fr", "en"},
-                                                       {"en-GB de", "en"},
-                                                       {"", "en"}};
+  // clang-format off
+  const std::pair<const char*, const char*> lists[] = {
+      {"de-AT de-Latn-AT", "de"}, {"de_CH", "de"}, {"fr fr-FR nl da", "nl"}, {"da-DK", "da"},
+      {"C", "en"}, {"fr-FR fr", "en"}, {"en-GB de", "en"}, {"", "en"}};
+  // clang-format on
   for (const auto& [list, language] : lists) {
     EXPECT_EQ(desktopLanguage(QString::fromUtf8(list).split(u' ', Qt::SkipEmptyParts)),
               QLatin1String(language))

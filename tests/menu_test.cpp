@@ -127,9 +127,8 @@ TEST(MainWindowTest, MenuKeysReplaysZoomAndRulesOnOneGame) {
     ASSERT_NE(window.rulesWindow(), nullptr);
     EXPECT_TRUE(window.rulesWindow()->isVisible());
     const QString rules = window.rulesWindow()->findChild<QTextBrowser*>()->toPlainText();
-    for (const char* topic : {"31 in one suit", "Knock", "pays", "honor points", "totals.txt"}) {
+    for (const char* topic : {"31 in one suit", "Knock", "pays", "honor points", "totals.txt"})
       EXPECT_TRUE(rules.contains(QString::fromUtf8(topic))) << topic;
-    }
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     QTest::keyClick(&window, Qt::Key_Q, Qt::ControlModifier);
@@ -208,9 +207,8 @@ TEST(MainWindowTest, AResumedGameIsSaidOnceUntilTheNextClick) {
   const QString notice = p.window.table().notice();
   EXPECT_TRUE(notice.contains(QStringLiteral("where you left it"))) << notice.toStdString();
   EXPECT_EQ(std::ranges::count(listening.heard, notice, &SpokenChange::text), 1);
-  for (int k = 1; k <= kPlayers; ++k) {
+  for (int k = 1; k <= kPlayers; ++k)
     EXPECT_NE(p.window.table().control(textBox(k))->property("text").toString(), notice);
-  }
   p.window.table().clickControl(Control::Command1);
   EXPECT_EQ(p.window.table().notice(), QString());
 }

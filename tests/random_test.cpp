@@ -21,9 +21,8 @@ TEST(Random, NumbersOfARandomFile) {
       {"1", false},          {"-0.1", false},    {"abc", false},     {"0x0.8", false},
       {"nan", false},        {"0.5 0.5", false}, {"", false},
   };
-  for (const auto& c : cases) {
+  for (const auto& c : cases)
     EXPECT_EQ(ScriptedRandom::parseNumber(c.text).has_value(), c.ok) << c.text;
-  }
 }
 
 // A line that is no number is quoted in the message, cut to its first 40 characters, with the

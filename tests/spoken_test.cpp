@@ -18,11 +18,11 @@ TEST(SpokenTest, ACardPlaceSaysTheCardOfItsPictureByTheDeckAsRead) {
       std::tuple("KH.JPG", "hearts", 3);
   std::tie(handMade.deckcard[9], handMade.decksuit[9], handMade.deckvalue[9]) =
       std::tuple("KH.JPG", "spades", 7);  // as play leaves it
-  const std::pair<const char*, const char*> places[] = {{"KH.JPG", "3 hearts"},
-                                                        {kCardBack, "face down"},
-                                                        {kEmptyPlace, "empty"},
-                                                        {"", "empty"},
-                                                        {"QH.JPG", "unknown card"}};
+  // clang-format off
+  const std::pair<const char*, const char*> places[] = {
+      {"KH.JPG", "3 hearts"}, {kCardBack, "face down"}, {kEmptyPlace, "empty"}, {"", "empty"},
+      {"QH.JPG", "unknown card"}};
+  // clang-format on
   for (const auto& [picture, words] : places)
     EXPECT_EQ(cardPlaceWords(handMade, picture), words) << picture;
 }
