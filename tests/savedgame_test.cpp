@@ -85,6 +85,13 @@ TEST(SavedGame, APositionNoPlayCanReachIsRefusedAndNamed) {
       {"a card lost", [](Json& j) { j["state"]["deckvalue"][51] = 99; }, "not in the deck file"},
       {"place 4 empty while a card must be thrown",
        [](Json& j) { j["controls"]["Picture4"] = kEmptyPlace; }, "fourth card place"},
+      {"a closed turn while Pell, on his last point, has not knocked",
+       [](Json& j) {
+         j["state"]["turnphase"] = 2;
+         j["state"]["honor"][0] = 1;
+         j["state"]["pot"] = 3;
+       },
+       "turnphase is 2 while Pell has neither"},
       {"a round that waits for nobody",
        [](Json& j) { j["state"]["turnphase"] = 2, j["state"]["knocked"][0] = "T"; },
        "Pell can make"},
