@@ -78,10 +78,11 @@ TEST(Language, TheRecordOfEveryMessageWordsItAsTheGameDoes) {
   game.setRecording(true);
   const Table start;
   std::mt19937 pick(11);
-  const Control clicks[] = {kDealButton,       kDealButton,       kKnockButton,
-                            kDrawPile,         kDiscardPile,      Control::Picture1,
-                            Control::Picture2, Control::Picture3, Control::Picture4,
-                            Control::Picture4};
+  // clang-format off
+  const Control clicks[] = {kDealButton, kDealButton, kKnockButton, kDrawPile, kDiscardPile,
+                            Control::Picture1, Control::Picture2, Control::Picture3,
+                            Control::Picture4, Control::Picture4};
+  // clang-format on
   std::set<Message::Kind> kinds;
   const auto check = [&](const Table& table) {
     for (int player = 1; player <= kPlayers; ++player) {

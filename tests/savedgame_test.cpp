@@ -87,9 +87,7 @@ TEST(SavedGame, APositionNoPlayCanReachIsRefusedAndNamed) {
        [](Json& j) { j["controls"]["Picture4"] = kEmptyPlace; }, "fourth card place"},
       {"a closed turn while Pell, on his last point, has not knocked",
        [](Json& j) {
-         j["state"]["turnphase"] = 2;
-         j["state"]["honor"][0] = 1;
-         j["state"]["pot"] = 3;
+         j["state"]["turnphase"] = 2, j["state"]["honor"][0] = 1, j["state"]["pot"] = 3;
        },
        "turnphase is 2 while Pell has neither"},
       {"a round that waits for nobody",
