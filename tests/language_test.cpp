@@ -150,6 +150,9 @@ TEST(Language, AFileFaultIsToldInTheWindowsLanguage) {
     }
   });
   table.clickControl(kDealButton);
+  // A fault that counts takes the language's plural.
+  EXPECT_EQ(FaultWords::fault(FileError("t", 0, FileFault::CardsMissing, {"3"})),
+            QStringLiteral("fehlt: die Datei enthält nur 3 Karten; ein Kartenspiel braucht 52"));
   installLanguage(QStringLiteral("en"));
   EXPECT_EQ(told, QString::fromStdString((played.dir / kCardFile).string()) +
                       QStringLiteral(", Zeile 2: hat 2 Felder; eine Karte braucht 3: Farbe, Wert, "
